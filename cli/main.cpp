@@ -1,0 +1,164 @@
+// lexiquarium-find: the word finder's search from the command line, for scripts,
+// tests and benchmarks. It loads the word list and searches exactly as the
+// desktop program does, and prints the matching lines byte for byte.
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "match/search.h"
+#include "match/sound_key.h"
+#include "wordlist/input_file.h"
+#include "wordlist/line_reader.h"
+#include "wordlist/word_list.h"
+
+namespace {
+
+// Exit statuses that scripts rely on.
+enum Status : int {
+  kFound = 0,
+  kLoadFailed = 1,
+  kBadUsage = 2,
+  kNothingFound = 3,
+  kTooManyStars = 4,
+  kWriteFailed = 5,
+};
+
+constexpr const char* kUsage =
+    "Usage: lexiquarium-find [--list FILE] [--] QUERY\n"
+    "       lexiquarium-find --key [WORD...]\n"
+    "       lexiquarium-find --help | --version\n";
+
+constexpr const char* kHelp =
+    "Prints the lines of the word list that match QUERY, in word-list order.\n"
+    "\n"
+    "A QUERY holding '*' (any run of characters) or '?' (one character) is a\n"
+    "pattern that must match the start of a line up to a blank or the end of the\n"
+    "line, ignoring the case of A-Z. Any other QUERY finds the lines whose first\n"
+    "word sounds like the QUERY's first word.\n"
+    "\n"
+    "  --list FILE  search FILE instead of LexiquariumWords.txt in the current directory\n"
+    "  --key        print the sound key of each WORD, or of each line of standard input\n"
+    "  --           end of options, for a QUERY that begins with '-'\n"
+    "  --help       print this help\n"
+    "  --version    print the version\n"
+    "\n"
+    "Exit status: 0 lines or keys printed, 1 the word list or input could not be\n"
+    "read, 2 bad usage, 3 nothing found, 4 too many '*' (more than 8),\n"
+    "5 the output could not be written.\n";
+
+class StderrNotifier : public lexi::Notifier {
+ public:
+  void error(const std::string& message) override { say(message); }
+  void warning(const std::string& message) override { say(message); }
+
+ private:
+  static void say(const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); }
+};
+
+class StdoutSink : public lexi::ResultSink {
+ public:
+  void appendLine(const char* text) override {
+    std::fputs(text, stdout);
+    std::fputc('\n', stdout);
+    ++lines_;
+  }
+  unsigned long long lines() const { return lines_; }
+
+ private:
+  unsigned long long lines_ = 0;
+};
+
+int usageError(const char* problem) {
+  std::fprintf(stderr, "lexiquarium-find: %s\n%s", problem, kUsage);
+  return kBadUsage;
+}
+
+// Flushes standard output; `status` stands unless the output was lost.
+int finish(int status) {
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    std::fprintf(stderr, "lexiquarium-find: cannot write the output: %s\n", std::strerror(errno));
+    return kWriteFailed;
+  }
+  return status;
+}
+
+void printKey(std::string_view word) {
+  std::fputs(lexi::soundKey(word).text, stdout);
+  std::fputc('\n', stdout);
+}
+
+int printKeys(int count, char** words) {
+  for (int i = 0; i < count; ++i) printKey(words[i]);
+  if (count > 0) return finish(kFound);
+
+  lexi::InputFile input;
+  input.useStandardInput();
+  lexi::LineReader reader(input);
+  std::string_view line;
+  int status = 0;
+  bool printed = false;
+  while (reader.getALine(line, status)) {
+    printKey(line);
+    printed = true;
+  }
+  if (status != 0) {
+    const char* why = status < 0 ? "out of memory" : std::strerror(status);
+    std::fprintf(stderr, "lexiquarium-find: cannot read standard input: %s\n", why);
+    finish(kLoadFailed);
+    return kLoadFailed;
+  }
+  return finish(printed ? kFound : kNothingFound);
+}
+
+int search(const char* listPath, const char* query) {
+  StderrNotifier notifier;
+  lexi::WordList list;
+  if (!list.load(listPath, notifier)) return kLoadFailed;
+  StdoutSink sink;
+  const lexi::SearchOutcome outcome = lexi::searchWords(list, query, sink, notifier);
+  if (outcome == lexi::SearchOutcome::kTooManyStars) return finish(kTooManyStars);
+  return finish(sink.lines() > 0 ? kFound : kNothingFound);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  static char outputBuffer[1 << 16];
+  std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
+
+  int next = 1;
+  if (next < argc) {
+    const std::string_view first = argv[next];
+    if (first == "--help") {
+      std::fputs(kUsage, stdout);
+      std::fputs("\n", stdout);
+      std::fputs(kHelp, stdout);
+      return finish(kFound);
+    }
+    if (first == "--version") {
+      std::fputs("lexiquarium-find " LEXI_VERSION "\n", stdout);
+      return finish(kFound);
+    }
+    if (first == "--key") return printKeys(argc - next - 1, argv + next + 1);
+  }
+
+  const char* listPath = lexi::WordList::kFileName;
+  for (; next < argc && argv[next][0] == '-' && argv[next][1] != '\0'; ++next) {
+    const std::string_view option = argv[next];
+    if (option == "--") {
+      ++next;
+      break;
+    }
+    if (option != "--list")
+      return usageError(("unknown option '" + std::string(option) + "'").c_str());
+    if (++next == argc) return usageError("--list needs a FILE");
+    listPath = argv[next];
+  }
+  if (next == argc) return usageError("no QUERY given");
+  if (argc - next > 1) return usageError("give one QUERY (quote a query that holds blanks)");
+  if (argv[next][0] == '\0') return usageError("the QUERY is empty");
+  return search(listPath, argv[next]);
+}

@@ -1,0 +1,35 @@
+// searchWords: one query over the whole word list.
+//
+// A query that holds a '*' or a '?' is a pattern, matched with wildMatch against
+// every line. Any other query is reduced to its sound key, and every line whose
+// stored key is equal is a match. Matching lines go to the sink whole, in file
+// order. The search allocates nothing; the sink keeps what it needs.
+#pragma once
+
+#include "wordlist/notifier.h"
+#include "wordlist/word_list.h"
+
+namespace lexi {
+
+class ResultSink {
+ public:
+  virtual ~ResultSink() = default;
+  // Adds one line after all others. `text` is an entry's text: it stays valid as
+  // long as the word list, so a sink may keep the pointer instead of a copy.
+  virtual void appendLine(const char* text) = 0;
+};
+
+inline constexpr const char* kTooManyStarsMessage = "Too many *";
+
+enum class SearchOutcome {
+  kDone,          // every line was looked at
+  kTooManyStars,  // the pattern has more than 8 stars; the warning was given
+};
+
+// Runs `query` (NUL-terminated, not empty) over `list`. A pattern with too many
+// stars stops the search at the first line that reaches its ninth star, with the
+// warning "Too many *"; lines appended before it stay.
+SearchOutcome searchWords(const WordList& list, const char* query, ResultSink& sink,
+                          Notifier& notifier);
+
+}  // namespace lexi

@@ -1,0 +1,162 @@
+#include "match/sound_key.h"
+
+#include <cstddef>
+
+namespace lexi {
+
+namespace {
+
+// Only this many bytes of the input take part: long lines cost no more than short ones.
+constexpr std::size_t kBytesRead = 54;
+constexpr std::size_t kKeyLength = 6;
+
+bool isVowel(char c) {
+  return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u';
+}
+bool isFrontVowel(char c) {
+  return c == 'e' || c == 'i' || c == 'y';
+}
+
+// The word reduced to the lower-case letters a to z that the rules look at.
+// Letters outside it read as '\0', which no test matches.
+class ReducedWord {
+ public:
+  explicit ReducedWord(std::string_view text) {
+    const std::size_t limit = text.size() < kBytesRead ? text.size() : kBytesRead;
+    for (std::size_t i = 0; i < limit; ++i) {
+      const char c = text[i];
+      if (c == '\0' || c == ' ') break;
+      if (c >= 'A' && c <= 'Z') {
+        letters_[size_++] = static_cast<char>(c - 'A' + 'a');
+      } else if (c >= 'a' && c <= 'z') {
+        letters_[size_++] = c;
+      }
+    }
+  }
+
+  std::size_t size() const { return size_; }
+  char at(std::size_t i) const { return i < size_ ? letters_[i] : '\0'; }
+  bool startsWith(char first, char second) const {
+    return size_ >= 2 && letters_[0] == first && letters_[1] == second;
+  }
+  bool restIs(std::size_t i, std::string_view rest) const {
+    return std::string_view(letters_ + i, size_ - i) == rest;
+  }
+  void dropLetter(std::size_t i) {
+    for (std::size_t j = i + 1; j < size_; ++j) letters_[j - 1] = letters_[j];
+    --size_;
+  }
+  void setFirst(char c) { letters_[0] = c; }
+
+ private:
+  char letters_[kBytesRead] = {};
+  std::size_t size_ = 0;
+};
+
+// Silent first letters, "wh" and the first "x" sound as the word is spoken.
+void adjustStart(ReducedWord& word) {
+  if (word.startsWith('p', 'n') || word.startsWith('a', 'e') || word.startsWith('k', 'n') ||
+      word.startsWith('g', 'n') || word.startsWith('w', 'r')) {
+    word.dropLetter(0);
+  }
+  if (word.startsWith('w', 'h')) word.dropLetter(1);
+  if (word.at(0) == 'x') word.setFirst('s');
+}
+
+// What the letter at `i` gives: nothing, one or two characters.
+std::string_view code(const ReducedWord& word, std::size_t i) {
+  const char c = word.at(i);
+  const char prev = i > 0 ? word.at(i - 1) : '\0';
+  const char next = word.at(i + 1);
+  const char next2 = word.at(i + 2);
+  const bool first = i == 0;
+  const bool last = i + 1 == word.size();
+  switch (c) {
+    case 'b':
+      return last && prev == 'm' ? "" : "b";
+    case 'c':
+      if (prev == 's' && isFrontVowel(next)) return "";
+      if (next == 'i' && next2 == 'a') return "x";
+      if (isFrontVowel(next)) return "s";
+      if (prev == 's' && next == 'h') return "k";
+      if (first && next == 'h' && next2 != '\0' && !isVowel(next2)) return "k";
+      if (next == 'h') return "x";
+      return "k";
+    case 'd':
+      return next == 'g' && isFrontVowel(next2) ? "j" : "t";
+    case 'f':
+      return "f";
+    case 'j':
+      return "j";
+    case 'l':
+      return "l";
+    case 'm':
+      return "m";
+    case 'n':
+      return "n";
+    case 'r':
+      return "r";
+    case 'g':
+      if (!first && next == 'h' && next2 != '\0' && !isVowel(next2)) return "";
+      if (word.restIs(i, "gn") || word.restIs(i, "gned")) return "";
+      if (i >= 2 && next2 != '\0' && prev == 'd' && isFrontVowel(next)) return "";
+      if (isFrontVowel(next)) return "j";
+      return "k";
+    case 'h':
+      if (last) return "";
+      if (prev == 'c' || prev == 's' || prev == 'p' || prev == 't' || prev == 'g') return "";
+      return isVowel(next) ? "h" : "";
+    case 'k':
+      return prev == 'c' ? "" : "k";
+    case 'p':
+      return next == 'h' ? "f" : "p";
+    case 'q':
+      return "k";
+    case 's':
+      if (!first && next == 'i' && (next2 == 'o' || next2 == 'a')) return "x";
+      return next == 'h' ? "x" : "s";
+    case 't':
+      if (!first && next == 'i' && (next2 == 'o' || next2 == 'a')) return "x";
+      if (next == 'h') return "0";
+      if (next == 'c' && next2 == 'h') return "";
+      return "t";
+    case 'v':
+      return "f";
+    case 'w':
+      return isVowel(next) ? "w" : "";
+    case 'y':
+      return isVowel(next) ? "y" : "";
+    case 'x':
+      return "ks";
+    case 'z':
+      return "s";
+    default:  // a vowel after the first letter
+      return "";
+  }
+}
+
+}  // namespace
+
+SoundKey soundKey(std::string_view text) {
+  SoundKey key{};
+  ReducedWord word(text);
+  if (word.size() == 0) return key;
+  adjustStart(word);
+
+  // Room for the "ks" of an "x" met at five characters; the end cuts it to six.
+  char built[kKeyLength + 2] = {};
+  std::size_t length = 0;
+  for (std::size_t i = 0; i < word.size() && length < kKeyLength; ++i) {
+    const char c = word.at(i);
+    if (i > 0 && c != 'c' && c == word.at(i - 1)) continue;
+    if (i == 0 && isVowel(c)) {
+      built[length++] = 'a';
+      continue;
+    }
+    for (const char out : code(word, i)) built[length++] = out;
+  }
+  for (std::size_t i = 0; i < kKeyLength && i < length; ++i) key.text[i] = built[i];
+  return key;
+}
+
+}  // namespace lexi

@@ -1,0 +1,44 @@
+// InputFile: the few file and directory calls the core needs, kept behind small
+// functions so that the rest of the core is plain standard C++ on every platform.
+//
+// Files are read as raw bytes (binary mode); LineReader does the text-mode work.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace lexi {
+
+class InputFile {
+ public:
+  InputFile() = default;
+  ~InputFile() { close(); }
+  InputFile(const InputFile&) = delete;
+  InputFile& operator=(const InputFile&) = delete;
+
+  // Opens `path` for reading. Returns 0, or the error number of the failure.
+  int open(const char* path);
+
+  // Reads from standard input instead of a file (it is not closed).
+  void useStandardInput();
+
+  // Reads up to `size` bytes, returning as soon as some are available, so that
+  // a line typed on a terminal is seen at once. Returns the number of bytes read,
+  // 0 at the end, or -1 with `error` set to the error number.
+  long readSome(char* buffer, std::size_t size, int& error);
+
+  void close();
+
+ private:
+  int fd_ = -1;
+  bool owned_ = false;
+};
+
+// The current directory, or an empty string when it cannot be found.
+std::string currentDirectory();
+
+// `name` as seen from `directory`: joined with the platform's separator, which is
+// not doubled when `directory` already ends with one; an absolute `name` stays.
+std::string joinPath(const std::string& directory, const std::string& name);
+
+}  // namespace lexi

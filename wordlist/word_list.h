@@ -1,0 +1,55 @@
+// WordList: every line of the word list file with its sound key, in file order.
+//
+// The list is loaded once and read-only afterwards; the search walks its entries
+// for every query. The list owns every text and key it hands out: they stay valid
+// until release() or destruction.
+//
+// Loading reads the file with the text-mode rules of LineReader (CR LF is LF,
+// a lone CR stays, the first 0x1A ends the file, a NUL ends a line's text).
+// A failure is reported through the Notifier with the exact text the user sees,
+// and the list is left empty: no partial list ever survives a failed load.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "wordlist/notifier.h"
+#include "wordlist/text_arena.h"
+
+namespace lexi {
+
+// One line of the word list.
+struct WordEntry {
+  const char* text;  // the line without its line end, NUL-terminated
+  char key[8];       // its sound key (0 to 6 characters), NUL-padded to 8 bytes
+};
+
+class WordList {
+ public:
+  // The one file the programs read, relative to the current directory.
+  static constexpr const char* kFileName = "LexiquariumWords.txt";
+
+  WordList() = default;
+  ~WordList() { release(); }
+  WordList(const WordList&) = delete;
+  WordList& operator=(const WordList&) = delete;
+
+  // Loads `path`, replacing what the list held. Returns false after a failure,
+  // having told `notifier` (except when the file cannot be opened and the
+  // current directory cannot be found either: that failure is silent).
+  // The file is closed before load() returns, whatever the outcome.
+  bool load(const char* path, Notifier& notifier);
+
+  // Frees every entry; the list is then empty.
+  void release();
+
+  std::uint32_t count() const { return count_; }
+  const WordEntry* entries() const { return entries_; }
+
+ private:
+  std::uint32_t count_ = 0;
+  WordEntry* entries_ = nullptr;
+  TextArena texts_;
+};
+
+}  // namespace lexi
