@@ -1,0 +1,80 @@
+// The operations the dialog logic needs of its controls, with no toolkit type in
+// them, so that one CSearchDlg serves every front end and the tests' fakes.
+//
+// Text crossing these interfaces is the engine's: single-byte Latin-1, one byte
+// per character. A front end converts at its own edge.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "match/search.h"
+
+namespace lexi {
+
+// The word field: an editable text with a drop-down list, which is the history.
+class WordField {
+ public:
+  virtual ~WordField() = default;
+
+  virtual std::string text() const = 0;
+  virtual void setText(std::string_view text) = 0;
+  // Index of the first item equal to `text` ignoring case, or -1.
+  virtual int findExact(std::string_view text) const = 0;
+  // -1 when there is no such item.
+  virtual int deleteItem(int index) = 0;
+  // The index of the new item, or kNoRoom when the list cannot take it.
+  virtual int insertTop(std::string_view text) = 0;
+  // The field then shows that item's text.
+  virtual void setCurrentItem(int index) = 0;
+  virtual int itemCount() const = 0;
+  // Selects the whole text and brings the caret into view.
+  virtual void selectAll() = 0;
+  virtual void setFocus() = 0;
+
+  static constexpr int kNoRoom = -2;
+};
+
+// The result list. The search appends to it as a ResultSink; every text it is
+// given is a literal or an entry of the word list, so it may keep pointers.
+class ResultList : public ResultSink {
+ public:
+  virtual void clear() = 0;
+  virtual int count() const = 0;
+  // The selected line, or -1.
+  virtual int selectedIndex() const = 0;
+  virtual std::string_view lineText(int index) const = 0;
+};
+
+class Button {
+ public:
+  virtual ~Button() = default;
+  virtual void setEnabled(bool enabled) = 0;
+};
+
+class Clipboard {
+ public:
+  virtual ~Clipboard() = default;
+  // Replaces the clipboard's content with plain text. A copy that cannot be made
+  // is dropped silently: the clipboard keeps what it held.
+  virtual void setText(std::string_view text) = 0;
+};
+
+enum class MessageIcon { kError, kExclamation };
+
+// A message box with no owner window and only an OK button; it returns when the
+// user has closed it.
+class MessageDisplay {
+ public:
+  virtual ~MessageDisplay() = default;
+  virtual void show(const std::string& text, const std::string& title, MessageIcon icon) = 0;
+};
+
+// Runs the About box modally.
+class AboutBox {
+ public:
+  virtual ~AboutBox() = default;
+  virtual void run() = 0;
+};
+
+}  // namespace lexi

@@ -1,0 +1,40 @@
+// The help launcher: starts the help viewer on the help file, without waiting,
+// and tells the user when the viewer cannot be started.
+#pragma once
+
+#include <string>
+
+#include "ui/controls.h"
+
+namespace lexi {
+
+// Starts separate programs that the caller neither waits for nor keeps track of.
+class ProcessStarter {
+ public:
+  virtual ~ProcessStarter() = default;
+  // Starts `program`, looked up by name along the executable search path, with
+  // `program` as argument 0 and `argument` as argument 1. Returns 0, or the
+  // error number of the failed start.
+  virtual int start(const char* program, const char* argument) = 0;
+};
+
+struct HelpViewer {
+  const char* program;
+  const char* file;  // relative to the current directory
+};
+
+#ifdef _WIN32
+inline constexpr HelpViewer kHelpViewer{"hh.exe", "Lexiquarium.chm"};
+#else
+// Linux has no "hh.exe": the desktop's opener shows the HTML page in the
+// user's browser.
+inline constexpr HelpViewer kHelpViewer{"xdg-open", "Lexiquarium.html"};
+#endif
+
+// "Cannot run Hypertext Help program '<program>': <runtime's text for error>."
+std::string helpFailureMessage(const char* program, int error);
+
+void launchHelp(ProcessStarter& starter, MessageDisplay& display,
+                const HelpViewer& viewer = kHelpViewer);
+
+}  // namespace lexi

@@ -1,0 +1,117 @@
+#include "ui/qt/qt_controls.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include "ui/qt/about_dlg.h"
+#include "ui/qt/latin1_text.h"
+
+namespace lexi {
+
+QValidator::State LowerCaseValidator::validate(QString& input, int& /*pos*/) const {
+  lowerAsciiLetters(input);
+  return Acceptable;
+}
+
+std::string QtWordField::text() const {
+  return toEngineText(combo_.currentText());
+}
+
+void QtWordField::setText(std::string_view text) {
+  combo_.setEditText(fromEngineText(text));
+}
+
+int QtWordField::findExact(std::string_view text) const {
+  return combo_.findText(fromEngineText(text), Qt::MatchFixedString);
+}
+
+int QtWordField::deleteItem(int index) {
+  if (index < 0 || index >= combo_.count()) return -1;
+  combo_.removeItem(index);
+  return combo_.count();
+}
+
+int QtWordField::insertTop(std::string_view text) {
+  QString item = fromEngineText(text);
+  lowerAsciiLetters(item);
+  combo_.insertItem(0, item);
+  return 0;
+}
+
+void QtWordField::setCurrentItem(int index) {
+  combo_.setCurrentIndex(index);
+}
+
+void QtWordField::selectAll() {
+  combo_.lineEdit()->selectAll();
+}
+
+void QtWordField::setFocus() {
+  combo_.setFocus(Qt::OtherFocusReason);
+}
+
+int ResultModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : shown_;
+}
+
+QVariant ResultModel::data(const QModelIndex& index, int role) const {
+  // The tooltip shows a line that is too long for the list in full.
+  if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || !index.isValid() ||
+      index.row() >= shown_) {
+    return {};
+  }
+  return QString::fromLatin1(line(index.row()));
+}
+
+void ResultModel::clear() {
+  beginResetModel();
+  lines_.clear();
+  shown_ = 0;
+  endResetModel();
+}
+
+void ResultModel::publish() {
+  if (shown_ == size()) return;
+  beginInsertRows(QModelIndex(), shown_, size() - 1);
+  shown_ = size();
+  endInsertRows();
+}
+
+void ResultView::mouseDoubleClickEvent(QMouseEvent* event) {
+  QListView::mouseDoubleClickEvent(event);
+  emit doubleClickedAnywhere();
+}
+
+int QtResultList::selectedIndex() const {
+  const QModelIndexList selected = view_.selectionModel()->selectedIndexes();
+  return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+void QtClipboard::setText(std::string_view text) {
+  QGuiApplication::clipboard()->setText(fromEngineText(text));
+}
+
+void QtMessageDisplay::show(const std::string& text, const std::string& title, MessageIcon icon) {
+  QMessageBox box(icon == MessageIcon::kError ? QMessageBox::Critical : QMessageBox::Warning,
+                  QString::fromLocal8Bit(title), QString::fromLocal8Bit(text), QMessageBox::Ok);
+  box.setTextFormat(Qt::PlainText);
+  box.setWindowModality(Qt::ApplicationModal);
+  box.exec();
+}
+
+void QtAboutBox::run() {
+  CAboutDlg about(icon_);
+  about.exec();
+}
+
+QIcon programIcon() {
+  QIcon icon;
+  for (const int size : {16, 32, 48, 256}) {
+    icon.addFile(QStringLiteral(":/icons/lexiquarium-%1.png").arg(size), QSize(size, size));
+  }
+  return icon;
+}
+
+}  // namespace lexi

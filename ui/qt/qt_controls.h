@@ -1,0 +1,122 @@
+// The dialog's control interfaces implemented with Qt widgets.
+#pragma once
+
+#include <QAbstractListModel>
+#include <QComboBox>
+#include <QIcon>
+#include <QListView>
+#include <QPushButton>
+#include <QValidator>
+#include <vector>
+
+#include "ui/controls.h"
+
+namespace lexi {
+
+// Lower-cases A to Z as they are typed or pasted into the word field.
+class LowerCaseValidator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int& pos) const override;
+};
+
+class QtWordField : public WordField {
+ public:
+  explicit QtWordField(QComboBox& combo) : combo_(combo) {}
+
+  std::string text() const override;
+  void setText(std::string_view text) override;
+  int findExact(std::string_view text) const override;
+  int deleteItem(int index) override;
+  int insertTop(std::string_view text) override;
+  void setCurrentItem(int index) override;
+  int itemCount() const override { return combo_.count(); }
+  void selectAll() override;
+  void setFocus() override;
+
+ private:
+  QComboBox& combo_;
+};
+
+// The result lines as pointers to texts that outlive the list: nothing is copied
+// and, with uniform item sizes, nothing is laid out line by line, so a million
+// results show at once. Appended lines become visible at publish().
+class ResultModel : public QAbstractListModel {
+ public:
+  using QAbstractListModel::QAbstractListModel;
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+
+  void clear();
+  void append(const char* text) { lines_.push_back(text); }
+  void publish();
+  int size() const { return static_cast<int>(lines_.size()); }
+  const char* line(int row) const { return lines_[static_cast<std::size_t>(row)]; }
+
+ private:
+  std::vector<const char*> lines_;
+  int shown_ = 0;  // the rows the views know of
+};
+
+// Emits doubleClickedAnywhere for a double-click on a line or on the empty
+// space below the lines alike.
+class ResultView : public QListView {
+  Q_OBJECT
+ public:
+  using QListView::QListView;
+
+ signals:
+  void doubleClickedAnywhere();
+
+ protected:
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+class QtResultList : public ResultList {
+ public:
+  QtResultList(ResultModel& model, QListView& view) : model_(model), view_(view) {}
+
+  void appendLine(const char* text) override { model_.append(text); }
+  void clear() override { model_.clear(); }
+  int count() const override { return model_.size(); }
+  int selectedIndex() const override;
+  std::string_view lineText(int index) const override { return model_.line(index); }
+
+ private:
+  ResultModel& model_;
+  QListView& view_;
+};
+
+class QtButton : public Button {
+ public:
+  explicit QtButton(QPushButton& button) : button_(button) {}
+  void setEnabled(bool enabled) override { button_.setEnabled(enabled); }
+
+ private:
+  QPushButton& button_;
+};
+
+class QtClipboard : public Clipboard {
+ public:
+  void setText(std::string_view text) override;
+};
+
+class QtMessageDisplay : public MessageDisplay {
+ public:
+  void show(const std::string& text, const std::string& title, MessageIcon icon) override;
+};
+
+class QtAboutBox : public AboutBox {
+ public:
+  explicit QtAboutBox(QIcon icon) : icon_(std::move(icon)) {}
+  void run() override;
+
+ private:
+  QIcon icon_;
+};
+
+// The program's icon, from the resources.
+QIcon programIcon();
+
+}  // namespace lexi

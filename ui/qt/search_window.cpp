@@ -1,0 +1,119 @@
+#include "ui/qt/search_window.h"
+
+#include <QGridLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "ui/qt/dialog_units.h"
+
+namespace lexi {
+
+namespace {
+
+QPushButton* makeButton(const char* text, QWidget* parent) {
+  return new QPushButton(QString::fromUtf8(text), parent);
+}
+
+}  // namespace
+
+SearchWindow::SearchWindow(const WordList& words, const std::string& appTitle, QWidget* parent)
+    : QDialog(parent),
+      word_(new QComboBox(this)),
+      list_(new ResultView(this)),
+      go_(makeButton("&Go", this)),
+      copy_(makeButton("&Copy", this)),
+      about_(makeButton("&About", this)),
+      help_(makeButton("&Help", this)),
+      exit_(makeButton("E&xit", this)),
+      wordField_(*word_),
+      results_(model_, *list_),
+      goButton_(*go_),
+      copyButton_(*copy_),
+      aboutBox_(programIcon()),
+      dlg_({wordField_, results_, goButton_, copyButton_, clipboard_, messages_}, words,
+           helpStarter_, aboutBox_, appTitle) {
+  setWindowTitle(QStringLiteral("Lexiquarium"));
+  setWindowIcon(programIcon());
+  // A window of its own (with a taskbar entry) that can be minimised but not
+  // maximised or resized.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+
+  word_->setEditable(true);
+  word_->setInsertPolicy(QComboBox::NoInsert);  // the history is kept by AddToHistory
+  word_->setCompleter(nullptr);
+  word_->setValidator(&lowerCase_);
+
+  list_->setModel(&model_);
+  list_->setUniformItemSizes(true);
+  list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+  go_->setDefault(true);
+  copy_->setEnabled(false);
+
+  layOut();
+  wire();
+  dlg_.OnInitDialog();
+}
+
+void SearchWindow::layOut() {
+  const DialogUnits du(fontMetrics());
+
+  auto* label =
+      new QLabel(QStringLiteral("Type a word with or without wild cards (* and ?)"), this);
+  label->setTextFormat(Qt::PlainText);
+
+  list_->setMinimumSize(du.x(179), du.y(123));
+
+  auto* buttons = new QVBoxLayout;
+  buttons->setSpacing(0);
+  for (QPushButton* button : {go_, copy_, about_, help_, exit_}) {
+    button->setMinimumSize(du.x(40), du.y(14));
+    if (button != go_) buttons->addStretch(1);
+    buttons->addWidget(button);
+  }
+
+  auto* grid = new QGridLayout(this);
+  grid->setContentsMargins(du.x(6), du.y(6), du.x(7), du.y(5));
+  grid->setHorizontalSpacing(du.x(9));
+  grid->setVerticalSpacing(du.y(2));
+  grid->addWidget(label, 0, 0);
+  grid->addWidget(word_, 1, 0);
+  grid->addItem(new QSpacerItem(0, du.y(6)), 2, 0);
+  grid->addWidget(list_, 3, 0);
+  grid->addLayout(buttons, 1, 1, 3, 1);
+  grid->setSizeConstraint(QLayout::SetFixedSize);
+
+  setTabOrder(word_, list_);
+  setTabOrder(list_, copy_);
+  setTabOrder(copy_, go_);
+  setTabOrder(go_, help_);
+  setTabOrder(help_, about_);
+  setTabOrder(about_, exit_);
+}
+
+void SearchWindow::wire() {
+  connect(go_, &QPushButton::clicked, this, &SearchWindow::onGo);
+  connect(copy_, &QPushButton::clicked, this, [this] { dlg_.OnCopy(); });
+  connect(about_, &QPushButton::clicked, this, [this] { dlg_.OnAboutButton(); });
+  connect(help_, &QPushButton::clicked, this, [this] { dlg_.OnHelpButton(); });
+  connect(exit_, &QPushButton::clicked, this, [this] {
+    if (dlg_.OnOK()) accept();
+  });
+  connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          [this] { dlg_.OnSelchangeResults(); });
+  connect(list_, &ResultView::doubleClickedAnywhere, this, [this] { dlg_.OnDblclkResults(); });
+  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(f1, &QShortcut::activated, this, [this] { dlg_.OnHelpButton(); });
+}
+
+void SearchWindow::onGo() {
+  dlg_.OnGo();
+  model_.publish();
+}
+
+}  // namespace lexi

@@ -1,0 +1,98 @@
+#include "ui/search_dlg.h"
+
+#include <string_view>
+#include <utility>
+
+#include "match/search.h"
+
+namespace lexi {
+
+std::string tooManyCharsMessage(std::size_t maxChars) {
+  std::string message = "Please enter no more than %1 characters.";
+  message.replace(message.find("%1"), 2, std::to_string(maxChars));
+  return message;
+}
+
+CSearchDlg::CSearchDlg(const SearchControls& controls, const WordList& words,
+                       ProcessStarter& helpStarter, AboutBox& aboutBox, std::string appTitle)
+    : controls_(controls),
+      words_(words),
+      helpStarter_(helpStarter),
+      aboutBox_(aboutBox),
+      appTitle_(std::move(appTitle)),
+      notifier_(controls.messages) {}
+
+void CSearchDlg::OnInitDialog() {
+  controls_.word.setText(m_strWord);
+  controls_.copy.setEnabled(false);
+  controls_.word.setFocus();
+}
+
+void CSearchDlg::OnGo() {
+  controls_.go.setEnabled(false);
+  const std::string query = controls_.word.text();
+  controls_.copy.setEnabled(false);
+  controls_.results.clear();
+  if (query.empty()) {
+    for (const char* line : kGuidanceLines) controls_.results.appendLine(line);
+  } else {
+    AddToHistory(query);
+    searchWords(words_, query.c_str(), controls_.results, notifier_);
+    if (controls_.results.count() == 0) controls_.results.appendLine(kNothingFound);
+  }
+  controls_.word.selectAll();
+  controls_.word.setFocus();
+  controls_.go.setEnabled(true);
+}
+
+void CSearchDlg::AddToHistory(const std::string& query) {
+  WordField& word = controls_.word;
+  for (int index = word.findExact(query); index >= 0; index = word.findExact(query)) {
+    if (word.deleteItem(index) < 0) break;
+  }
+  const int inserted = word.insertTop(query);
+  word.setCurrentItem(0);
+  if (inserted != WordField::kNoRoom && word.itemCount() > kHistorySize) {
+    word.deleteItem(word.itemCount() - 1);
+  }
+}
+
+void CSearchDlg::OnCopy() {
+  const int index = controls_.results.selectedIndex();
+  if (index < 0) return;
+  // The whole first word, however long the line: only a blank ends it.
+  const std::string_view line = controls_.results.lineText(index);
+  controls_.clipboard.setText(line.substr(0, line.find(' ')));
+}
+
+void CSearchDlg::OnSelchangeResults() {
+  if (controls_.results.selectedIndex() >= 0) controls_.copy.setEnabled(true);
+}
+
+void CSearchDlg::OnDblclkResults() {
+  OnCopy();
+  controls_.word.selectAll();
+  controls_.word.setFocus();
+}
+
+void CSearchDlg::OnAboutButton() {
+  aboutBox_.run();
+}
+
+void CSearchDlg::OnHelpButton() {
+  launchHelp(helpStarter_, controls_.messages);
+}
+
+bool CSearchDlg::OnOK() {
+  m_strWord = controls_.word.text();
+  if (m_strWord.size() > kMaxWordChars) {
+    controls_.messages.show(tooManyCharsMessage(kMaxWordChars), appTitle_,
+                            MessageIcon::kExclamation);
+    controls_.word.selectAll();
+    controls_.word.setFocus();
+    return false;
+  }
+  return true;
+}
+
+}  // namespace lexi

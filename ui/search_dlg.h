@@ -1,0 +1,83 @@
+// CSearchDlg: the logic of the main search dialog, written against the control
+// interfaces of controls.h so that every front end shares it.
+//
+// A front end builds the controls, hands them over, and calls the handlers from
+// its events: OnInitDialog when the dialog opens, OnGo for Go and Enter, OnOK for
+// Exit (the dialog closes only when it returns true), and so on. Esc and the
+// close box need no handler: they close without the data exchange.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+
+#include "ui/controls.h"
+#include "ui/help_launcher.h"
+#include "ui/message_notifier.h"
+#include "wordlist/word_list.h"
+
+namespace lexi {
+
+struct SearchControls {
+  WordField& word;
+  ResultList& results;
+  Button& go;
+  Button& copy;
+  Clipboard& clipboard;
+  MessageDisplay& messages;
+};
+
+// What a find on an empty word field shows instead of results.
+inline constexpr std::array<const char*, 8> kGuidanceLines = {
+    "Please type a word above.",
+    "Wild cards (* and ?) are useful.",
+    "'?' substitutes for exactly one letter.",
+    "'*' substitutes for any number of letters,",
+    "including no letter.",
+    "",
+    "If no wild card is used, the search will be",
+    "by matching sounds.",
+};
+
+inline constexpr const char* kNothingFound = "Nothing was found.";
+
+// The most characters the word field may hold when the dialog closes with Exit.
+inline constexpr std::size_t kMaxWordChars = 1000;
+
+// The number of queries the history keeps.
+inline constexpr int kHistorySize = 20;
+
+// "Please enter no more than <maxChars> characters."
+std::string tooManyCharsMessage(std::size_t maxChars);
+
+class CSearchDlg {
+ public:
+  // `appTitle` titles the length message, as the dialog framework titles its own
+  // messages. Everything passed in must outlive the dialog.
+  CSearchDlg(const SearchControls& controls, const WordList& words, ProcessStarter& helpStarter,
+             AboutBox& aboutBox, std::string appTitle);
+
+  void OnInitDialog();
+  void OnGo();
+  void AddToHistory(const std::string& query);
+  void OnCopy();
+  void OnSelchangeResults();
+  void OnDblclkResults();
+  void OnAboutButton();
+  void OnHelpButton();
+  // Saves the word field into m_strWord. False, after telling the user, when it
+  // is too long: the dialog then stays open.
+  bool OnOK();
+
+  std::string m_strWord;
+
+ private:
+  SearchControls controls_;
+  const WordList& words_;
+  ProcessStarter& helpStarter_;
+  AboutBox& aboutBox_;
+  std::string appTitle_;
+  MessageNotifier notifier_;
+};
+
+}  // namespace lexi
