@@ -27,6 +27,14 @@ DEFAULT_OUTPUT = os.path.join(
 # row fits the dialog's list without a horizontal scroll of any length.
 LINE_LIMIT = 160
 
+# A wildcard match may only end at a blank (0x20) or at the end of the line, and
+# a star covers blanks too. So that a pattern such as "ph*ne" can only end where
+# the word ends, never inside or at the end of a note, the words of a note are
+# parted by no-break spaces (0xA0, shown as blanks) and the note ends in a full
+# stop. The one blank of a line is the one after its word.
+NOTE_SPACE = "\u00a0"
+NOTE_END = "."
+
 # What replaces the tail of a definition that had to be cut.
 CUT_MARK = "..."
 
@@ -127,7 +135,7 @@ def format_line(word, parts):
     if not parts:
         return word
     overhead = len(word) + sum(len(label) + 2 for label, _ in parts) + 2 * (len(parts) - 1)
-    room = LINE_LIMIT - 1 - overhead
+    room = LINE_LIMIT - 1 - overhead - len(NOTE_END)
     lengths = [len(text) for _, text in parts]
     if sum(lengths) > room:
         share = max(lengths)
@@ -136,7 +144,10 @@ def format_line(word, parts):
         if share < MIN_SHARE:
             return word
         parts = [(label, shorten(text, share)) for label, text in parts]
-    return word + " " + "; ".join(f"{label} {text}" for label, text in parts)
+    note = "; ".join(f"{label} {text}" for label, text in parts)
+    if not note.endswith(NOTE_END):
+        note += NOTE_END
+    return word + " " + note.replace(" ", NOTE_SPACE)
 
 
 def _open_text(path):

@@ -106,8 +106,17 @@ WORDS = [
     "Zürich", "apple", "Apple", "telephones", "", "  ",
 ]
 
+NBSP = "\u00a0"
+
+
+def noted(line):
+    """A line written with plain blanks, as the generator writes it."""
+    word, blank, note = line.partition(" ")
+    return word + blank + note.replace(" ", NBSP) + ("." if note else "")
+
+
 # What the fixtures above must give, line by line.
-EXPECTED = [
+EXPECTED = [noted(line) for line in [
     "Apple",
     "apple",
     "ax n. an edge tool with a heavy bladed head; v. chop with an ax",
@@ -134,7 +143,7 @@ EXPECTED = [
     "wellbeing n. a contented state of being happy and healthy",
     "xyzzy",
     "Z\u00fcrich",
-]
+]]
 
 
 class FixtureTest(unittest.TestCase):
@@ -163,6 +172,7 @@ class BuildTest(FixtureTest):
 
     def test_encoding_is_latin1_with_lf(self):
         content = gen.encode(self.build())
+        self.assertIn(b"\nphoned v.\xa0form\xa0of\xa0phone.\n", content)
         self.assertIn(b"\ncaf\xe9\n", content)
         self.assertIn(b"\nZ\xfcrich\n", content)
         self.assertTrue(content.endswith(b"\n"))
@@ -175,8 +185,8 @@ class BuildTest(FixtureTest):
                          for lemma, offsets in index["noun"]]
         write_wordnet(self.dir, index=index)
         lines = self.build(["phone"])
-        self.assertIn("phone n. (phonetics) an individual sound unit; v. get into communication "
-                      "by telephone", lines)
+        self.assertIn(noted("phone n. (phonetics) an individual sound unit; v. get into "
+                            "communication by telephone"), lines)
 
     def test_main_writes_the_file(self):
         words = os.path.join(self.dir, "words")
@@ -333,7 +343,7 @@ class FormatLineTest(unittest.TestCase):
     def test_lines_stay_under_the_limit(self):
         long_word = "x" * (gen.LINE_LIMIT - 10)
         cases = [
-            ("short note kept whole", "phone", [("v.", "call")], "phone v. call"),
+            ("short note kept whole", "phone", [("v.", "call")], noted("phone v. call")),
             ("no note", "xyzzy", [], "xyzzy"),
             ("one long part", "phone", [("n.", self.LONG)], None),
             ("two parts share the room", "phone",
@@ -352,9 +362,15 @@ class FormatLineTest(unittest.TestCase):
                 if expected is not None:
                     self.assertEqual(line, expected)
                     continue
+                # The only blank follows the word, so a pattern cannot end in the note.
+                self.assertEqual(line.count(" "), 1)
                 self.assertTrue(line.startswith(word + " "))
+                note = line[len(word) + 1:].replace(NBSP, " ")
+                self.assertTrue(note.endswith("."))
+                if not note.endswith(gen.CUT_MARK):
+                    note = note[:-1]
                 # Every part keeps its label, and a cut falls between whole words.
-                shown = line[len(word) + 1:].split("; ")
+                shown = note.split("; ")
                 self.assertEqual(len(shown), len(parts))
                 for (label, text), part in zip(parts, shown):
                     self.assertTrue(part.startswith(label + " "))
@@ -367,9 +383,9 @@ class FormatLineTest(unittest.TestCase):
                             self.assertFalse(text[len(stem)].isalnum())
 
     def test_fitting_note_is_not_cut(self):
-        room = gen.LINE_LIMIT - 1 - len("w n. ")
+        room = gen.LINE_LIMIT - 1 - len("w n. .")
         exact = ("a" * 9 + " ") * (room // 10) + "b" * (room % 10)
-        self.assertEqual(gen.format_line("w", [("n.", exact)]), "w n. " + exact)
+        self.assertEqual(gen.format_line("w", [("n.", exact)]), noted("w n. " + exact))
         self.assertTrue(gen.format_line("w", [("n.", exact + "c")]).endswith(gen.CUT_MARK))
 
     def test_word_too_long_for_a_line_is_dropped(self):
