@@ -93,9 +93,10 @@ def is_single_word(word):
 
     Multi-word lemmas (joined by underscores in WordNet) and possessives are left
     out. A token without any letter, such as "1000" or ".22", is left out too:
-    its sound key is empty, so a sound search could never find it.
+    its sound key is empty, so a sound search could never find it. So is one
+    with a blank or a control character, which would break the line's layout.
     """
-    if not word or "_" in word or any(c.isspace() for c in word):
+    if not word.isprintable() or " " in word or "_" in word:
         return False
     if word.endswith("'s") or word.endswith("s'"):
         return False
@@ -116,10 +117,9 @@ def shorten(text, room):
     """Cut `text` at a word boundary so that it, with the cut mark, takes at most `room`."""
     if len(text) <= room:
         return text
-    kept = text[: max(0, room - len(CUT_MARK) - 1) + 1]
-    boundary = kept.rfind(" ")
-    kept = kept[:boundary] if boundary != -1 else ""
-    kept = kept.rstrip(" ,;:-(")
+    longest = room - len(CUT_MARK) - 1  # what may stand before " ..."
+    boundary = text.rfind(" ", 0, longest + 1)
+    kept = text[:boundary].rstrip(" ,;:-(") if boundary > 0 else ""
     return f"{kept} {CUT_MARK}" if kept else CUT_MARK
 
 
