@@ -1,5 +1,6 @@
 #include "match/sound_key.h"
 
+#include <array>
 #include <cstddef>
 
 namespace lexi {
@@ -10,6 +11,16 @@ namespace {
 constexpr std::size_t kBytesRead = 54;
 constexpr std::size_t kKeyLength = 6;
 
+// Each byte's lower-case letter a to z, or '\0' for a byte that is not a letter.
+constexpr std::array<char, 256> kLetters = [] {
+  std::array<char, 256> letters{};
+  for (int c = 'a'; c <= 'z'; ++c) {
+    letters[static_cast<std::size_t>(c)] = static_cast<char>(c);
+    letters[static_cast<std::size_t>(c - 'a' + 'A')] = static_cast<char>(c);
+  }
+  return letters;
+}();
+
 bool isVowel(char c) {
   return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u';
 }
@@ -18,7 +29,8 @@ bool isFrontVowel(char c) {
 }
 
 // The word reduced to the lower-case letters a to z that the rules look at.
-// Letters outside it read as '\0', which no test matches.
+// The two places past its end read as '\0', which no test matches, so that the
+// rules can look two letters ahead without a bounds check.
 class ReducedWord {
  public:
   explicit ReducedWord(std::string_view text) {
@@ -26,16 +38,15 @@ class ReducedWord {
     for (std::size_t i = 0; i < limit; ++i) {
       const char c = text[i];
       if (c == '\0' || c == ' ') break;
-      if (c >= 'A' && c <= 'Z') {
-        letters_[size_++] = static_cast<char>(c - 'A' + 'a');
-      } else if (c >= 'a' && c <= 'z') {
-        letters_[size_++] = c;
-      }
+      const char letter = kLetters[static_cast<unsigned char>(c)];
+      letters_[size_] = letter;
+      size_ += letter != '\0';
     }
+    letters_[size_] = letters_[size_ + 1] = '\0';
   }
 
   std::size_t size() const { return size_; }
-  char at(std::size_t i) const { return i < size_ ? letters_[i] : '\0'; }
+  char at(std::size_t i) const { return letters_[i]; }
   bool startsWith(char first, char second) const {
     return size_ >= 2 && letters_[0] == first && letters_[1] == second;
   }
@@ -43,13 +54,13 @@ class ReducedWord {
     return std::string_view(letters_ + i, size_ - i) == rest;
   }
   void dropLetter(std::size_t i) {
-    for (std::size_t j = i + 1; j < size_; ++j) letters_[j - 1] = letters_[j];
+    for (std::size_t j = i + 1; j < size_ + 2; ++j) letters_[j - 1] = letters_[j];
     --size_;
   }
   void setFirst(char c) { letters_[0] = c; }
 
  private:
-  char letters_[kBytesRead] = {};
+  char letters_[kBytesRead + 2];
   std::size_t size_ = 0;
 };
 
@@ -68,7 +79,7 @@ std::string_view code(const ReducedWord& word, std::size_t i) {
   const char c = word.at(i);
   const char prev = i > 0 ? word.at(i - 1) : '\0';
   const char next = word.at(i + 1);
-  const char next2 = word.at(i + 2);
+  const char next2 = next != '\0' ? word.at(i + 2) : '\0';
   const bool first = i == 0;
   const bool last = i + 1 == word.size();
   switch (c) {

@@ -1,6 +1,8 @@
 #include "match/wild_match.h"
 
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 namespace lexi {
@@ -22,41 +24,91 @@ unsigned char folded(char c) {
   return kFold[static_cast<unsigned char>(c)];
 }
 
-// Whether `run` (literals and '?', no star) fits the line at `at`; the caller
-// has made sure that the line is long enough.
-bool fitsAt(const char* line, std::size_t at, std::string_view run) {
+enum class Fit { kYes, kNo, kLineTooShort };
+
+// Whether `run` (literals and '?', no star) fits the line from `at` on.
+// Lines are read only up to their NUL, so no length is needed beforehand.
+Fit fitAt(const char* at, std::string_view run) {
   for (std::size_t i = 0; i < run.size(); ++i) {
-    if (run[i] != '?' && folded(line[at + i]) != folded(run[i])) return false;
+    if (at[i] == '\0') return Fit::kLineTooShort;
+    if (run[i] != '?' && folded(at[i]) != folded(run[i])) return Fit::kNo;
   }
-  return true;
+  return Fit::kYes;
 }
 
 // The leftmost place at or after `from` where `run` fits, or kNowhere. A star
 // before the run can cover any gap, so the leftmost place leaves the most room
 // for the rest of the pattern.
-std::size_t leftmostFit(const char* line, std::size_t length, std::size_t from,
-                        std::string_view run) {
-  if (run.size() > length || from > length - run.size()) return kNowhere;
+std::size_t leftmostFit(const char* line, std::size_t from, std::string_view run) {
   if (run.empty()) return from;
   const char first = run[0];
-  for (std::size_t at = from; at <= length - run.size(); ++at) {
-    if ((first == '?' || folded(line[at]) == folded(first)) && fitsAt(line, at, run)) return at;
+  for (std::size_t at = from; line[at] != '\0'; ++at) {
+    if (first != '?' && folded(line[at]) != folded(first)) continue;
+    const Fit fit = fitAt(line + at, run);
+    if (fit == Fit::kYes) return at;
+    if (fit == Fit::kLineTooShort) break;
   }
   return kNowhere;
 }
 
+// Eight bytes of the line at once, to look for blanks. Only little-endian
+// machines are served this way; others take the byte-by-byte path.
+constexpr bool kWordAtATime = std::endian::native == std::endian::little;
+constexpr std::uint64_t kEveryByte = 0x0101010101010101u;
+constexpr std::uint64_t kLowBits = 0x7F7F7F7F7F7F7F7Fu;
+
+// 0x80 in each byte of `word` that is zero, 0 in every other byte.
+std::uint64_t zeroBytes(std::uint64_t word) {
+  return ~(((word & kLowBits) + kLowBits) | word | kLowBits);
+}
+
+std::uint64_t load8(const char* at) {
+  std::uint64_t word;
+  std::memcpy(&word, at, sizeof word);
+  return word;
+}
+
 // Whether `run` fits somewhere at or after `from` so that it ends where the
 // matched part of the line may end: at a blank or at the end of the line.
-bool fitsAtAnEnd(const char* line, std::size_t length, std::size_t from, std::string_view run) {
-  const std::size_t shortest = from + run.size();
-  if (run.size() > length || shortest > length) return false;
-  if (fitsAt(line, length - run.size(), run)) return true;
-  const char* blank =
-      static_cast<const char*>(std::memchr(line + shortest, ' ', length - shortest));
-  while (blank != nullptr) {
-    const auto end = static_cast<std::size_t>(blank - line);
-    if (fitsAt(line, end - run.size(), run)) return true;
-    blank = static_cast<const char*>(std::memchr(blank + 1, ' ', length - end - 1));
+bool fitsAtAnEnd(const char* line, std::size_t from, std::string_view run) {
+  const std::size_t k = run.size();
+  if (k == 0) return true;  // the end of the line is always such a place
+  const std::size_t length = from + std::strlen(line + from);
+  if (length < from + k) return false;
+  if (fitAt(line + length - k, run) == Fit::kYes) return true;
+
+  // Then every blank, and lines have many: look only at the blanks whose byte
+  // before is the run's last one, eight bytes at a time.
+  const char last = run.back();
+  const auto lastFolded = folded(last);
+  const bool lastIsLetter = lastFolded >= 'a' && lastFolded <= 'z';
+  auto tryEnd = [&](std::size_t end) { return fitAt(line + end - k, run) == Fit::kYes; };
+  std::size_t before = from + k - 1;  // the byte before the earliest end
+  if constexpr (kWordAtATime) {
+    constexpr std::uint64_t kBlanks = kEveryByte * ' ';
+    const std::uint64_t wanted = kEveryByte * lastFolded;
+    auto endsInWord = [&](std::size_t at) {
+      std::uint64_t ends = zeroBytes(load8(line + at + 1) ^ kBlanks);
+      if (last != '?') {
+        const std::uint64_t bytes = load8(line + at);
+        // A letter's two cases differ in 0x20 only; any other byte stands for itself.
+        ends &= zeroBytes((lastIsLetter ? bytes | (kEveryByte * 0x20) : bytes) ^ wanted);
+      }
+      for (; ends != 0; ends &= ends - 1) {
+        if (tryEnd(at + 1 + static_cast<std::size_t>(std::countr_zero(ends)) / 8)) return true;
+      }
+      return false;
+    };
+    if (before + 9 <= length) {
+      for (; before + 9 <= length; before += 8) {
+        if (endsInWord(before)) return true;
+      }
+      // The last bytes as one more word that overlaps the ones already seen.
+      return before + 1 < length && endsInWord(length - 9);
+    }
+  }
+  for (std::size_t end = before + 1; end < length; ++end) {
+    if (line[end] == ' ' && tryEnd(end)) return true;
   }
   return false;
 }
@@ -70,15 +122,14 @@ WildPattern::WildPattern(std::string_view pattern) : pattern_(pattern), stars_{}
 }
 
 int WildPattern::match(const char* line) const {
-  const std::size_t length = std::strlen(line);
   if (starCount_ == 0) {
     const std::size_t n = pattern_.size();
-    const bool fits = n <= length && fitsAt(line, 0, pattern_) && (n == length || line[n] == ' ');
+    const bool fits = fitAt(line, pattern_) == Fit::kYes && (line[n] == '\0' || line[n] == ' ');
     return fits ? kMatch : kNoMatch;
   }
 
   const std::string_view head = pattern_.substr(0, stars_[0]);
-  if (head.size() > length || !fitsAt(line, 0, head)) return kNoMatch;
+  if (fitAt(line, head) != Fit::kYes) return kNoMatch;
   std::size_t at = head.size();
 
   // With too many stars only the part before the one too many is matched, and
@@ -92,13 +143,13 @@ int WildPattern::match(const char* line) const {
   };
   for (int star = 0; star < lastStar; ++star) {
     const std::string_view run = runAfter(star);
-    const std::size_t found = leftmostFit(line, length, at, run);
+    const std::size_t found = leftmostFit(line, at, run);
     if (found == kNowhere) return kNoMatch;
     at = found + run.size();
   }
   const std::string_view tail = runAfter(lastStar);
-  if (tooMany) return leftmostFit(line, length, at, tail) == kNowhere ? kNoMatch : kTooManyStars;
-  return fitsAtAnEnd(line, length, at, tail) ? kMatch : kNoMatch;
+  if (tooMany) return leftmostFit(line, at, tail) == kNowhere ? kNoMatch : kTooManyStars;
+  return fitsAtAnEnd(line, at, tail) ? kMatch : kNoMatch;
 }
 
 int wildMatch(const char* line, const char* pattern) {

@@ -1,0 +1,136 @@
+// Speed and memory of the core on a large word list.
+//
+// Usage: core_bench LIST [benchmark options]
+// LIST is a word list such as the one bench/make_list.py writes.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "match/search.h"
+#include "wordlist/word_list.h"
+
+namespace {
+
+std::string gListPath;
+
+class SilentNotifier : public lexi::Notifier {
+ public:
+  void error(const std::string& message) override {
+    std::fprintf(stderr, "%s\n", message.c_str());
+    std::exit(1);
+  }
+  void warning(const std::string&) override {}
+};
+
+class CountingSink : public lexi::ResultSink {
+ public:
+  void appendLine(const char*) override { ++lines; }
+  long lines = 0;
+};
+
+const lexi::WordList& bigList() {
+  static lexi::WordList list;
+  static bool loaded = [] {
+    SilentNotifier notifier;
+    return list.load(gListPath.c_str(), notifier);
+  }();
+  (void)loaded;
+  return list;
+}
+
+// Kilobytes of resident memory, from the kernel's own accounting.
+long residentKilobytes() {
+  std::ifstream status("/proc/self/status");
+  std::string field;
+  while (status >> field) {
+    if (field == "VmRSS:") {
+      long kilobytes = 0;
+      status >> kilobytes;
+      return kilobytes;
+    }
+  }
+  return -1;
+}
+
+void BM_Load(benchmark::State& state) {
+  SilentNotifier notifier;
+  for (auto _ : state) {
+    lexi::WordList list;
+    benchmark::DoNotOptimize(list.load(gListPath.c_str(), notifier));
+    state.counters["lines"] = static_cast<double>(list.count());
+  }
+}
+BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void BM_ResidentAfterLoad(benchmark::State& state) {
+  for (auto _ : state) {
+    const long before = residentKilobytes();
+    SilentNotifier notifier;
+    lexi::WordList list;
+    list.load(gListPath.c_str(), notifier);
+    const long after = residentKilobytes();
+    const double fileMb = static_cast<double>(std::filesystem::file_size(gListPath)) / 1048576.0;
+    state.counters["file_MB"] = fileMb;
+    state.counters["added_RSS_MB"] = static_cast<double>(after - before) / 1024.0;
+    state.counters["limit_MB"] = 2 * fileMb + 64;
+  }
+}
+BENCHMARK(BM_ResidentAfterLoad)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void BM_Search(benchmark::State& state, const char* query) {
+  const lexi::WordList& list = bigList();
+  SilentNotifier notifier;
+  long found = 0;
+  for (auto _ : state) {
+    CountingSink sink;
+    lexi::searchWords(list, query, sink, notifier);
+    found = sink.lines;
+  }
+  state.counters["found"] = static_cast<double>(found);
+}
+BENCHMARK_CAPTURE(BM_Search, sound_fone, "fone")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Search, sound_nite, "nite")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Search, wild_ph_star_ne, "ph*ne")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Search, wild_c_q_t, "c?t")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Search, wild_star_tion, "*tion")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Search, wild_a_b_c_d, "a*b*c*d")->Unit(benchmark::kMillisecond);
+
+// 150,000 lines of 200 letters a and more, against a pattern that a
+// backtracking matcher would take years over.
+void BM_AdversarialPattern(benchmark::State& state) {
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / "lexi-bench-adversarial.txt";
+  {
+    std::ofstream out(path, std::ios::binary);
+    for (int i = 0; i < 150000; ++i) out << std::string(200 + i % 50, 'a') << '\n';
+  }
+  SilentNotifier notifier;
+  lexi::WordList list;
+  list.load(path.string().c_str(), notifier);
+  std::filesystem::remove(path);
+  for (auto _ : state) {
+    CountingSink sink;
+    lexi::searchWords(list, "*a*a*a*a*a*a*a*b", sink, notifier);
+    benchmark::DoNotOptimize(sink.lines);
+  }
+}
+BENCHMARK(BM_AdversarialPattern)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "Usage: core_bench LIST [benchmark options]\n");
+    return 2;
+  }
+  gListPath = argv[1];
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
