@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -12,6 +13,10 @@ struct KeyCase {
   std::string word;
   const char* key;
 };
+
+void PrintTo(const KeyCase& c, std::ostream* out) {
+  *out << '"' << c.word << '"';
+}
 
 class SoundKeyTable : public testing::TestWithParam<KeyCase> {};
 

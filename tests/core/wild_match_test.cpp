@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -18,6 +19,10 @@ struct MatchCase {
   std::string pattern;
   int result;
 };
+
+void PrintTo(const MatchCase& c, std::ostream* out) {
+  *out << '"' << c.line << "\" ~ \"" << c.pattern << '"';
+}
 
 class WildMatchTable : public testing::TestWithParam<MatchCase> {};
 

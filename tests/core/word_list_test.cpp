@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstring>
 #include <filesystem>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -32,6 +33,10 @@ struct LineCase {
   std::string bytes;
   std::vector<std::string> lines;
 };
+
+void PrintTo(const LineCase& c, std::ostream* out) {
+  *out << c.what;
+}
 
 class LoaderLines : public testing::TestWithParam<LineCase> {};
 
