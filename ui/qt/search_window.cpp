@@ -51,6 +51,11 @@ SearchWindow::SearchWindow(const WordList& words, const std::string& appTitle, Q
   list_->setUniformItemSizes(true);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // Rows of uniform size are measured on one line only, so a horizontal scroll
+  // range would fit that line alone: long lines end in an ellipsis instead and
+  // show in full as a tooltip.
+  list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list_->setTextElideMode(Qt::ElideRight);
 
   go_->setDefault(true);
   copy_->setEnabled(false);
