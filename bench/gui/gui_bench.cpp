@@ -1,0 +1,133 @@
+// Figures for the desktop program, on the real dialog and a real platform:
+//   - start-up: process start to the dialog painted, the word list loaded first
+//     just as the program does it;
+//   - a find of every line ("*") until the list is painted, on the bundled list
+//     and on a long one;
+//   - a typical sound query until painted.
+// Usage: gui_bench BUNDLED_LIST LONG_LIST   (run it under X, e.g. xvfb-run)
+#include <time.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "ui/qt/search_window.h"
+#include "wordlist/word_list.h"
+
+namespace {
+
+class PrintingNotifier : public lexi::Notifier {
+ public:
+  void error(const std::string& message) override { std::cerr << message << '\n'; }
+  void warning(const std::string& message) override { std::cerr << message << '\n'; }
+};
+
+// Milliseconds from the process's start to now, from the kernel's start time
+// (whose unit, a clock tick, is usually 10 ms).
+double msSinceProcessStart() {
+  std::ifstream stat("/proc/self/stat");
+  std::string field;
+  for (int i = 0; i < 22 && stat >> field; ++i) {
+  }
+  timespec now{};
+  clock_gettime(CLOCK_BOOTTIME, &now);
+  const double startMs = std::stod(field) * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
+  return static_cast<double>(now.tv_sec) * 1000.0 + static_cast<double>(now.tv_nsec) / 1e6 -
+         startMs;
+}
+
+// Watches a window for its first paint.
+class FirstPaint : public QObject {
+ public:
+  bool painted = false;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted = true;
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+QPushButton* goButton(const lexi::SearchWindow& window) {
+  for (QPushButton* button : window.findChildren<QPushButton*>()) {
+    if (button->text() == QStringLiteral("&Go")) return button;
+  }
+  return nullptr;
+}
+
+// Runs `query` through the Go button `runs` times; each time until the window
+// is painted. Prints the median and the range in milliseconds.
+void measureFind(lexi::SearchWindow& window, const char* label, const QString& query, int runs) {
+  QComboBox* field = window.findChild<QComboBox*>();
+  QPushButton* go = goButton(window);
+  std::vector<double> times;
+  for (int i = 0; i < runs; ++i) {
+    field->setEditText(query);
+    QElapsedTimer timer;
+    timer.start();
+    go->click();
+    window.repaint();
+    times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    QCoreApplication::processEvents();
+  }
+  std::sort(times.begin(), times.end());
+  std::printf("%-44s median %8.2f ms   min %8.2f   max %8.2f   (%d runs)\n", label,
+              times[times.size() / 2], times.front(), times.back(), runs);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QElapsedTimer sinceMain;
+  sinceMain.start();
+  const double startToMain = msSinceProcessStart();
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: gui_bench BUNDLED_LIST LONG_LIST\n");
+    return 2;
+  }
+  QApplication app(argc, argv);
+  PrintingNotifier notifier;
+
+  lexi::WordList bundled;
+  if (!bundled.load(argv[1], notifier)) return 1;
+  const double loaded = static_cast<double>(sinceMain.nsecsElapsed()) / 1e6;
+  lexi::SearchWindow window(bundled, "lexiquarium");
+  FirstPaint firstPaint;
+  window.installEventFilter(&firstPaint);
+  window.show();
+  while (!firstPaint.painted) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  const double shown = static_cast<double>(sinceMain.nsecsElapsed()) / 1e6;
+  window.removeEventFilter(&firstPaint);
+
+  std::printf("Platform: %s\n", qPrintable(QGuiApplication::platformName()));
+  std::printf("Start-up, bundled list of %u lines:\n", bundled.count());
+  std::printf("  process start to main (clock-tick resolution)  %8.1f ms\n", startToMain);
+  std::printf("  main to word list loaded                       %8.1f ms\n", loaded);
+  std::printf("  main to dialog painted                         %8.1f ms\n", shown);
+  std::printf("  process start to dialog painted                %8.1f ms\n", startToMain + shown);
+
+  measureFind(window, "Find '*' on the bundled list, until painted", QStringLiteral("*"), 15);
+  measureFind(window, "Sound query 'fone' on the bundled list", QStringLiteral("fone"), 31);
+  measureFind(window, "Pattern 'ph*ne' on the bundled list", QStringLiteral("ph*ne"), 15);
+
+  lexi::WordList longList;
+  QElapsedTimer loading;
+  loading.start();
+  if (!longList.load(argv[2], notifier)) return 1;
+  std::printf("Long list of %u lines loaded in %.1f ms\n", longList.count(),
+              static_cast<double>(loading.nsecsElapsed()) / 1e6);
+  lexi::SearchWindow longWindow(longList, "lexiquarium");
+  longWindow.show();
+  QCoreApplication::processEvents();
+  measureFind(longWindow, "Find '*' on the long list, until painted", QStringLiteral("*"), 9);
+  measureFind(longWindow, "Sound query 'fone' on the long list", QStringLiteral("fone"), 15);
+  return 0;
+}
