@@ -1,0 +1,90 @@
+// Loads arbitrary bytes as a word list and checks the entries against a plain
+// model of the text-mode rules, so that no byte sequence can lose, split, join
+// or corrupt a line.
+
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "match/sound_key.h"
+#include "wordlist/notifier.h"
+#include "wordlist/word_list.h"
+
+namespace {
+
+class SilentNotifier : public lexi::Notifier {
+ public:
+  void error(const std::string&) override { failed = true; }
+  void warning(const std::string&) override {}
+  bool failed = false;
+};
+
+// The file the bytes go through; one per process, so parallel jobs do not meet.
+class ScratchFile {
+ public:
+  ScratchFile() {
+    const char* dir = std::getenv("TMPDIR");
+    path_ = std::string(dir != nullptr ? dir : "/tmp") + "/lexi-fuzz-load-" +
+            std::to_string(::getpid()) + ".txt";
+  }
+  ~ScratchFile() { std::remove(path_.c_str()); }
+  ScratchFile(const ScratchFile&) = delete;
+  ScratchFile& operator=(const ScratchFile&) = delete;
+
+  const char* write(const std::uint8_t* data, std::size_t size) {
+    std::FILE* file = std::fopen(path_.c_str(), "wb");
+    if (file == nullptr) __builtin_trap();
+    if (size > 0 && std::fwrite(data, 1, size, file) != size) __builtin_trap();
+    if (std::fclose(file) != 0) __builtin_trap();
+    return path_.c_str();
+  }
+
+ private:
+  std::string path_;
+};
+
+// The lines as the text mode gives them: the first 0x1A ends the bytes, LF ends a
+// line, one CR before it goes with it, a final LF adds no line, and a NUL ends a
+// line's text without ending the line.
+std::vector<std::string> modelLines(std::string_view bytes) {
+  bytes = bytes.substr(0, bytes.find('\x1a'));
+  std::vector<std::string> lines;
+  while (!bytes.empty()) {
+    const std::size_t lf = bytes.find('\n');
+    std::string_view line = bytes.substr(0, lf);
+    bytes = lf == std::string_view::npos ? std::string_view() : bytes.substr(lf + 1);
+    if (lf != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.emplace_back(line.substr(0, line.find('\0')));
+  }
+  return lines;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static ScratchFile scratch;
+  const char* path = scratch.write(data, size);
+
+  lexi::WordList list;
+  SilentNotifier notifier;
+  // A readable file of a few kilobytes always loads.
+  if (!list.load(path, notifier) || notifier.failed) __builtin_trap();
+
+  const std::vector<std::string> expected = modelLines({reinterpret_cast<const char*>(data), size});
+  if (list.count() != expected.size()) __builtin_trap();
+  for (std::uint32_t i = 0; i < list.count(); ++i) {
+    const lexi::WordEntry& entry = list.entries()[i];
+    if (std::strchr(entry.text, '\n') != nullptr) __builtin_trap();
+    if (entry.text != expected[i]) __builtin_trap();
+    if (std::memcmp(entry.key, lexi::soundKey(expected[i]).text, sizeof entry.key) != 0)
+      __builtin_trap();
+  }
+  return 0;
+}
