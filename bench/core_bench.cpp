@@ -107,7 +107,7 @@ void BM_AdversarialPattern(benchmark::State& state) {
       std::filesystem::temp_directory_path() / "lexi-bench-adversarial.txt";
   {
     std::ofstream out(path, std::ios::binary);
-    for (int i = 0; i < 150000; ++i) out << std::string(200 + i % 50, 'a') << '\n';
+    for (std::size_t i = 0; i < 150000; ++i) out << std::string(200 + i % 50, 'a') << '\n';
   }
   SilentNotifier notifier;
   lexi::WordList list;
