@@ -1,6 +1,8 @@
 #!/bin/sh
 # Builds everything with warnings as errors and runs every test, then runs the
-# core's tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# core's tests and the hostile inputs again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, then fuzzes each fuzz target for a minute
+# (LEXI_FUZZ_SECONDS).
 set -eu
 cd "$(dirname "$0")/.."
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -11,4 +13,6 @@ ctest --preset ci -j "$jobs"
 
 cmake --preset sanitize
 cmake --build --preset sanitize -j "$jobs" --target core_tests lexiquarium-find
-ctest --preset sanitize -L core -j "$jobs"
+ctest --preset sanitize -L "core|hostile" -j "$jobs"
+
+tools/fuzz.sh "${LEXI_FUZZ_SECONDS:-60}"
