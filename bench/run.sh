@@ -20,15 +20,16 @@ if ! command -v hyperfine >/dev/null 2>&1; then
   exit 0
 fi
 # A query without letters has an empty sound key: the run measures the load alone.
-hyperfine -N --warmup 2 --runs 10 \
+hyperfine -N -i --warmup 2 --runs 10 \
   "wc -l $list" \
   "$find --list $list 0"
-# The same searches as grep -i with the equivalent regular expressions: a pattern
+# The same searches as grep -i with the equivalent regular expressions, both
+# writing into a pipe (grep stops at the first match when it sees /dev/null): a pattern
 # must match from the start of the line up to a blank or the end of the line.
 for pair in "ph*ne|^ph.*ne( |\$)" "c?t|^c.t( |\$)" "*tion|^.*tion( |\$)" "a*b*c*d|^a.*b.*c.*d( |\$)"; do
   pattern=${pair%%|*}
   regex=${pair#*|}
-  hyperfine -N --warmup 2 --runs 10 -i \
+  hyperfine -N --output=pipe --warmup 2 --runs 10 -i \
     "$find --list $list $pattern" \
     "grep -i -E '$regex' $list"
 done

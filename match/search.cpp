@@ -38,9 +38,17 @@ SearchOutcome searchWords(const WordList& list, const char* query, ResultSink& s
   if (key.empty()) return SearchOutcome::kDone;
   // Keys are NUL-padded to 8 bytes, so one comparison of 8 bytes decides.
   static_assert(sizeof key.text == sizeof entries->key);
-  for (std::uint32_t i = 0; i < count; ++i) {
-    if (std::memcmp(entries[i].key, key.text, sizeof key.text) == 0) {
-      sink.appendLine(entries[i].text);
+  if (list.hasSoundKeys()) {
+    for (std::uint32_t i = 0; i < count; ++i) {
+      if (std::memcmp(entries[i].key, key.text, sizeof key.text) == 0) {
+        sink.appendLine(entries[i].text);
+      }
+    }
+  } else {
+    for (std::uint32_t i = 0; i < count; ++i) {
+      if (std::memcmp(soundKey(entries[i].text).text, key.text, sizeof key.text) == 0) {
+        sink.appendLine(entries[i].text);
+      }
     }
   }
   return SearchOutcome::kDone;

@@ -77,7 +77,7 @@ struct Building {
 
 }  // namespace
 
-bool WordList::load(const char* path, Notifier& notifier) {
+bool WordList::load(const char* path, Notifier& notifier, SoundKeys keys) {
   release();
 
   InputFile file;
@@ -106,7 +106,11 @@ bool WordList::load(const char* path, Notifier& notifier) {
     }
     WordEntry& entry = building.entries[building.count++];
     entry.text = text;
-    std::memcpy(entry.key, soundKey(line).text, sizeof entry.key);
+    if (keys == SoundKeys::kComputed) {
+      std::memcpy(entry.key, soundKey(line).text, sizeof entry.key);
+    } else {
+      std::memset(entry.key, 0, sizeof entry.key);
+    }
   }
   file.close();
   if (status < 0) {
@@ -125,6 +129,7 @@ bool WordList::load(const char* path, Notifier& notifier) {
   }
   count_ = building.count;
   entries_ = building.entries;
+  hasSoundKeys_ = keys == SoundKeys::kComputed;
   building.entries = nullptr;
   texts_ = std::move(building.texts);
   return true;
@@ -134,6 +139,7 @@ void WordList::release() {
   std::free(entries_);
   entries_ = nullptr;
   count_ = 0;
+  hasSoundKeys_ = true;
   texts_.clear();
 }
 

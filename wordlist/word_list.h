@@ -34,21 +34,28 @@ class WordList {
   WordList(const WordList&) = delete;
   WordList& operator=(const WordList&) = delete;
 
+  // Whether the load computes every line's sound key. Computing them is most of
+  // the cost of a load; a caller that will only match patterns may skip it, and
+  // the keys of such a list are then empty (see hasSoundKeys()).
+  enum class SoundKeys { kComputed, kSkipped };
+
   // Loads `path`, replacing what the list held. Returns false after a failure,
   // having told `notifier` (except when the file cannot be opened and the
   // current directory cannot be found either: that failure is silent).
   // The file is closed before load() returns, whatever the outcome.
-  bool load(const char* path, Notifier& notifier);
+  bool load(const char* path, Notifier& notifier, SoundKeys keys = SoundKeys::kComputed);
 
   // Frees every entry; the list is then empty.
   void release();
 
   std::uint32_t count() const { return count_; }
   const WordEntry* entries() const { return entries_; }
+  bool hasSoundKeys() const { return hasSoundKeys_; }
 
  private:
   std::uint32_t count_ = 0;
   WordEntry* entries_ = nullptr;
+  bool hasSoundKeys_ = true;
   TextArena texts_;
 };
 

@@ -71,6 +71,22 @@ TEST_F(Search, FindsTheLinesInFileOrder) {
   EXPECT_TRUE(notifier_.warnings.empty());
 }
 
+// A list loaded without its sound keys computes them as it searches: a caller
+// that skips them to load faster must still get the same lines.
+TEST_F(Search, ListLoadedWithoutKeysFindsTheSameLines) {
+  load(kWords);
+  WordList keyless;
+  RecordingNotifier loadNotifier;
+  ASSERT_TRUE(keyless.load(dir_.write("keyless.txt", kWords).c_str(), loadNotifier,
+                           WordList::SoundKeys::kSkipped));
+  EXPECT_FALSE(keyless.hasSoundKeys());
+  for (const char* query : {"fone", "nite", "KNIGHT", "kat", "ph*ne", "*", "123"}) {
+    CollectingSink sink;
+    searchWords(keyless, query, sink, notifier_);
+    EXPECT_EQ(sink.lines, find(query)) << query;
+  }
+}
+
 TEST_F(Search, TooManyStarsWarnsOnceAndStops) {
   load(kWords);
   EXPECT_EQ(find("*********", SearchOutcome::kTooManyStars), Lines{});
