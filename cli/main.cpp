@@ -107,7 +107,7 @@ int printKeys(int count, char** words) {
   if (status != 0) {
     const char* why = status < 0 ? "out of memory" : std::strerror(status);
     std::fprintf(stderr, "lexiquarium-find: cannot read standard input: %s\n", why);
-    finish(kLoadFailed);
+    std::fflush(stdout);
     return kLoadFailed;
   }
   return finish(printed ? kFound : kNothingFound);
