@@ -14,7 +14,6 @@ import unittest
 
 from hostile_support import (
     LINE_OUT_OF_MEMORY,
-    LIST_NAME,
     SANITIZED,
     ListDirectory,
     cannot_open,
