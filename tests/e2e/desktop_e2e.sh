@@ -31,16 +31,17 @@ window_named() {
   timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
 }
 
-# Waits for the program to end and prints its exit status.
-exit_status() {
-  local status=0
-  for _ in $(seq 100); do
+# Waits for the program to end and sets $status to its exit status. It runs in
+# this shell, not in $(...): only the shell that started the program can wait for it.
+wait_for_exit() {
+  for _ in $(seq 300); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
   done
+  kill -0 "$pid" 2>/dev/null && fail "the program did not end within 30 s"
+  status=0
   wait "$pid" || status=$?
   pid=""
-  echo "$status"
 }
 
 echo "1. sound query, choose a line, Alt+C"
@@ -63,7 +64,7 @@ for _ in $(seq 50); do
 done
 [ "$clip" = phone ] || fail "the clipboard holds '$clip', not 'phone'"
 xdotool key Escape
-status=$(exit_status)
+wait_for_exit
 [ "$status" = 0 ] || fail "Esc ended the program with status $status"
 echo "   copied '$clip'; Esc ended the program with status 0"
 
@@ -78,7 +79,7 @@ fi
 kill -0 "$pid" 2>/dev/null || fail "the program ended before the box was closed"
 xdotool windowfocus --sync "$box"
 xdotool key Return
-status=$(exit_status)
+wait_for_exit
 [ "$status" = 1 ] || fail "the program exited with status $status, not 1"
 echo "   error box shown and closed; exit status 1"
 
