@@ -67,7 +67,6 @@ bool LineReader::fill(int& status) {
     std::size_t grown = kInitialCapacity;
     if (capacity_ != 0) {
       if (capacity_ > std::numeric_limits<std::size_t>::max() / 2) {
-        requested_ = std::numeric_limits<std::size_t>::max();
         status = -1;
         return false;
       }
@@ -75,7 +74,6 @@ bool LineReader::fill(int& status) {
     }
     char* bigger = static_cast<char*>(std::realloc(buffer_, grown));
     if (bigger == nullptr) {
-      requested_ = grown;
       status = -1;
       return false;
     }

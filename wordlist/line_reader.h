@@ -24,11 +24,8 @@ class LineReader {
 
   // Returns true with the next line in `line`, valid until the next call.
   // Returns false at the end of the stream (status 0), when memory runs out
-  // (status -1, and `requested` holds the buffer size that could not be had)
-  // or on a read error (status holds the error number, above 0).
+  // (status -1) or on a read error (status holds the error number, above 0).
   bool getALine(std::string_view& line, int& status);
-
-  std::size_t requested() const { return requested_; }
 
  private:
   bool fill(int& status);
@@ -41,7 +38,6 @@ class LineReader {
   std::size_t scan_ = 0;   // where the search for its line end goes on
   std::size_t end_ = 0;    // end of the bytes read so far
   bool atEnd_ = false;
-  std::size_t requested_ = 0;
 };
 
 }  // namespace lexi

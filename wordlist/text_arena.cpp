@@ -34,20 +34,14 @@ TextArena& TextArena::operator=(TextArena&& other) noexcept {
   return *this;
 }
 
-const char* TextArena::store(std::string_view text, std::size_t& requested) {
+const char* TextArena::store(std::string_view text) {
   const std::size_t size = text.size() + 1;
   if (size > room_) {
     const bool large = size > kBlockSize / 4;
-    if (size > std::numeric_limits<std::size_t>::max() - sizeof(Block)) {
-      requested = std::numeric_limits<std::size_t>::max();
-      return nullptr;
-    }
+    if (size > std::numeric_limits<std::size_t>::max() - sizeof(Block)) return nullptr;
     const std::size_t blockSize = sizeof(Block) + (large ? size : kBlockSize);
     auto* block = static_cast<Block*>(std::malloc(blockSize));
-    if (block == nullptr) {
-      requested = blockSize;
-      return nullptr;
-    }
+    if (block == nullptr) return nullptr;
     if (large && blocks_ != nullptr) {
       // A long line gets a block of its own behind the current one, whose free
       // space stays in use for the short lines that follow.

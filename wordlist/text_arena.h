@@ -19,9 +19,8 @@ class TextArena {
   TextArena(TextArena&& other) noexcept;
   TextArena& operator=(TextArena&& other) noexcept;
 
-  // Copies `text` and a terminating NUL. Returns nullptr when memory runs out;
-  // `requested` then holds the size of the block that could not be had.
-  const char* store(std::string_view text, std::size_t& requested);
+  // Copies `text` and a terminating NUL. Returns nullptr when memory runs out.
+  const char* store(std::string_view text);
 
   // Frees every block; every pointer handed out becomes invalid.
   void clear();

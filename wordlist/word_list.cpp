@@ -98,8 +98,7 @@ bool WordList::load(const char* path, Notifier& notifier, SoundKeys keys) {
       notifier.error(outOfMemory(bytes));
       return false;
     }
-    std::size_t requested = 0;
-    const char* text = building.texts.store(line, requested);
+    const char* text = building.texts.store(line);
     if (text == nullptr) {
       notifier.error(kLineOutOfMemory);
       return false;
