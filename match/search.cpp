@@ -38,18 +38,21 @@ SearchOutcome searchWords(const WordList& list, const char* query, ResultSink& s
   if (key.empty()) return SearchOutcome::kDone;
   // Keys are NUL-padded to 8 bytes, so one comparison of 8 bytes decides.
   static_assert(sizeof key.text == sizeof entries->key);
+  auto appendEqual = [&](auto keyOf) {
+    for (std::uint32_t i = 0; i < count; ++i) {
+      if (std::memcmp(keyOf(entries[i]).text, key.text, sizeof key.text) == 0) {
+        sink.appendLine(entries[i].text);
+      }
+    }
+  };
   if (list.hasSoundKeys()) {
-    for (std::uint32_t i = 0; i < count; ++i) {
-      if (std::memcmp(entries[i].key, key.text, sizeof key.text) == 0) {
-        sink.appendLine(entries[i].text);
-      }
-    }
+    appendEqual([](const WordEntry& entry) {
+      SoundKey stored;
+      std::memcpy(stored.text, entry.key, sizeof stored.text);
+      return stored;
+    });
   } else {
-    for (std::uint32_t i = 0; i < count; ++i) {
-      if (std::memcmp(soundKey(entries[i].text).text, key.text, sizeof key.text) == 0) {
-        sink.appendLine(entries[i].text);
-      }
-    }
+    appendEqual([](const WordEntry& entry) { return soundKey(entry.text); });
   }
   return SearchOutcome::kDone;
 }

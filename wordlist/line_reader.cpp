@@ -10,7 +10,7 @@ namespace lexi {
 namespace {
 
 // Large enough that a file is read in few calls, small enough to cost nothing.
-constexpr std::size_t kInitialCapacity = 64 * 1024;
+constexpr std::size_t kInitialCapacity = std::size_t{64} * 1024;
 constexpr char kEndOfFile = 0x1A;
 
 }  // namespace
