@@ -24,8 +24,13 @@ for target in load sound_key wild_match; do
   # The loader's line buffer starts at 64 KiB; longer inputs reach its growth.
   max_len=4096
   [ "$target" = load ] && max_len=140000
-  echo "== fuzz_$target for ${seconds}s"
-  "build-fuzz/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -max_len="$max_len" \
+  log=build-fuzz/fuzz_$target.log
+  echo "== fuzz_$target for ${seconds}s (progress in $log)"
+  if ! "build-fuzz/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -max_len="$max_len" \
     -dict="tests/fuzz/$target.dict" -artifact_prefix="build-fuzz/artifacts/$target-" \
-    -print_final_stats=1 "$corpus" "tests/fuzz/corpus/$target"
+    -print_final_stats=1 "$corpus" "tests/fuzz/corpus/$target" >"$log" 2>&1; then
+    tail -n 60 "$log"
+    exit 1
+  fi
+  grep -E '^(Done|stat::number_of_executed_units|stat::peak_rss_mb)' "$log" || tail -n 5 "$log"
 done
