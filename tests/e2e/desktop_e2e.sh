@@ -9,40 +9,7 @@
 set -euo pipefail
 
 program=$(realpath "$1")
-if [ "${2:-}" != "--inside-x" ]; then
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$program" --inside-x
-fi
-
-work=$(mktemp -d)
-pid=""
-cleanup() {
-  if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
-
-# Waits for a visible window whose title is exactly $1 and prints its id.
-window_named() {
-  timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
-}
-
-# Waits for the program to end and sets $status to its exit status. It runs in
-# this shell, not in $(...): only the shell that started the program can wait for it.
-wait_for_exit() {
-  for _ in $(seq 300); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$pid" 2>/dev/null && fail "the program did not end within 30 s"
-  status=0
-  wait "$pid" || status=$?
-  pid=""
-}
+. "$(dirname "$0")/x_session.sh"
 
 echo "1. sound query, choose a line, Alt+C"
 mkdir "$work/words"

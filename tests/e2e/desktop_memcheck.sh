@@ -8,42 +8,20 @@ set -euo pipefail
 
 program=$(realpath "$1")
 words=$(realpath "$2")
-if [ "${3:-}" != "--inside-x" ]; then
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$program" "$words" --inside-x
-fi
-
-work=$(mktemp -d)
-pid=""
-cleanup() {
-  if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  [ -f "$work/memcheck.log" ] && cat "$work/memcheck.log" >&2
-  exit 1
-}
+. "$(dirname "$0")/x_session.sh"
+failure_log="$work/memcheck.log"
 
 cp "$words" "$work/LexiquariumWords.txt"
 (cd "$work" && exec valgrind --log-file="$work/memcheck.log" --leak-check=full \
   --show-leak-kinds=definite,indirect --num-callers=50 "$program") &
 pid=$!
-dialog=$(timeout 180 xdotool search --sync --onlyvisible --name '^Lexiquarium$' | head -n 1) ||
-  fail "the dialog did not appear"
+dialog=$(window_named Lexiquarium 180) || fail "the dialog did not appear"
 xdotool windowfocus --sync "$dialog"
 xdotool type --delay 50 'fone'
 xdotool key Return
 sleep 3
 xdotool key Escape
-for _ in $(seq 600); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end within 60 s of Esc"
-status=0
-wait "$pid" || status=$?
-pid=""
+wait_for_exit 60
 [ "$status" = 0 ] || fail "the program ended with status $status"
 
 # One record per blank-line-separated block of the log.
