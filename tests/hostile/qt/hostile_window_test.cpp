@@ -13,8 +13,7 @@
 #include <memory>
 #include <string>
 
-#include "ui/qt/search_window.h"
-#include "wordlist/word_list.h"
+#include "tests/ui/qt/window_test_base.h"
 
 namespace lexi {
 namespace {
@@ -37,19 +36,13 @@ const std::string kWords = "phone n. a device\n" + kLongA + "\n" + std::string(1
                            "\xe9t\xe9 summer\n"
                            "\xc9T\xc9\n";
 
-class NullNotifier : public Notifier {
- public:
-  void error(const std::string&) override {}
-  void warning(const std::string&) override {}
-};
-
 QString latin1(const std::string& bytes) {
   return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 }  // namespace
 
-class HostileWindowTest : public QObject {
+class HostileWindowTest : public WindowTestBase {
   Q_OBJECT
 
  private slots:
@@ -61,73 +54,34 @@ class HostileWindowTest : public QObject {
   void staysUsable();
 
  private:
-  QLineEdit* field() const { return window_->findChild<QComboBox*>()->lineEdit(); }
-  QComboBox* combo() const { return window_->findChild<QComboBox*>(); }
-  QStringList resultLines() const;
-  QPushButton* goButton() const;
   // Pastes `query` into the word field and presses Enter; returns the texts of
   // the message boxes that opened, each closed with OK.
   QStringList find(const QString& query);
-
-  QTemporaryDir dir_;
-  WordList words_;
-  std::unique_ptr<SearchWindow> window_;
 };
 
 void HostileWindowTest::initTestCase() {
-  QVERIFY(dir_.isValid());
-  const QString path = dir_.filePath(QStringLiteral("words.txt"));
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(kWords.data(), static_cast<qint64>(kWords.size()));
-  file.close();
-  NullNotifier notifier;
-  QVERIFY(words_.load(path.toLocal8Bit().constData(), notifier));
+  loadWords(kWords);
 }
 
 void HostileWindowTest::init() {
-  window_ = std::make_unique<SearchWindow>(words_, "lexiquarium");
-  window_->show();
-  QApplication::setActiveWindow(window_.get());
-  QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  openWindow();
 }
 
 void HostileWindowTest::cleanup() {
   window_.reset();
 }
 
-QStringList HostileWindowTest::resultLines() const {
-  QStringList lines;
-  const QAbstractItemModel* model = window_->findChild<QListView*>()->model();
-  for (int row = 0; row < model->rowCount(); ++row) lines << model->index(row, 0).data().toString();
-  return lines;
-}
-
-QPushButton* HostileWindowTest::goButton() const {
-  for (QPushButton* b : window_->findChildren<QPushButton*>()) {
-    if (b->text() == QLatin1String("&Go")) return b;
-  }
-  return nullptr;
-}
-
 QStringList HostileWindowTest::find(const QString& query) {
-  QStringList boxes;
-  QTimer closer;
-  closer.setInterval(10);
-  QObject::connect(&closer, &QTimer::timeout, [&boxes] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      boxes << box->text();
-      box->button(QMessageBox::Ok)->click();
-    }
+  QStringList texts;
+  const QList<SeenBox> boxes = closingMessageBoxes([this, &query] {
+    QApplication::clipboard()->setText(query);
+    field()->setFocus();
+    field()->selectAll();
+    QTest::keyClick(field(), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(field(), Qt::Key_Return);
   });
-  closer.start();
-  QApplication::clipboard()->setText(query);
-  field()->setFocus();
-  field()->selectAll();
-  QTest::keyClick(field(), Qt::Key_V, Qt::ControlModifier);
-  QTest::keyClick(field(), Qt::Key_Return);
-  QCoreApplication::processEvents();
-  return boxes;
+  for (const SeenBox& box : boxes) texts << box.text;
+  return texts;
 }
 
 void HostileWindowTest::staysUsable_data() {
@@ -184,7 +138,7 @@ void HostileWindowTest::staysUsable() {
 
   QCOMPARE(find(query), boxes);
   QCOMPARE(resultLines(), results);
-  QVERIFY(goButton()->isEnabled());
+  QVERIFY(button("&Go")->isEnabled());
   // The field has the focus again once the dialog is active; the offscreen
   // platform does not give it back after a message box by itself.
   QCOMPARE(window_->focusWidget(), combo());

@@ -17,8 +17,8 @@
 #include <functional>
 #include <memory>
 
+#include "tests/ui/qt/window_test_base.h"
 #include "ui/qt/latin1_text.h"
-#include "wordlist/word_list.h"
 
 namespace lexi {
 namespace {
@@ -32,41 +32,9 @@ const char kWords[] =
     "x\n"
     "phone v. to call\n";
 
-class NullNotifier : public Notifier {
- public:
-  void error(const std::string&) override {}
-  void warning(const std::string&) override {}
-};
-
-struct SeenBox {
-  QString title;
-  QString text;
-  QMessageBox::Icon icon;
-  bool ownerless;
-  int buttons;
-};
-
-// Runs `action`, closing with OK every message box it opens, and tells what they were.
-QList<SeenBox> closingMessageBoxes(const std::function<void()>& action) {
-  QList<SeenBox> seen;
-  QTimer timer;
-  timer.setInterval(10);
-  QObject::connect(&timer, &QTimer::timeout, [&seen] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      seen.append({box->windowTitle(), box->text(), box->icon(), box->parentWidget() == nullptr,
-                   static_cast<int>(box->buttons().size())});
-      box->button(QMessageBox::Ok)->click();
-    }
-  });
-  timer.start();
-  action();
-  QCoreApplication::processEvents();
-  return seen;
-}
-
 }  // namespace
 
-class SearchWindowTest : public QObject {
+class SearchWindowTest : public WindowTestBase {
   Q_OBJECT
 
  private slots:
@@ -96,57 +64,22 @@ class SearchWindowTest : public QObject {
   void exitChecksTheLengthButEscDoesNot();
 
  private:
-  QLineEdit* field() const { return window_->findChild<QComboBox*>()->lineEdit(); }
-  QComboBox* combo() const { return window_->findChild<QComboBox*>(); }
-  QListView* list() const { return window_->findChild<QListView*>(); }
-  QPushButton* button(const char* text) const;
-  QStringList resultLines() const;
   void typeAndEnter(const QString& text);
   void pressAlt(Qt::Key key);
   void clickLine(int row, bool twice = false);
-
-  QTemporaryDir dir_;
-  WordList words_;
-  std::unique_ptr<SearchWindow> window_;
 };
 
 void SearchWindowTest::initTestCase() {
-  QVERIFY(dir_.isValid());
-  const QString path = dir_.filePath(QStringLiteral("words.txt"));
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(kWords, sizeof kWords - 1);
-  file.close();
-  NullNotifier notifier;
-  QVERIFY(words_.load(path.toLocal8Bit().constData(), notifier));
+  loadWords({kWords, sizeof kWords - 1});
 }
 
 void SearchWindowTest::init() {
-  window_ = std::make_unique<SearchWindow>(words_, "lexiquarium");
-  window_->show();
-  QApplication::setActiveWindow(window_.get());
-  QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  openWindow();
   QApplication::clipboard()->clear();
 }
 
 void SearchWindowTest::cleanup() {
   window_.reset();
-}
-
-QPushButton* SearchWindowTest::button(const char* text) const {
-  for (QPushButton* b : window_->findChildren<QPushButton*>()) {
-    if (b->text() == QLatin1String(text)) return b;
-  }
-  return nullptr;
-}
-
-QStringList SearchWindowTest::resultLines() const {
-  QStringList lines;
-  const QAbstractItemModel* model = list()->model();
-  for (int row = 0; row < model->rowCount(); ++row) {
-    lines << model->index(row, 0).data().toString();
-  }
-  return lines;
 }
 
 void SearchWindowTest::typeAndEnter(const QString& text) {
@@ -387,7 +320,7 @@ void SearchWindowTest::longFirstWordIsCopiedWhole() {
   file.write(word + " " + QByteArray(400, 'n') + "\n");
   file.close();
   WordList longList;
-  NullNotifier notifier;
+  SilentNotifier notifier;
   QVERIFY(longList.load(path.toLocal8Bit().constData(), notifier));
 
   SearchWindow window(longList, "lexiquarium");
