@@ -85,15 +85,17 @@ class AddressSpaceLimits(ListDirectory):
 
 @unittest.skipIf(SANITIZED or not FAILALLOC, "needs the failalloc library and no sanitizer")
 class RefusedAllocations(ListDirectory):
-    def refuse(self, query, kind, minimum, nth=1):
+    def refuse(self, query, kind, minimum, nth=1, rest=False):
         """Runs a search with the nth request of `kind` for at least `minimum` bytes
-        refused; returns the result and the refused request ("" when none was)."""
+        refused (and every later one with `rest`); returns the result and the
+        first refused request ("" when none was)."""
         log = os.path.join(self.cwd, "refused.log")
         env = {
             "LD_PRELOAD": FAILALLOC,
             "LEXI_FAIL_KIND": kind,
             "LEXI_FAIL_MIN": str(minimum),
             "LEXI_FAIL_NTH": str(nth),
+            "LEXI_FAIL_REST": "1" if rest else "0",
             "LEXI_FAIL_LOG": log,
         }
         result = self.find(query, env=env)
@@ -124,6 +126,14 @@ class RefusedAllocations(ListDirectory):
                 if size is not None:
                     self.assertEqual(refused, "%s %d" % (kind, size))
                 self.assertLoadFails(result, message)
+
+    def test_no_memory_at_all(self):
+        # Not even the C++ runtime's reserve at start-up: the message must be
+        # told without memory.
+        self.write_list(b"a\nb\n")
+        result, refused = self.refuse(b"*", "any", 1, rest=True)
+        self.assertNotEqual(refused, "", "nothing was refused")
+        self.assertLoadFails(result, LINE_OUT_OF_MEMORY)
 
     def test_every_large_allocation_in_turn(self):
         # Many short lines and one long one: every kind of allocation of the load.
