@@ -26,9 +26,8 @@ from hostile_support import (
     out_of_memory,
 )
 
-# An entry is a text pointer and an 8-byte key; the array starts with room for
-# 145000 and doubles.
-ENTRY_SIZE = 16
+# An entry is a text pointer; the array starts with room for 145000 and doubles.
+ENTRY_SIZE = 8
 FIRST_CAPACITY = 145000
 FIRST_ARRAY = out_of_memory(FIRST_CAPACITY * ENTRY_SIZE)
 GROWN_ARRAY = out_of_memory(2 * FIRST_CAPACITY * ENTRY_SIZE)
@@ -112,9 +111,9 @@ class RefusedAllocations(ListDirectory):
         long_request = len(LONG_LINE) + 1
         cases = [
             # what, list, kind and least size refused, size refused if known, message
-            ("first entry array", b"a\nb\n", "grow", 1 << 20, 2320000, FIRST_ARRAY),
-            ("grown entry array", short, "grow", 3 << 20, 4640000, GROWN_ARRAY),
-            ("final shrink", short, "shrink", 1 << 20, 2320016, SHRUNK_ARRAY),
+            ("first entry array", b"a\nb\n", "grow", 1 << 20, 1160000, FIRST_ARRAY),
+            ("grown entry array", short, "grow", 2 << 20, 2320000, GROWN_ARRAY),
+            ("final shrink", short, "shrink", 1 << 20, 1160008, SHRUNK_ARRAY),
             ("line buffer", long, "grow", long_request, None, LINE_OUT_OF_MEMORY),
             ("line copy", long, "malloc", long_request, None, LINE_OUT_OF_MEMORY),
         ]

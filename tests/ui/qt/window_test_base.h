@@ -66,11 +66,12 @@ class WindowTestBase : public QObject {
     file.close();
     SilentNotifier notifier;
     QVERIFY(words_.load(path.toLocal8Bit().constData(), notifier));
+    QVERIFY(keys_.build(words_, notifier));
   }
 
   // A new dialog, shown and active: call it from init().
   void openWindow() {
-    window_ = std::make_unique<SearchWindow>(words_, "lexiquarium");
+    window_ = std::make_unique<SearchWindow>(words_, keys_, "lexiquarium");
     window_->show();
     QApplication::setActiveWindow(window_.get());
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -97,6 +98,7 @@ class WindowTestBase : public QObject {
   }
 
   WordList words_;
+  SoundIndex keys_;
   std::unique_ptr<SearchWindow> window_;
 
  private:
