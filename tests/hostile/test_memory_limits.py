@@ -69,14 +69,13 @@ class AddressSpaceLimits(ListDirectory):
         return seen
 
     def test_many_lines(self):
-        # From the top: the array's growth, a block of line copies, the first
-        # array, the line buffer.
+        # From the top: the array's growth, the first array, the text buffer.
         self.write_list(listing(SHORT_LINES))
         seen = self.sweep(b"w14500?", b"w145000\n", 256 << 10)
         self.assertEqual(seen, {GROWN_ARRAY, LINE_OUT_OF_MEMORY, FIRST_ARRAY})
 
     def test_long_line(self):
-        # From the top: the line's copy, the first array, the line buffer's growth.
+        # From the top: the first array, the text buffer.
         self.write_list(LONG_LINE + b"\nafter\n")
         seen = self.sweep(b"a*", b"after\n", 512 << 10)
         self.assertEqual(seen, {LINE_OUT_OF_MEMORY, FIRST_ARRAY})
@@ -108,22 +107,22 @@ class RefusedAllocations(ListDirectory):
     def test_each_allocation_of_the_load(self):
         short = listing(SHORT_LINES)
         long = LONG_LINE + b"\nafter\n"
-        long_request = len(LONG_LINE) + 1
         cases = [
-            # what, list, kind and least size refused, size refused if known, message
+            # what, list, kind and least size refused, size refused, message
             ("first entry array", b"a\nb\n", "grow", 1 << 20, 1160000, FIRST_ARRAY),
             ("grown entry array", short, "grow", 2 << 20, 2320000, GROWN_ARRAY),
             ("final shrink", short, "shrink", 1 << 20, 1160008, SHRUNK_ARRAY),
-            ("line buffer", long, "grow", long_request, None, LINE_OUT_OF_MEMORY),
-            ("line copy", long, "malloc", long_request, None, LINE_OUT_OF_MEMORY),
+            # The whole file, the NUL after its last line and a byte to see its end.
+            ("text buffer", short, "grow", len(short), len(short) + 2, LINE_OUT_OF_MEMORY),
+            ("text buffer of a long line", long, "grow", len(long), len(long) + 2,
+             LINE_OUT_OF_MEMORY),
         ]
         for what, data, kind, minimum, size, message in cases:
             with self.subTest(what):
                 self.write_list(data)
                 result, refused = self.refuse(b"*", kind, minimum)
                 self.assertEqual(refused.split()[:1], [kind], "nothing was refused")
-                if size is not None:
-                    self.assertEqual(refused, "%s %d" % (kind, size))
+                self.assertEqual(refused, "%s %d" % (kind, size))
                 self.assertLoadFails(result, message)
 
     def test_no_memory_at_all(self):
