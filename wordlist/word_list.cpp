@@ -2,15 +2,13 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <exception>
 #include <limits>
-#include <optional>
 #include <string>
-#include <thread>
 #include <utility>
 
 #include "wordlist/input_file.h"
 #include "wordlist/line_reader.h"
+#include "wordlist/two_threads.h"
 
 namespace lexi {
 
@@ -107,16 +105,10 @@ bool splitText(char* begin, char* end, Entries& first) {
 
   char* const middle = lf + 1;
   Entries second;
+  bool firstDone = false;
   bool secondDone = false;
-  std::optional<std::thread> helper;
-  try {
-    helper.emplace([&] { secondDone = endLines(middle, end, add(second)); });
-  } catch (const std::exception&) {
-    // No thread to be had: this one does both halves.
-    secondDone = endLines(middle, end, add(second));
-  }
-  const bool firstDone = endLines(begin, middle, add(first));
-  if (helper) helper->join();
+  bothAtOnce([&] { firstDone = endLines(begin, middle, add(first)); },
+             [&] { secondDone = endLines(middle, end, add(second)); });
   if (!firstDone) return false;
   if (!secondDone) {
     first.failedBytes = second.failedBytes;

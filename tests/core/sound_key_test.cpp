@@ -21,7 +21,11 @@ void PrintTo(const KeyCase& c, std::ostream* out) {
 class SoundKeyTable : public testing::TestWithParam<KeyCase> {};
 
 TEST_P(SoundKeyTable, GivesTheKey) {
-  EXPECT_EQ(soundKey(GetParam().word).view(), GetParam().key) << "word: " << GetParam().word;
+  const std::string& word = GetParam().word;
+  EXPECT_EQ(soundKey(word).view(), GetParam().key) << "word: " << word;
+  // The forms for C strings agree, the first character too.
+  EXPECT_EQ(soundKey(word.c_str()).view(), GetParam().key) << "word: " << word;
+  EXPECT_EQ(soundKeyFirst(word.c_str()), GetParam().key[0]) << "word: " << word;
 }
 
 INSTANTIATE_TEST_SUITE_P(
