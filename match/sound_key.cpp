@@ -211,6 +211,71 @@ SoundKey soundKey(const char* text) {
 }
 
 char soundKeyFirst(const char* text) {
+  // The first three letters, after the start is adjusted, settle the first
+  // character of most keys: only those letters are read, when that is so.
+  char letters[6] = {};
+  std::size_t known = 0;
+  for (std::size_t i = 0; i < kBytesRead && known < 4; ++i) {
+    const char letter = kLetters[static_cast<unsigned char>(text[i])];
+    if (letter == kStop) break;
+    letters[known] = letter;
+    known += letter != kSkipped;
+  }
+  // With fewer than four letters the word is whole, and '\0' follows it as in
+  // ReducedWord; with four, adjusting the start leaves at least three.
+  letters[known] = '\0';
+  const bool whole = known < 4;
+  auto startsWith = [&](char a, char b) { return letters[0] == a && letters[1] == b; };
+  if (startsWith('p', 'n') || startsWith('a', 'e') || startsWith('k', 'n') ||
+      startsWith('g', 'n') || startsWith('w', 'r')) {
+    for (std::size_t i = 0; i < 4; ++i) letters[i] = letters[i + 1];
+    --known;
+  }
+  if (startsWith('w', 'h')) {
+    for (std::size_t i = 1; i < 4; ++i) letters[i] = letters[i + 1];
+    --known;
+  }
+  const char c = letters[0] == 'x' ? 's' : letters[0];
+  const char next = letters[1];
+  const char next2 = next != '\0' ? letters[2] : '\0';
+  if (known == 0) return '\0';
+  if (isVowel(c)) return 'a';
+  const char plain = kPlainCodes[static_cast<std::size_t>(c)];
+  if (plain != kByNeighbours) return plain;
+  // The code() rules for the first letter, but where it gives nothing: then a
+  // later letter gives the first character, and the whole word is read.
+  switch (c) {
+    case 'b':
+    case 'k':
+      return c;
+    case 'c':
+      if (next == 'i' && next2 == 'a') return 'x';
+      if (isFrontVowel(next)) return 's';
+      if (next == 'h' && next2 != '\0' && !isVowel(next2)) return 'k';
+      return next == 'h' ? 'x' : 'k';
+    case 'd':
+      return next == 'g' && isFrontVowel(next2) ? 'j' : 't';
+    case 'g':
+      // A word that starts with "gn" has lost its g: "gn" and "gned" cannot follow.
+      return isFrontVowel(next) ? 'j' : 'k';
+    case 'p':
+      return next == 'h' ? 'f' : 'p';
+    case 's':
+      return next == 'h' ? 'x' : 's';
+    case 't':
+      if (next == 'h') return '0';
+      if (next == 'c' && next2 == 'h') break;
+      return 't';
+    case 'h':
+      if ((known > 1 || !whole) && isVowel(next)) return 'h';
+      break;
+    case 'w':
+    case 'y':
+      if (isVowel(next)) return c;
+      break;
+    default:
+      break;
+  }
   ReducedWord word(text, kBytesRead);
   return keyOf(word, 1).text[0];
 }
