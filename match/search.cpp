@@ -1,5 +1,6 @@
 #include "match/search.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -25,18 +26,19 @@ bool hasKey(const char* text, const SoundKey& key) {
 // Below this many lines one thread is done before a second one would have started.
 constexpr std::uint32_t kTwoThreadsFrom = 20000;
 
-// Appends, in file order, the lines whose key, computed here, is `key`. A second
+// Appends, in file order, the lines for which matches(text) holds. A second
 // thread marks the matches of the second half in a bit set where the list is
 // long enough to pay for it and the bit set's memory can be had.
-void appendComputedMatches(const WordEntry* entries, std::uint32_t count, const SoundKey& key,
-                           ResultSink& sink) {
+template <class Matches>
+void appendMatches(const WordEntry* entries, std::uint32_t count, ResultSink& sink,
+                   const Matches& matches) {
   const std::uint32_t middle = count / 2;
   const std::size_t words = (count - middle + 63) / 64;
   std::uint64_t* const marks =
       count >= kTwoThreadsFrom ? static_cast<std::uint64_t*>(std::calloc(words, 8)) : nullptr;
   if (marks == nullptr) {
     for (std::uint32_t i = 0; i < count; ++i) {
-      if (hasKey(entries[i].text, key)) sink.appendLine(entries[i].text);
+      if (matches(entries[i].text)) sink.appendLine(entries[i].text);
     }
     return;
   }
@@ -45,12 +47,12 @@ void appendComputedMatches(const WordEntry* entries, std::uint32_t count, const 
   bothAtOnce(
       [&] {
         for (std::uint32_t i = 0; i < middle; ++i) {
-          if (hasKey(entries[i].text, key)) sink.appendLine(entries[i].text);
+          if (matches(entries[i].text)) sink.appendLine(entries[i].text);
         }
       },
       [&] {
         for (std::uint32_t i = middle; i < count; ++i) {
-          if (hasKey(entries[i].text, key))
+          if (matches(entries[i].text))
             marks[(i - middle) / 64] |= std::uint64_t{1} << ((i - middle) % 64);
         }
       });
@@ -69,6 +71,12 @@ SearchOutcome searchWords(const WordList& list, const SoundIndex* keys, const ch
 
   if (isPattern(query)) {
     const WildPattern pattern(query);
+    if (std::count(query, query + std::strlen(query), '*') <= kMaxStars) {
+      // No line can stop the search: the halves are independent.
+      appendMatches(entries, count, sink,
+                    [&pattern](const char* text) { return pattern.match(text) == kMatch; });
+      return SearchOutcome::kDone;
+    }
     for (std::uint32_t i = 0; i < count; ++i) {
       const int result = pattern.match(entries[i].text);
       if (result == kMatch) {
@@ -92,7 +100,7 @@ SearchOutcome searchWords(const WordList& list, const SoundIndex* keys, const ch
       }
     }
   } else {
-    appendComputedMatches(entries, count, key, sink);
+    appendMatches(entries, count, sink, [&key](const char* text) { return hasKey(text, key); });
   }
   return SearchOutcome::kDone;
 }
