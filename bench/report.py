@@ -41,7 +41,7 @@ def diff(path, label, *goals):
 
 def core(path):
     with open(path) as f:
-        runs = {b["name"]: b for b in json.load(f)["benchmarks"]}
+        runs = {b["name"].split("/")[0]: b for b in json.load(f)["benchmarks"]}
     index = runs.get("BM_SoundIndex")
     if index:
         ms = index["real_time"]
