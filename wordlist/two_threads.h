@@ -1,11 +1,12 @@
-// bothAtOnce: runs two independent pieces of work on the machine's cores.
+// bothAtOnce and shareOut: independent work on the machine's two cores.
 //
-// The core splits long jobs (the lines of a large file, the keys of a long list)
-// into two halves that share nothing. The second half runs on a thread of its
-// own; when no thread can be had, this thread does it after the first, so the
-// outcome never depends on threads.
+// A second thread helps where it can, and the outcome never depends on it: when
+// no thread can be had, or the helper gets no core while this thread is busy,
+// this thread does all the work itself.
 #pragma once
 
+#include <atomic>
+#include <cstdint>
 #include <exception>
 #include <optional>
 #include <thread>
@@ -27,6 +28,24 @@ void bothAtOnce(Here&& here, There&& there) {
   } else {
     there();
   }
+}
+
+// Runs work(begin, end) over the items [0, count), in pieces of `piece` items
+// that this thread and a helper take in turn as they come to them, so that a
+// helper that starts late costs nothing; returns when every piece is done.
+// Pieces may run at once: work() must touch nothing that another piece touches.
+template <class Work>
+void shareOut(std::uint32_t count, std::uint32_t piece, const Work& work) {
+  std::atomic<std::uint64_t> next{0};
+  auto takePieces = [&] {
+    for (;;) {
+      const std::uint64_t begin = next.fetch_add(piece);
+      if (begin >= count) return;
+      const std::uint64_t end = begin + piece < count ? begin + piece : count;
+      work(static_cast<std::uint32_t>(begin), static_cast<std::uint32_t>(end));
+    }
+  };
+  bothAtOnce(takePieces, takePieces);
 }
 
 }  // namespace lexi
