@@ -6,6 +6,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <exception>
 #include <optional>
@@ -30,13 +31,26 @@ void bothAtOnce(Here&& here, There&& there) {
   }
 }
 
-// Runs work(begin, end) over the items [0, count), in pieces of `piece` items
-// that this thread and a helper take in turn as they come to them, so that a
-// helper that starts late costs nothing; returns when every piece is done.
-// Pieces may run at once: work() must touch nothing that another piece touches.
+// Runs work(begin, end) over the items [0, count), in pieces of `piece` items,
+// and returns when every piece is done. The first piece tells how long the whole
+// would take: a short job stays on this thread, since a helper that loses its
+// core while it holds a piece can keep this one waiting longer than the helper
+// saves. Otherwise this thread and a helper take the other pieces in turn as
+// they come to them, so a helper that starts late costs nothing. Pieces may run
+// at once: work() must touch nothing that another piece touches.
+// `worthAHelper` is the shortest job that gets a helper.
 template <class Work>
-void shareOut(std::uint32_t count, std::uint32_t piece, const Work& work) {
-  std::atomic<std::uint64_t> next{0};
+void shareOut(std::uint32_t count, std::uint32_t piece, const Work& work,
+              std::chrono::microseconds worthAHelper = std::chrono::milliseconds(15)) {
+  const auto start = std::chrono::steady_clock::now();
+  const std::uint32_t first = count < piece ? count : piece;
+  work(0, first);
+  const auto firstTook = std::chrono::steady_clock::now() - start;
+  if (first == count || firstTook * (count / first) < worthAHelper) {
+    work(first, count);
+    return;
+  }
+  std::atomic<std::uint64_t> next{first};
   auto takePieces = [&] {
     for (;;) {
       const std::uint64_t begin = next.fetch_add(piece);
