@@ -31,31 +31,40 @@ constexpr std::uint32_t kTwoThreadsFrom = 20000;
 constexpr std::uint32_t kPiece = 64 * 64;
 
 // Appends, in file order, the lines for which matches(text) holds. On a long
-// list two threads mark the matches in a bit set, a bit a line, and this one
-// appends them; without the bit set's memory it does all on its own.
+// job two threads mark the matches in a bit set, a bit a line, which this one
+// then appends; a short one, or one without the bit set's memory, appends as it
+// goes.
 template <class Matches>
 void appendMatches(const WordEntry* entries, std::uint32_t count, ResultSink& sink,
                    const Matches& matches) {
   constexpr std::uint32_t kBits = 64;
-  std::uint64_t* const marks = count >= kTwoThreadsFrom
-                                   ? static_cast<std::uint64_t*>(std::calloc(
-                                         (count + kBits - 1) / kBits, sizeof(std::uint64_t)))
-                                   : nullptr;
-  if (marks == nullptr) {
-    for (std::uint32_t i = 0; i < count; ++i) {
+  const std::uint32_t words = (count + kBits - 1) / kBits;
+  // Its pages cost nothing until a thread marks a match in them.
+  std::uint64_t* const marks =
+      count >= kTwoThreadsFrom
+          ? static_cast<std::uint64_t*>(std::calloc(words, sizeof(std::uint64_t)))
+          : nullptr;
+  auto append = [&](std::uint32_t begin, std::uint32_t end) {
+    for (std::uint32_t i = begin; i < end; ++i) {
       if (matches(entries[i].text)) sink.appendLine(entries[i].text);
     }
+  };
+  if (marks == nullptr) {
+    append(0, count);
     return;
   }
-  shareOut(count, kPiece, [&](std::uint32_t begin, std::uint32_t end) {
+  auto mark = [&](std::uint32_t begin, std::uint32_t end) {
     for (std::uint32_t i = begin; i < end; ++i) {
       if (matches(entries[i].text)) marks[i / kBits] |= std::uint64_t{1} << (i % kBits);
     }
-  });
-  for (std::uint32_t word = 0; word < (count + kBits - 1) / kBits; ++word) {
-    for (std::uint64_t bits = marks[word]; bits != 0; bits &= bits - 1) {
-      sink.appendLine(
-          entries[word * kBits + static_cast<std::uint32_t>(std::countr_zero(bits))].text);
+  };
+  // The lines appended alone come first; the marks are all after them.
+  if (shareOut(count, kPiece, append, mark)) {
+    for (std::uint32_t word = 0; word < words; ++word) {
+      for (std::uint64_t bits = marks[word]; bits != 0; bits &= bits - 1) {
+        sink.appendLine(
+            entries[word * kBits + static_cast<std::uint32_t>(std::countr_zero(bits))].text);
+      }
     }
   }
   std::free(marks);

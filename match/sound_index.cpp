@@ -38,7 +38,7 @@ bool SoundIndex::build(const WordList& list, Notifier& notifier) {
   if (count < kTwoThreadsFrom) {
     computeKeys(0, count);
   } else {
-    shareOut(count, kPiece, computeKeys);
+    shareOut(count, kPiece, computeKeys, computeKeys);
   }
   keys_ = keys;
   count_ = count;

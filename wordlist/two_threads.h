@@ -31,24 +31,26 @@ void bothAtOnce(Here&& here, There&& there) {
   }
 }
 
-// Runs work(begin, end) over the items [0, count), in pieces of `piece` items,
-// and returns when every piece is done. The first piece tells how long the whole
-// would take: a short job stays on this thread, since a helper that loses its
-// core while it holds a piece can keep this one waiting longer than the helper
-// saves. Otherwise this thread and a helper take the other pieces in turn as
-// they come to them, so a helper that starts late costs nothing. Pieces may run
-// at once: work() must touch nothing that another piece touches.
-// `worthAHelper` is the shortest job that gets a helper.
-template <class Work>
-void shareOut(std::uint32_t count, std::uint32_t piece, const Work& work,
+// Runs a job over the items [0, count), in pieces of `piece` items, and returns
+// when every piece is done. The first piece goes to alone(begin, end) on this
+// thread, and tells how long the whole would take: a short job stays there, all
+// of it through alone(), since a helper that loses its core while it holds a
+// piece can keep this thread waiting longer than the helper saves. Otherwise
+// the other pieces go to shared(begin, end), taken in turn by this thread and a
+// helper as they come to them, so a helper that starts late costs nothing;
+// pieces may then run at once and must touch nothing another piece touches.
+// Returns whether shared() was used. `worthAHelper` is the shortest job that
+// gets a helper.
+template <class Alone, class Shared>
+bool shareOut(std::uint32_t count, std::uint32_t piece, const Alone& alone, const Shared& shared,
               std::chrono::microseconds worthAHelper = std::chrono::milliseconds(15)) {
   const auto start = std::chrono::steady_clock::now();
   const std::uint32_t first = count < piece ? count : piece;
-  work(0, first);
+  alone(0, first);
   const auto firstTook = std::chrono::steady_clock::now() - start;
   if (first == count || firstTook * (count / first) < worthAHelper) {
-    work(first, count);
-    return;
+    alone(first, count);
+    return false;
   }
   std::atomic<std::uint64_t> next{first};
   auto takePieces = [&] {
@@ -56,10 +58,11 @@ void shareOut(std::uint32_t count, std::uint32_t piece, const Work& work,
       const std::uint64_t begin = next.fetch_add(piece);
       if (begin >= count) return;
       const std::uint64_t end = begin + piece < count ? begin + piece : count;
-      work(static_cast<std::uint32_t>(begin), static_cast<std::uint32_t>(end));
+      shared(static_cast<std::uint32_t>(begin), static_cast<std::uint32_t>(end));
     }
   };
   bothAtOnce(takePieces, takePieces);
+  return true;
 }
 
 }  // namespace lexi
