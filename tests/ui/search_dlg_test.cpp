@@ -71,48 +71,34 @@ TEST_F(SearchDlgTest, OpensWithAnEmptyFocusedFieldAndCopyDisabled) {
 }
 
 TEST_F(SearchDlgTest, FindShowsResultsGuidanceOrNothingFound) {
+  const std::vector<ShownMessage> tooMany = {
+      {"Too many *", "Lexiquarium Error", MessageIcon::kExclamation}};
   struct Case {
     const char* query;
     Lines lines;
     std::size_t historySize;
+    std::vector<ShownMessage> shown;
   } cases[] = {
-      {"fone", {"phone n. a device", "fone", "phone v. to call"}, 1},
-      {"*", {"phone n. a device", "fone", "", "cat", "phone v. to call"}, 2},
-      {"", kGuidance, 2},                  // the history is not touched
-      {"   ", {"Nothing was found."}, 3},  // blanks are searched, and kept
-      {"123", {"Nothing was found."}, 4},  // no sound key
-      {"dog", {"Nothing was found."}, 5},
-      {"c?t", {"cat"}, 6},
+      {"fone", {"phone n. a device", "fone", "phone v. to call"}, 1, {}},
+      {"*", {"phone n. a device", "fone", "", "cat", "phone v. to call"}, 2, {}},
+      {"", kGuidance, 2, {}},                  // the history is not touched
+      {"   ", {"Nothing was found."}, 3, {}},  // blanks are searched, and kept
+      {"123", {"Nothing was found."}, 4, {}},  // no sound key
+      {"dog", {"Nothing was found."}, 5, {}},
+      {"c?t", {"cat"}, 6, {}},
+      {"*********", {"Nothing was found."}, 7, tooMany},
   };
   for (const Case& c : cases) {
+    messages_.shown.clear();
     EXPECT_EQ(find(c.query), c.lines) << '"' << c.query << '"';
     EXPECT_EQ(field_.items.size(), c.historySize) << '"' << c.query << '"';
+    EXPECT_EQ(messages_.shown, c.shown) << '"' << c.query << '"';
     EXPECT_EQ(field_.text(), c.query) << "the field keeps the query";
     EXPECT_TRUE(field_.wholeTextSelected && field_.focused) << '"' << c.query << '"';
     EXPECT_TRUE(go_.enabled);
     EXPECT_FALSE(copy_.enabled);
   }
   EXPECT_FALSE(results_.buttonsEnabledDuringAppend) << "Go and Copy stay disabled while searching";
-  EXPECT_TRUE(messages_.shown.empty());
-}
-
-TEST_F(SearchDlgTest, TooManyStarsWarnsThenSaysNothingWasFound) {
-  EXPECT_EQ(find("*********"), Lines{"Nothing was found."});
-  const std::vector<ShownMessage> expected = {
-      {"Too many *", "Lexiquarium Error", MessageIcon::kExclamation}};
-  EXPECT_EQ(messages_.shown, expected);
-  EXPECT_TRUE(go_.enabled);
-}
-
-TEST_F(SearchDlgTest, FindClearsTheSelectionAndDisablesCopy) {
-  find("*");
-  results_.selected = 1;
-  dlg_.OnSelchangeResults();
-  ASSERT_TRUE(copy_.enabled);
-  find("fone");
-  EXPECT_FALSE(copy_.enabled);
-  dlg_.OnCopy();
-  EXPECT_FALSE(clipboard_.content.has_value()) << "no line is selected after a find";
 }
 
 TEST_F(SearchDlgTest, HistoryKeepsTheLastTwentyQueriesMostRecentFirst) {
@@ -162,60 +148,48 @@ TEST_F(SearchDlgTest, HistoryFailuresNeitherLoopNorTrim) {
   EXPECT_EQ(field_.items, Lines(21, "old")) << "no room: no insert and no trim";
 }
 
-TEST_F(SearchDlgTest, CopyPutsTheWholeFirstWordOnTheClipboard) {
+TEST_F(SearchDlgTest, CopyPutsTheWholeFirstWordOfTheSelectedLineOnTheClipboard) {
   const std::string longWord(300, 'w');
   const std::string longLine = longWord + " " + std::string(500, 'n');
   struct Case {
     std::string line;
+    int selected;
     std::string copied;
   } cases[] = {
-      {"phone n. a device", "phone"},
-      {"word", "word"},
-      {" leading blank", ""},
-      {"", ""},
-      {"tab\tis not a blank", "tab\tis"},
-      {"Nothing was found.", "Nothing"},
-      {longLine, longWord},  // neither a 200- nor a 100-byte limit cuts it
-      {longWord, longWord},
+      {"phone n. a device", 0, "phone"},
+      {"word", 0, "word"},
+      {" leading blank", 0, ""},
+      {"", 0, ""},
+      {"tab\tis not a blank", 0, "tab\tis"},
+      {longLine, 0, longWord},  // neither a 200- nor a 100-byte limit cuts it
+      {longWord, 0, longWord},
+      {"phone n. a device", -1, "before"},  // no selection: the clipboard stays
   };
   for (const Case& c : cases) {
     results_.clear();
     results_.appendLine(c.line.c_str());
-    results_.selected = 0;
-    clipboard_.content.reset();
-    dlg_.OnCopy();
-    EXPECT_EQ(clipboard_.content, c.copied) << '"' << c.line << '"';
+    results_.selected = c.selected;
+    for (const bool doubleClick : {false, true}) {
+      clipboard_.content = "before";
+      field_.type("typed");
+      doubleClick ? dlg_.OnDblclkResults() : dlg_.OnCopy();
+      EXPECT_EQ(clipboard_.content, c.copied) << '"' << c.line << '"';
+      EXPECT_EQ(field_.wholeTextSelected && field_.focused, doubleClick)
+          << "a double-click returns to the field, Copy does not";
+    }
   }
 }
 
-TEST_F(SearchDlgTest, CopyAndDoubleClickWithoutSelectionLeaveTheClipboard) {
-  find("fone");
-  clipboard_.content = "before";
-  dlg_.OnCopy();
-  EXPECT_EQ(clipboard_.content, "before");
-
-  field_.type("typed");
-  dlg_.OnDblclkResults();
-  EXPECT_EQ(clipboard_.content, "before");
-  EXPECT_TRUE(field_.wholeTextSelected && field_.focused);
-}
-
-TEST_F(SearchDlgTest, DoubleClickCopiesAndReturnsToTheField) {
-  find("fone");
-  results_.selected = 2;
-  field_.type("next");
-  dlg_.OnDblclkResults();
-  EXPECT_EQ(clipboard_.content, "phone");
-  EXPECT_TRUE(field_.wholeTextSelected && field_.focused);
-}
-
-TEST_F(SearchDlgTest, SelectionChangeEnablesCopyOnlyWithASelection) {
+TEST_F(SearchDlgTest, CopyIsEnabledOnlyWhileALineIsSelected) {
   find("fone");
   dlg_.OnSelchangeResults();
   EXPECT_FALSE(copy_.enabled);
-  results_.selected = 0;
+  results_.selected = 1;
   dlg_.OnSelchangeResults();
   EXPECT_TRUE(copy_.enabled);
+  find("fone");
+  EXPECT_FALSE(copy_.enabled);
+  EXPECT_EQ(results_.selected, -1) << "a find clears the selection";
 }
 
 TEST_F(SearchDlgTest, ExitChecksTheLengthOfTheWordField) {
