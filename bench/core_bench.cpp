@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 
 #include "match/search.h"
 #include "wordlist/word_list.h"
@@ -20,11 +21,11 @@ std::string gListPath;
 
 class SilentNotifier : public lexi::Notifier {
  public:
-  void error(const std::string& message) override {
-    std::fprintf(stderr, "%s\n", message.c_str());
+  void error(std::string_view message) override {
+    std::fprintf(stderr, "%.*s\n", static_cast<int>(message.size()), message.data());
     std::exit(1);
   }
-  void warning(const std::string&) override {}
+  void warning(std::string_view) override {}
 };
 
 class CountingSink : public lexi::ResultSink {

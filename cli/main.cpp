@@ -51,11 +51,15 @@ constexpr const char* kHelp =
 
 class StderrNotifier : public lexi::Notifier {
  public:
-  void error(const std::string& message) override { say(message); }
-  void warning(const std::string& message) override { say(message); }
+  void error(std::string_view message) override { say(message); }
+  void warning(std::string_view message) override { say(message); }
 
  private:
-  static void say(const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); }
+  // Unbuffered and without allocating: the message may be that memory ran out.
+  static void say(std::string_view message) {
+    std::fwrite(message.data(), 1, message.size(), stderr);
+    std::fputc('\n', stderr);
+  }
 };
 
 class StdoutSink : public lexi::ResultSink {

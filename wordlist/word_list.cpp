@@ -19,10 +19,6 @@ constexpr std::uint64_t kFirstCapacity = 145000;
 
 constexpr const char* kClosing = ".\n\nLexiquarium will close now.";
 
-std::string outOfMemory(std::uint64_t bytes) {
-  return "Error: Cannot get memory (" + std::to_string(bytes) + " bytes)" + kClosing;
-}
-
 std::string cannotOpen(const std::string& path, int error) {
   return "Error: Cannot open file '" + path + "':\n" + std::strerror(error) + kClosing;
 }
@@ -95,7 +91,7 @@ bool WordList::load(const char* path, Notifier& notifier, SoundKeys keys) {
   while (reader.getALine(line, status)) {
     std::uint64_t bytes = 0;
     if (!building.reserveOne(bytes)) {
-      notifier.error(outOfMemory(bytes));
+      notifier.error(OutOfMemoryMessage(bytes).text());
       return false;
     }
     const char* text = building.texts.store(line);
@@ -123,7 +119,7 @@ bool WordList::load(const char* path, Notifier& notifier, SoundKeys keys) {
 
   std::uint64_t bytes = 0;
   if (!resize(building.entries, building.count, bytes)) {
-    notifier.error(outOfMemory(bytes));
+    notifier.error(OutOfMemoryMessage(bytes).text());
     return false;
   }
   count_ = building.count;

@@ -26,8 +26,8 @@ namespace {
 
 class PrintingNotifier : public lexi::Notifier {
  public:
-  void error(const std::string& message) override { std::cerr << message << '\n'; }
-  void warning(const std::string& message) override { std::cerr << message << '\n'; }
+  void error(std::string_view message) override { std::cerr << message << '\n'; }
+  void warning(std::string_view message) override { std::cerr << message << '\n'; }
 };
 
 // Milliseconds from the process's start to now, from the kernel's start time

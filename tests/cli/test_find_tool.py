@@ -139,6 +139,15 @@ class FindTool(unittest.TestCase):
                 failed += 1
         self.assertGreaterEqual(failed, 3, "fewer refusals ended the load than it has allocations")
 
+    @unittest.skipIf(SANITIZED or not FAILALLOC, "needs the failalloc library and no sanitizer")
+    def test_no_memory_at_all(self):
+        # Not even the C++ runtime's reserve at start-up: the message must be told
+        # without memory.
+        env = {"LD_PRELOAD": FAILALLOC, "LEXI_FAIL_NTH": "1", "LEXI_FAIL_REST": "1"}
+        result = run(["*"], self.cwd, env=env)
+        self.assertEqual((result.returncode, result.stdout, result.stderr),
+                         (1, b"", b"Error: Cannot get memory in getALine" + CLOSING))
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -21,8 +21,8 @@ namespace {
 
 class SilentNotifier : public lexi::Notifier {
  public:
-  void error(const std::string&) override { failed = true; }
-  void warning(const std::string&) override {}
+  void error(std::string_view) override { failed = true; }
+  void warning(std::string_view) override {}
   bool failed = false;
 };
 

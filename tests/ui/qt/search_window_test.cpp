@@ -47,8 +47,8 @@ QList<SeenBox> closingMessageBoxes(const std::function<void()>& action) {
 
 class SilentNotifier : public Notifier {
  public:
-  void error(const std::string&) override {}
-  void warning(const std::string&) override {}
+  void error(std::string_view) override {}
+  void warning(std::string_view) override {}
 };
 
 class SearchWindowTest : public QObject {
