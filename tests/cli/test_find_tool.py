@@ -30,8 +30,11 @@ def usage(problem):
 
 def run(args, cwd, stdin=b"", stdout=subprocess.PIPE, env=None):
     if stdin is DIRECTORY:
-        with open(cwd) as directory:
+        directory = os.open(cwd, os.O_RDONLY)
+        try:
             return run(args, cwd, directory, stdout, env)
+        finally:
+            os.close(directory)
     feed = {"input": stdin} if isinstance(stdin, bytes) else {"stdin": stdin}
     return subprocess.run([FIND, *args], cwd=cwd, stdout=stdout, stderr=subprocess.PIPE,
                           timeout=120, env=None if env is None else {**os.environ, **env}, **feed)
@@ -121,8 +124,10 @@ class FindTool(unittest.TestCase):
             env = {"LD_PRELOAD": FAILALLOC, "LEXI_FAIL_MIN": "4096", "LEXI_FAIL_NTH": str(nth),
                    "LEXI_FAIL_LOG": log}
             result = run(["*"], self.cwd, env=env)
-            refused = open(log).read().split() if os.path.exists(log) else []
+            refused = []
             if os.path.exists(log):
+                with open(log) as f:
+                    refused = f.read().split()
                 os.remove(log)
             if not refused or result.returncode == 0:
                 # Nothing left to refuse, or memory the tool could do without.

@@ -36,10 +36,11 @@ TEST(SoundKey, GivesTheKeysOfTheTable) {
     std::string key;
     if (!(fields >> word) || word[0] == '#') continue;
     ASSERT_TRUE(fields >> key) << line;
+    if (key == "-") key.clear();
+    // Equal keys must have equal bytes: the key is padded with NULs.
+    key.resize(sizeof(SoundKey::text), '\0');
     const SoundKey got = soundKey(unescape(word));
-    EXPECT_EQ(got.view(), key == "-" ? "" : key) << line;
-    EXPECT_EQ(std::string(got.text, sizeof got.text), got.view() + std::string(8 - got.view().size(), '\0'))
-        << "the key is not NUL-padded: " << line;
+    EXPECT_EQ(std::string(got.text, sizeof got.text), key) << line;
     ++rows;
   }
   EXPECT_GT(rows, 100);
