@@ -15,95 +15,58 @@ using testing_only::RecordingNotifier;
 using testing_only::ScratchDirectory;
 using Lines = std::vector<std::string>;
 
-class Search : public testing::Test {
- protected:
-  void load(const std::string& content) {
-    RecordingNotifier loadNotifier;
-    ASSERT_TRUE(list_.load(dir_.write("words.txt", content).c_str(), loadNotifier));
-  }
-  Lines find(const char* query, SearchOutcome expected = SearchOutcome::kDone) {
-    CollectingSink sink;
-    EXPECT_EQ(searchWords(list_, query, sink, notifier_), expected) << query;
-    return sink.lines;
-  }
-
-  ScratchDirectory dir_;
-  WordList list_;
-  RecordingNotifier notifier_;
-};
-
 const char* const kWords =
-    "phone n. a device\n"
-    "fone\n"
-    "phoneme n. a sound\n"
-    "\n"
-    "Knight n. a soldier\n"
-    "night n. dark\n"
-    "phone v. to call\n"
-    "x\n"
-    "cat\n"
-    "CUT\n"
-    "123\n";
+    "phone n. a device\nfone\nphoneme n. a sound\n\nKnight n. a soldier\nnight n. dark\n"
+    "phone v. to call\nx\ncat\nCUT\n123\n";
 
-TEST_F(Search, FindsTheLinesInFileOrder) {
-  load(kWords);
+// Every query on the list loaded with its sound keys and without them (a caller
+// that skips them to load faster must get the same lines), and on an empty list.
+TEST(Search, FindsTheLinesInFileOrder) {
+  ScratchDirectory dir;
+  RecordingNotifier loadNotifier;
+  WordList list, keyless, empty;
+  ASSERT_TRUE(list.load(dir.write("words.txt", kWords).c_str(), loadNotifier));
+  ASSERT_TRUE(keyless.load(dir.write("words.txt", kWords).c_str(), loadNotifier,
+                           WordList::SoundKeys::kSkipped));
+  ASSERT_TRUE(empty.load(dir.write("empty.txt", "").c_str(), loadNotifier));
+  const Lines phones = {"phone n. a device", "fone", "phone v. to call"};
+  const Lines all = {"phone n. a device", "fone", "phoneme n. a sound", "",
+                     "Knight n. a soldier", "night n. dark", "phone v. to call", "x",
+                     "cat", "CUT", "123"};
   struct Case {
     const char* query;
     Lines lines;
+    bool tooManyStars;
   } cases[] = {
-      {"fone", {"phone n. a device", "fone", "phone v. to call"}},
-      {"FONE", {"phone n. a device", "fone", "phone v. to call"}},
-      {"nite whatever", {"Knight n. a soldier", "night n. dark"}},
-      {"ph*ne", {"phone n. a device", "phone v. to call"}},
-      {"PH*NE", {"phone n. a device", "phone v. to call"}},
-      {"c?t", {"cat", "CUT"}},
-      {"?", {"x"}},
-      {"*",
-       {"phone n. a device", "fone", "phoneme n. a sound", "", "Knight n. a soldier",
-        "night n. dark", "phone v. to call", "x", "cat", "CUT", "123"}},
-      {"123", {}},
-      {" phone", {}},
-      {"   ", {}},
-      {"zzz?", {}},
-      {"z*********", {}},
+      {"fone", phones, false},
+      {"FONE", phones, false},
+      {"nite whatever", {"Knight n. a soldier", "night n. dark"}, false},
+      {"ph*ne", {"phone n. a device", "phone v. to call"}, false},
+      {"PH*NE", {"phone n. a device", "phone v. to call"}, false},
+      {"c?t", {"cat", "CUT"}, false},
+      {"?", {"x"}, false},
+      {"*", all, false},
+      {"123", {}, false},
+      {" phone", {}, false},
+      {"zzz?", {}, false},
+      {"z*********", {}, false},
+      {"*********", {}, true},
+      {"p*********", {}, true},  // warned at the first line that reaches the ninth star
   };
-  for (const Case& c : cases) EXPECT_EQ(find(c.query), c.lines) << "query '" << c.query << "'";
-  EXPECT_TRUE(notifier_.warnings.empty());
-}
-
-// A list loaded without its sound keys computes them as it searches: a caller
-// that skips them to load faster must still get the same lines.
-TEST_F(Search, ListLoadedWithoutKeysFindsTheSameLines) {
-  load(kWords);
-  WordList keyless;
-  RecordingNotifier loadNotifier;
-  ASSERT_TRUE(keyless.load(dir_.write("keyless.txt", kWords).c_str(), loadNotifier,
-                           WordList::SoundKeys::kSkipped));
-  EXPECT_FALSE(keyless.hasSoundKeys());
-  for (const char* query : {"fone", "nite", "KNIGHT", "kat", "ph*ne", "*", "123"}) {
+  for (const Case& c : cases) {
+    for (const WordList* words : {&list, &keyless}) {
+      CollectingSink sink;
+      RecordingNotifier notifier;
+      const SearchOutcome outcome = searchWords(*words, c.query, sink, notifier);
+      EXPECT_EQ(sink.lines, c.lines) << "query '" << c.query << "'";
+      EXPECT_EQ(outcome == SearchOutcome::kTooManyStars, c.tooManyStars) << c.query;
+      EXPECT_EQ(notifier.warnings, c.tooManyStars ? Lines{"Too many *"} : Lines{}) << c.query;
+    }
     CollectingSink sink;
-    searchWords(keyless, query, sink, notifier_);
-    EXPECT_EQ(sink.lines, find(query)) << query;
+    RecordingNotifier notifier;
+    EXPECT_EQ(searchWords(empty, c.query, sink, notifier), SearchOutcome::kDone);
+    EXPECT_TRUE(sink.lines.empty() && notifier.warnings.empty()) << "nothing on an empty list";
   }
-}
-
-TEST_F(Search, TooManyStarsWarnsOnceAndStops) {
-  load(kWords);
-  EXPECT_EQ(find("*********", SearchOutcome::kTooManyStars), Lines{});
-  EXPECT_EQ(notifier_.warnings, Lines{"Too many *"});
-}
-
-TEST_F(Search, TooManyStarsWarnsAtTheFirstLineThatReachesTheNinthStar) {
-  load("abc\nxyz\n");
-  EXPECT_EQ(find("x*********", SearchOutcome::kTooManyStars), Lines{});
-  EXPECT_EQ(notifier_.warnings, Lines{"Too many *"});
-}
-
-TEST_F(Search, EmptyListFindsNothingAndWarnsOfNothing) {
-  load("");
-  EXPECT_EQ(find("*********"), Lines{});
-  EXPECT_EQ(find("fone"), Lines{});
-  EXPECT_TRUE(notifier_.warnings.empty());
 }
 
 }  // namespace

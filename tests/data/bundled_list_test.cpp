@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -64,20 +63,16 @@ TEST(BundledList, CommonMisspellingsFindTheirWordBySound) {
   WordList list;
   RecordingNotifier notifier;
   ASSERT_TRUE(list.load(LEXI_BUNDLED_LIST, notifier));
-  std::ifstream table(LEXI_TESTS_DIR "/data/misspellings.txt");
-  int pairs = 0;
-  for (std::string row; std::getline(table, row);) {
-    std::istringstream fields(row);
-    std::string misspelling, word, bridged;
-    if (!(fields >> misspelling >> word >> bridged) || misspelling[0] == '#') continue;
+  const auto rows = testing_only::readTable("data/misspellings.txt");
+  for (const auto& row : rows) {
+    ASSERT_EQ(row.size(), 3u) << row[0];
     CollectingSink sink;
-    searchWords(list, misspelling.c_str(), sink, notifier);
+    searchWords(list, row[0].c_str(), sink, notifier);
     const bool found = std::any_of(sink.lines.begin(), sink.lines.end(),
-                                   [&](const std::string& line) { return firstWord(line) == word; });
-    EXPECT_EQ(found, bridged == "yes") << row;
-    ++pairs;
+                                   [&](const std::string& line) { return firstWord(line) == row[1]; });
+    EXPECT_EQ(found, row[2] == "yes") << row[0] << " " << row[1];
   }
-  EXPECT_GE(pairs, 80);
+  EXPECT_GE(rows.size(), 80u);
 }
 
 }  // namespace

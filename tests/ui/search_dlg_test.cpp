@@ -184,7 +184,7 @@ TEST_F(SearchDlgTest, CopyIsEnabledOnlyWhileALineIsSelected) {
   find("fone");
   dlg_.OnSelchangeResults();
   EXPECT_FALSE(copy_.enabled);
-  results_.selected = 1;
+  results_.selected = 0;
   dlg_.OnSelchangeResults();
   EXPECT_TRUE(copy_.enabled);
   find("fone");
