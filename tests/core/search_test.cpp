@@ -30,9 +30,17 @@ TEST(Search, FindsTheLinesInFileOrder) {
                            WordList::SoundKeys::kSkipped));
   ASSERT_TRUE(empty.load(dir.write("empty.txt", "").c_str(), loadNotifier));
   const Lines phones = {"phone n. a device", "fone", "phone v. to call"};
-  const Lines all = {"phone n. a device", "fone", "phoneme n. a sound", "",
-                     "Knight n. a soldier", "night n. dark", "phone v. to call", "x",
-                     "cat", "CUT", "123"};
+  const Lines all = {"phone n. a device",
+                     "fone",
+                     "phoneme n. a sound",
+                     "",
+                     "Knight n. a soldier",
+                     "night n. dark",
+                     "phone v. to call",
+                     "x",
+                     "cat",
+                     "CUT",
+                     "123"};
   struct Case {
     const char* query;
     Lines lines;

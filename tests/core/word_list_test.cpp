@@ -104,9 +104,11 @@ TEST(Loader, FailuresGiveTheirMessageAndLeaveTheListEmpty) {
                        "/none.txt':\nNo such file or directory" + closing},
       {(dir.path() / "none.txt").string(), "Error: Cannot open file '" + dir.path().string() +
                                                "/none.txt':\nNo such file or directory" + closing},
-      {WordList::kFileName, "Error: Cannot read file 'LexiquariumWords.txt':\nIs a directory" + closing},
-      {"unreadable.txt", ::geteuid() == 0 ? "" : "Error: Cannot open file '" + unreadable +
-                                                     "':\nPermission denied" + closing},
+      {WordList::kFileName,
+       "Error: Cannot read file 'LexiquariumWords.txt':\nIs a directory" + closing},
+      {"unreadable.txt", ::geteuid() == 0 ? ""
+                                          : "Error: Cannot open file '" + unreadable +
+                                                "':\nPermission denied" + closing},
   };
   const auto before = std::filesystem::current_path();
   std::filesystem::current_path(dir.path());

@@ -68,8 +68,9 @@ TEST(BundledList, CommonMisspellingsFindTheirWordBySound) {
     ASSERT_EQ(row.size(), 3u) << row[0];
     CollectingSink sink;
     searchWords(list, row[0].c_str(), sink, notifier);
-    const bool found = std::any_of(sink.lines.begin(), sink.lines.end(),
-                                   [&](const std::string& line) { return firstWord(line) == row[1]; });
+    const bool found =
+        std::any_of(sink.lines.begin(), sink.lines.end(),
+                    [&](const std::string& line) { return firstWord(line) == row[1]; });
     EXPECT_EQ(found, row[2] == "yes") << row[0] << " " << row[1];
   }
   EXPECT_GE(rows.size(), 80u);

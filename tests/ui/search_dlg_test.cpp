@@ -15,13 +15,7 @@ namespace {
 using namespace testing_only;
 using Lines = std::vector<std::string>;
 
-const char* const kWords =
-    "phone n. a device\n"
-    "fone\n"
-    "\n"
-    "cat\n"
-    "phone v. to call\n";
-
+const char* const kWords = "phone n. a device\nfone\n\ncat\nphone v. to call\n";
 const Lines kGuidance = {"Please type a word above.",
                          "Wild cards (* and ?) are useful.",
                          "'?' substitutes for exactly one letter.",
@@ -62,13 +56,6 @@ class SearchDlgTest : public testing::Test {
                   about_,
                   "lexiquarium"};
 };
-
-TEST_F(SearchDlgTest, OpensWithAnEmptyFocusedFieldAndCopyDisabled) {
-  EXPECT_EQ(field_.text(), "");
-  EXPECT_TRUE(field_.focused);
-  EXPECT_FALSE(copy_.enabled);
-  EXPECT_TRUE(go_.enabled);
-}
 
 TEST_F(SearchDlgTest, FindShowsResultsGuidanceOrNothingFound) {
   const std::vector<ShownMessage> tooMany = {
@@ -181,6 +168,8 @@ TEST_F(SearchDlgTest, CopyPutsTheWholeFirstWordOfTheSelectedLineOnTheClipboard) 
 }
 
 TEST_F(SearchDlgTest, CopyIsEnabledOnlyWhileALineIsSelected) {
+  EXPECT_TRUE(field_.text().empty() && field_.focused && go_.enabled) << "as the dialog opens";
+  EXPECT_FALSE(copy_.enabled);
   find("fone");
   dlg_.OnSelchangeResults();
   EXPECT_FALSE(copy_.enabled);

@@ -1,6 +1,7 @@
 // What the Qt front end adds to the dialog logic, driven through its real widgets
 // on Qt's offscreen platform: Latin-1 at the toolkit's edge, lower-casing, the
-// result model, the history combo box, F1, the message boxes and Exit against Esc.
+// result model, F1, the message boxes and Exit against Esc. The end-to-end test
+// drives the clipboard.
 #include "ui/qt/search_window.h"
 
 #include <QApplication>
@@ -64,8 +65,6 @@ class SearchWindowTest : public QObject {
   void typingAndPastingLowerOnlyAToZ_data();
   void typingAndPastingLowerOnlyAToZ();
   void findShowsLatin1LinesThroughTheModel();
-  void historyIsMostRecentFirstAndHoldsTwenty();
-  void copyAndDoubleClickPutTheFirstWordOnTheClipboard();
   void helpByButtonOrF1ShowsItsFailureInABox();
   void exitChecksTheLengthButEscDoesNot();
 
@@ -90,11 +89,6 @@ class SearchWindowTest : public QObject {
     field()->selectAll();
     QTest::keyClicks(field(), text);
     QTest::keyClick(field(), Qt::Key_Return);
-  }
-  void clickLine(int row, bool twice = false) {
-    const QPoint at = list()->visualRect(list()->model()->index(row, 0)).center();
-    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, at);
-    if (twice) QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, at);
   }
 
   QTemporaryDir dir_;
@@ -125,11 +119,21 @@ void SearchWindowTest::engineTextConversion_data() {
   QTest::addColumn<QString>("typed");
   QTest::addColumn<QByteArray>("bytes");
   QTest::newRow("ASCII") << "ph*ne x" << QByteArray("ph*ne x");
-  QTest::newRow("Latin-1") << QStringLiteral("caf\u00e9 \u00c9\u00ff") << QByteArray("caf\xe9 \xc9\xff");
-  QTest::newRow("outside Latin-1") << QStringLiteral("a\u20acb") << QByteArray("a\x1a" "b");
-  QTest::newRow("outside the Basic Plane") << QStringLiteral("a\U0001F41Fb") << QByteArray("a\x1a" "b");
+  QTest::newRow("Latin-1") << QStringLiteral("caf\u00e9 \u00c9\u00ff")
+                           << QByteArray("caf\xe9 \xc9\xff");
+  QTest::newRow("outside Latin-1") << QStringLiteral("a\u20acb")
+                                   << QByteArray(
+                                          "a\x1a"
+                                          "b");
+  QTest::newRow("outside the Basic Plane") << QStringLiteral("a\U0001F41Fb")
+                                           << QByteArray(
+                                                  "a\x1a"
+                                                  "b");
   QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << QByteArray("\x1a");
-  QTest::newRow("NUL") << QString(QChar(0)) + "b" << QByteArray("\x1a" "b");
+  QTest::newRow("NUL") << QString(QChar(0)) + "b"
+                       << QByteArray(
+                              "\x1a"
+                              "b");
 }
 
 void SearchWindowTest::engineTextConversion() {
@@ -143,9 +147,12 @@ void SearchWindowTest::engineTextConversion() {
 void SearchWindowTest::typingAndPastingLowerOnlyAToZ_data() {
   QTest::addColumn<QString>("typed");
   QTest::addColumn<QString>("shown");
-  QTest::newRow("capitals") << "FoNE" << "fone";
-  QTest::newRow("wild cards and blanks") << "PH*NE ?X" << "ph*ne ?x";
-  QTest::newRow("next to the letters") << "@AZ[`az{" << "@az[`az{";
+  QTest::newRow("capitals") << "FoNE"
+                            << "fone";
+  QTest::newRow("wild cards and blanks") << "PH*NE ?X"
+                                         << "ph*ne ?x";
+  QTest::newRow("next to the letters") << "@AZ[`az{"
+                                       << "@az[`az{";
   // The engine folds only A to Z; lower-casing É would hide words written with it.
   QTest::newRow("accented capital") << QStringLiteral("\u00c9COLE") << QStringLiteral("\u00c9cole");
 }
@@ -168,29 +175,6 @@ void SearchWindowTest::findShowsLatin1LinesThroughTheModel() {
   typeAndEnter(QStringLiteral("c?f*"));  // the new results replace the old ones
   QCOMPARE(resultLines(), QStringList({QStringLiteral("caf\u00e9 n. a coffee shop")}));
   QCOMPARE(list()->model()->index(0, 0).data(Qt::ToolTipRole).toString(), resultLines()[0]);
-}
-
-void SearchWindowTest::historyIsMostRecentFirstAndHoldsTwenty() {
-  for (int i = 1; i <= 21; ++i) typeAndEnter(QStringLiteral("Q%1").arg(i));
-  QCOMPARE(combo()->count(), 20);
-  QCOMPARE(combo()->itemText(0), QStringLiteral("q21"));
-  QCOMPARE(combo()->itemText(19), QStringLiteral("q2"));
-  typeAndEnter(QStringLiteral("q5"));
-  QCOMPARE(combo()->count(), 20);
-  QCOMPARE(combo()->itemText(0), QStringLiteral("q5"));
-  QCOMPARE(combo()->findText(QStringLiteral("q5")), 0);
-}
-
-void SearchWindowTest::copyAndDoubleClickPutTheFirstWordOnTheClipboard() {
-  typeAndEnter(QStringLiteral("*"));
-  QVERIFY(!button("&Copy")->isEnabled());
-  clickLine(2);
-  QVERIFY(button("&Copy")->isEnabled());
-  QTest::mouseClick(button("&Copy"), Qt::LeftButton);
-  QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("caf\u00e9"));
-  clickLine(3, true);
-  QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("cat"));
-  QVERIFY(field()->hasFocus());
 }
 
 void SearchWindowTest::helpByButtonOrF1ShowsItsFailureInABox() {
