@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/core/test_support.h"
+#include "tests/core/text_mode_model.h"
 #include "wordlist/input_file.h"
 
 namespace lexi {
@@ -38,28 +39,10 @@ TEST(Loader, FollowsTheTextModeRulesOfTheTable) {
   }
 }
 
-// The text-mode rules, written as plainly as possible, for comparison.
-Lines plainSplit(const std::string& bytes) {
-  const std::string text = bytes.substr(0, bytes.find('\x1A'));
-  Lines lines;
-  std::string line;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    if (text[i] != '\n') {
-      line += text[i];
-    } else {
-      lines.push_back(line.substr(0, line.find('\0')));
-      line.clear();
-    }
-  }
-  if (!line.empty()) lines.push_back(line.substr(0, line.find('\0')));
-  return lines;
-}
-
 // Files of several buffers' worth with lines of every length, so that line ends,
 // CR LF pairs and 0x1A fall on every kind of buffer boundary, and a line longer
 // than many buffers.
-TEST(Loader, AgreesWithAPlainSplitOnLargeRandomFiles) {
+TEST(Loader, AgreesWithThePlainModelOnLargeRandomFiles) {
   std::mt19937 random(77);
   const std::string bytes = "ab\r\n\0 \x1A";
   std::uniform_int_distribution<std::size_t> pick(0, 5);  // no 0x1A unless asked
@@ -75,7 +58,7 @@ TEST(Loader, AgreesWithAPlainSplitOnLargeRandomFiles) {
     if (round == 5) content.insert(65535, "\r\n");
     if (round == 12) content.insert(1000, std::string(3'000'000, 'q'));
     WordList list;
-    ASSERT_EQ(loaded(content, list), plainSplit(content)) << "round " << round;
+    ASSERT_EQ(loaded(content, list), testing_only::modelLines(content)) << "round " << round;
   }
 }
 

@@ -1,5 +1,6 @@
-"""The word list generator on a small WordNet in wordnet/: the list it makes, and
-its messages for bad input. test_regenerate.py checks it on the real sources.
+"""The word list generator: on the small WordNet in wordnet/, the list it makes and
+its messages for bad input; on Debian's wordnet-base and wamerican, when they are
+installed, the bundled list byte for byte.
 """
 
 import contextlib
@@ -17,6 +18,7 @@ sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
 import make_wordlist as gen  # noqa: E402
 
 FIXTURE = os.path.join(HERE, "wordnet")
+BUNDLED = os.path.join(HERE, "..", "..", "data", "LexiquariumWords.txt")
 WORDS = os.path.join(FIXTURE, "words.txt")
 LICENCE_LINE = "  1 This software and database is being provided to you, the LICENSEE, by  \n"
 
@@ -45,6 +47,17 @@ class Generator(unittest.TestCase):
         for seed in range(3):
             random.Random(seed).shuffle(words)
             self.assertEqual(gen.encode(gen.build_lines(gen.WordNet(FIXTURE), words)), expected)
+
+    @unittest.skipUnless(os.path.isdir(gen.DEFAULT_WORDNET_DIR) and
+                         os.path.isfile(gen.DEFAULT_WORDS_FILE), "needs wordnet-base and wamerican")
+    def test_rebuilds_the_bundled_list(self):
+        rebuilt = gen.encode(gen.build_lines(gen.WordNet(gen.DEFAULT_WORDNET_DIR),
+                                             gen.read_word_list(gen.DEFAULT_WORDS_FILE)))
+        with open(BUNDLED, "rb") as bundled:
+            expected = bundled.read()
+        for number, (new, old) in enumerate(zip(rebuilt.split(b"\n"), expected.split(b"\n")), 1):
+            self.assertEqual(new, old, f"line {number} differs")
+        self.assertEqual(len(rebuilt), len(expected))
 
     def test_bad_input_gives_a_message(self):
         latin1 = os.path.join(self.dir, "latin1")

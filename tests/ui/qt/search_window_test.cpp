@@ -56,17 +56,116 @@ class SearchWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase();
-  void init();
+  void initTestCase() {
+    // Latin-1 bytes: "café" is stored with the single byte 0xE9.
+    const QString path = dir_.filePath(QStringLiteral("words.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("phone n. a device\nfone\ncaf\xe9 n. a coffee shop\ncat\nphone v. to call\n");
+    file.close();
+    SilentNotifier notifier;
+    QVERIFY(words_.load(path.toLocal8Bit().constData(), notifier));
+  }
+
+  void init() {
+    window_ = std::make_unique<SearchWindow>(words_, "lexiquarium");
+    window_->show();
+    QApplication::setActiveWindow(window_.get());
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  }
+
   void cleanup() { window_.reset(); }
 
-  void engineTextConversion_data();
-  void engineTextConversion();
-  void typingAndPastingLowerOnlyAToZ_data();
-  void typingAndPastingLowerOnlyAToZ();
-  void findShowsLatin1LinesThroughTheModel();
-  void helpByButtonOrF1ShowsItsFailureInABox();
-  void exitChecksTheLengthButEscDoesNot();
+  void latin1AtTheEnginesEdge() {
+    const struct {
+      QString typed;
+      QByteArray bytes;
+    } cases[] = {
+        {"ph*ne x", "ph*ne x"},
+        {QStringLiteral("caf\u00e9 \u00c9\u00ff"), "caf\xe9 \xc9\xff"},
+        {QStringLiteral("a\u20acb"), "a\032b"},      // outside Latin-1
+        {QStringLiteral("a\U0001F41Fb"), "a\032b"},  // outside the Basic Plane
+        {QString(QChar(0xD800)), "\032"},            // a lone surrogate
+        {QString(QChar(0)) + "b", "\032b"},
+    };
+    for (const auto& c : cases) {
+      QCOMPARE(QByteArray::fromStdString(toEngineText(c.typed)), c.bytes);
+      QCOMPARE(fromEngineText(c.bytes.toStdString()).size(), c.bytes.size());
+    }
+  }
+
+  void typingAndPastingLowerOnlyAToZ() {
+    // The engine folds only A to Z; lower-casing É would hide words written with it.
+    const QString cases[][2] = {{"FoNE", "fone"},
+                                {"PH*NE ?X", "ph*ne ?x"},
+                                {"@AZ[`az{", "@az[`az{"},
+                                {QStringLiteral("\u00c9COLE"), QStringLiteral("\u00c9cole")}};
+    for (const auto& c : cases) {
+      field()->clear();
+      QTest::keyClicks(field(), c[0]);
+      QCOMPARE(field()->text(), c[1]);
+      field()->clear();
+      QApplication::clipboard()->setText(c[0]);
+      QTest::keyClick(field(), Qt::Key_V, Qt::ControlModifier);
+      QCOMPARE(field()->text(), c[1]);
+    }
+  }
+
+  void findShowsLatin1LinesThroughTheModel() {
+    typeAndEnter(QStringLiteral("FONE"));
+    QCOMPARE(resultLines(), QStringList({"phone n. a device", "fone", "phone v. to call"}));
+    QCOMPARE(field()->selectedText(), QStringLiteral("fone"));
+    typeAndEnter(QStringLiteral("c?f*"));  // the new results replace the old ones
+    QCOMPARE(resultLines(), QStringList({QStringLiteral("caf\u00e9 n. a coffee shop")}));
+    QCOMPARE(list()->model()->index(0, 0).data(Qt::ToolTipRole).toString(), resultLines()[0]);
+  }
+
+  void helpByButtonOrF1ShowsItsFailureInABox() {
+    QTemporaryDir emptyDir;
+    const QByteArray savedPath = qgetenv("PATH");
+    qputenv("PATH", emptyDir.path().toLocal8Bit());
+    const QList<SeenBox> byButton =
+        closingMessageBoxes([this] { QTest::mouseClick(button("&Help"), Qt::LeftButton); });
+    // A window manager gives the dialog the focus back once the box is gone; the
+    // offscreen platform has none.
+    QApplication::setActiveWindow(window_.get());
+    const QList<SeenBox> byF1 =
+        closingMessageBoxes([this] { QTest::keyClick(field(), Qt::Key_F1); });
+    qputenv("PATH", savedPath);
+    for (const QList<SeenBox>& boxes : {byButton, byF1}) {
+      QCOMPARE(boxes.size(), 1);
+      QCOMPARE(boxes[0].text, QStringLiteral("Cannot run Hypertext Help program 'xdg-open': No "
+                                             "such file or directory."));
+      QCOMPARE(boxes[0].title, QStringLiteral("Lexiquarium Error"));
+      QCOMPARE(boxes[0].icon, QMessageBox::Warning);
+      QVERIFY(boxes[0].ownerless);
+    }
+    QVERIFY(window_->isVisible());
+  }
+
+  void exitChecksTheLengthButEscDoesNot() {
+    combo()->setEditText(QString(1001, QLatin1Char('a')));
+    const QList<SeenBox> boxes =
+        closingMessageBoxes([this] { QTest::mouseClick(button("E&xit"), Qt::LeftButton); });
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes[0].text, QStringLiteral("Please enter no more than 1000 characters."));
+    QCOMPARE(boxes[0].title, QStringLiteral("lexiquarium"));
+    QVERIFY(window_->isVisible());
+    QApplication::setActiveWindow(window_.get());  // as a window manager would
+    QVERIFY(field()->hasFocus());
+
+    QTest::keyClick(field(), Qt::Key_Escape);
+    QVERIFY(!window_->isVisible());
+    QCOMPARE(window_->result(), int(QDialog::Rejected));
+
+    window_->show();
+    combo()->setEditText(QString(1000, QLatin1Char('a')));
+    QVERIFY(closingMessageBoxes([this] {
+              QTest::mouseClick(button("E&xit"), Qt::LeftButton);
+            }).isEmpty());
+    QVERIFY(!window_->isVisible());
+    QCOMPARE(window_->result(), int(QDialog::Accepted));
+  }
 
  private:
   QComboBox* combo() const { return window_->findChild<QComboBox*>(); }
@@ -95,133 +194,6 @@ class SearchWindowTest : public QObject {
   WordList words_;
   std::unique_ptr<SearchWindow> window_;
 };
-
-void SearchWindowTest::initTestCase() {
-  // Latin-1 bytes: "café" is stored with the single byte 0xE9.
-  const QString path = dir_.filePath(QStringLiteral("words.txt"));
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write("phone n. a device\nfone\ncaf\xe9 n. a coffee shop\ncat\nphone v. to call\n");
-  file.close();
-  SilentNotifier notifier;
-  QVERIFY(words_.load(path.toLocal8Bit().constData(), notifier));
-}
-
-void SearchWindowTest::init() {
-  window_ = std::make_unique<SearchWindow>(words_, "lexiquarium");
-  window_->show();
-  QApplication::setActiveWindow(window_.get());
-  QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-  QApplication::clipboard()->clear();
-}
-
-void SearchWindowTest::engineTextConversion_data() {
-  QTest::addColumn<QString>("typed");
-  QTest::addColumn<QByteArray>("bytes");
-  QTest::newRow("ASCII") << "ph*ne x" << QByteArray("ph*ne x");
-  QTest::newRow("Latin-1") << QStringLiteral("caf\u00e9 \u00c9\u00ff")
-                           << QByteArray("caf\xe9 \xc9\xff");
-  QTest::newRow("outside Latin-1") << QStringLiteral("a\u20acb")
-                                   << QByteArray(
-                                          "a\x1a"
-                                          "b");
-  QTest::newRow("outside the Basic Plane") << QStringLiteral("a\U0001F41Fb")
-                                           << QByteArray(
-                                                  "a\x1a"
-                                                  "b");
-  QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << QByteArray("\x1a");
-  QTest::newRow("NUL") << QString(QChar(0)) + "b"
-                       << QByteArray(
-                              "\x1a"
-                              "b");
-}
-
-void SearchWindowTest::engineTextConversion() {
-  QFETCH(QString, typed);
-  QFETCH(QByteArray, bytes);
-  const std::string engine = toEngineText(typed);
-  QCOMPARE(QByteArray(engine.data(), static_cast<qsizetype>(engine.size())), bytes);
-  QCOMPARE(fromEngineText(engine).size(), bytes.size());
-}
-
-void SearchWindowTest::typingAndPastingLowerOnlyAToZ_data() {
-  QTest::addColumn<QString>("typed");
-  QTest::addColumn<QString>("shown");
-  QTest::newRow("capitals") << "FoNE"
-                            << "fone";
-  QTest::newRow("wild cards and blanks") << "PH*NE ?X"
-                                         << "ph*ne ?x";
-  QTest::newRow("next to the letters") << "@AZ[`az{"
-                                       << "@az[`az{";
-  // The engine folds only A to Z; lower-casing É would hide words written with it.
-  QTest::newRow("accented capital") << QStringLiteral("\u00c9COLE") << QStringLiteral("\u00c9cole");
-}
-
-void SearchWindowTest::typingAndPastingLowerOnlyAToZ() {
-  QFETCH(QString, typed);
-  QFETCH(QString, shown);
-  QTest::keyClicks(field(), typed);
-  QCOMPARE(field()->text(), shown);
-  field()->clear();
-  QApplication::clipboard()->setText(typed);
-  QTest::keyClick(field(), Qt::Key_V, Qt::ControlModifier);
-  QCOMPARE(field()->text(), shown);
-}
-
-void SearchWindowTest::findShowsLatin1LinesThroughTheModel() {
-  typeAndEnter(QStringLiteral("FONE"));
-  QCOMPARE(resultLines(), QStringList({"phone n. a device", "fone", "phone v. to call"}));
-  QCOMPARE(field()->selectedText(), QStringLiteral("fone"));
-  typeAndEnter(QStringLiteral("c?f*"));  // the new results replace the old ones
-  QCOMPARE(resultLines(), QStringList({QStringLiteral("caf\u00e9 n. a coffee shop")}));
-  QCOMPARE(list()->model()->index(0, 0).data(Qt::ToolTipRole).toString(), resultLines()[0]);
-}
-
-void SearchWindowTest::helpByButtonOrF1ShowsItsFailureInABox() {
-  QTemporaryDir emptyDir;
-  const QByteArray savedPath = qgetenv("PATH");
-  qputenv("PATH", emptyDir.path().toLocal8Bit());
-  const QList<SeenBox> byButton =
-      closingMessageBoxes([this] { QTest::mouseClick(button("&Help"), Qt::LeftButton); });
-  // A window manager gives the dialog the focus back once the box is gone; the
-  // offscreen platform has none.
-  QApplication::setActiveWindow(window_.get());
-  const QList<SeenBox> byF1 = closingMessageBoxes([this] { QTest::keyClick(field(), Qt::Key_F1); });
-  qputenv("PATH", savedPath);
-  for (const QList<SeenBox>& boxes : {byButton, byF1}) {
-    QCOMPARE(boxes.size(), 1);
-    QCOMPARE(boxes[0].text, QStringLiteral("Cannot run Hypertext Help program 'xdg-open': No "
-                                           "such file or directory."));
-    QCOMPARE(boxes[0].title, QStringLiteral("Lexiquarium Error"));
-    QCOMPARE(boxes[0].icon, QMessageBox::Warning);
-    QVERIFY(boxes[0].ownerless);
-  }
-  QVERIFY(window_->isVisible());
-}
-
-void SearchWindowTest::exitChecksTheLengthButEscDoesNot() {
-  combo()->setEditText(QString(1001, QLatin1Char('a')));
-  const QList<SeenBox> boxes =
-      closingMessageBoxes([this] { QTest::mouseClick(button("E&xit"), Qt::LeftButton); });
-  QCOMPARE(boxes.size(), 1);
-  QCOMPARE(boxes[0].text, QStringLiteral("Please enter no more than 1000 characters."));
-  QCOMPARE(boxes[0].title, QStringLiteral("lexiquarium"));
-  QVERIFY(window_->isVisible());
-  QApplication::setActiveWindow(window_.get());  // as a window manager would
-  QVERIFY(field()->hasFocus());
-
-  QTest::keyClick(field(), Qt::Key_Escape);
-  QVERIFY(!window_->isVisible());
-  QCOMPARE(window_->result(), int(QDialog::Rejected));
-
-  window_->show();
-  combo()->setEditText(QString(1000, QLatin1Char('a')));
-  QVERIFY(closingMessageBoxes([this] {
-            QTest::mouseClick(button("E&xit"), Qt::LeftButton);
-          }).isEmpty());
-  QVERIFY(!window_->isVisible());
-  QCOMPARE(window_->result(), int(QDialog::Accepted));
-}
 
 }  // namespace lexi
 
