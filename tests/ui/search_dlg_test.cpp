@@ -88,51 +88,49 @@ TEST_F(SearchDlgTest, FindShowsResultsGuidanceOrNothingFound) {
   EXPECT_FALSE(results_.buttonsEnabledDuringAppend) << "Go and Copy stay disabled while searching";
 }
 
+Lines operator+(Lines a, const Lines& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+// The queries "q<to>" down to "q<from>", most recent first.
+Lines queries(int to, int from) {
+  Lines items;
+  for (int i = to; i >= from; --i) items.push_back("q" + std::to_string(i));
+  return items;
+}
+
 TEST_F(SearchDlgTest, HistoryKeepsTheLastTwentyQueriesMostRecentFirst) {
+  Lines dup = Lines(20, "other");
+  dup[3] = "dup";
   struct Case {
     const char* name;
     Lines before;
     std::string query;
     Lines after;
+    bool failDeletes = false;
+    bool noRoom = false;
   } cases[] = {
       {"new query goes on top", {"b", "a"}, "c", {"c", "b", "a"}},
       {"repeat moves to the top", {"c", "b", "a"}, "a", {"a", "c", "b"}},
       {"repeat ignoring case", {"c", "B", "a"}, "b", {"b", "c", "a"}},
       {"every duplicate goes", {"x", "a", "A", "y", "a"}, "a", {"a", "x", "y"}},
       {"already on top", {"a", "b"}, "a", {"a", "b"}},
+      {"the oldest goes after twenty", queries(20, 1), "q21", queries(21, 2)},
+      {"a repeat does not grow it", queries(20, 1), "q10",
+       Lines{"q10"} + queries(20, 11) + queries(9, 1)},
+      // A failed delete ends the duplicate removal and the trim.
+      {"failed deletes", dup, "dup", Lines{"dup"} + dup, true},
+      {"no room: no insert and no trim", Lines(21, "old"), "new", Lines(21, "old"), false, true},
   };
   for (const Case& c : cases) {
     field_.items = c.before;
+    field_.failDeletes = c.failDeletes;
+    field_.noRoom = c.noRoom;
     dlg_.AddToHistory(c.query);
     EXPECT_EQ(field_.items, c.after) << c.name;
-    EXPECT_EQ(field_.text(), c.query) << c.name << ": item 0 becomes the current item";
+    EXPECT_EQ(field_.text(), c.after[0]) << c.name << ": item 0 becomes the current item";
   }
-}
-
-TEST_F(SearchDlgTest, HistoryPushesTheOldestOutAfterTwenty) {
-  field_.items.clear();
-  for (int i = 1; i <= 21; ++i) find("q" + std::to_string(i));
-  ASSERT_EQ(field_.items.size(), 20u);
-  EXPECT_EQ(field_.items.front(), "q21");
-  EXPECT_EQ(field_.items.back(), "q2");
-  find("q10");
-  EXPECT_EQ(field_.items.size(), 20u) << "a repeated query does not grow the history";
-  EXPECT_EQ(field_.items.front(), "q10");
-}
-
-TEST_F(SearchDlgTest, HistoryFailuresNeitherLoopNorTrim) {
-  field_.items = Lines(20, "other");
-  field_.items[3] = "dup";
-  field_.failDeletes = true;  // a failed delete must end the duplicate removal
-  dlg_.AddToHistory("dup");
-  EXPECT_EQ(field_.items.size(), 21u) << "the trim's own delete fails too";
-  EXPECT_EQ(field_.items.front(), "dup");
-
-  field_.failDeletes = false;
-  field_.noRoom = true;
-  field_.items = Lines(21, "old");
-  dlg_.AddToHistory("new");
-  EXPECT_EQ(field_.items, Lines(21, "old")) << "no room: no insert and no trim";
 }
 
 TEST_F(SearchDlgTest, CopyPutsTheWholeFirstWordOfTheSelectedLineOnTheClipboard) {
