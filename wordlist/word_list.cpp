@@ -6,7 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "match/sound_key.h"
 #include "wordlist/input_file.h"
 #include "wordlist/line_reader.h"
 
@@ -73,7 +72,7 @@ struct Building {
 
 }  // namespace
 
-bool WordList::load(const char* path, Notifier& notifier, SoundKeys keys) {
+bool WordList::load(const char* path, Notifier& notifier) {
   release();
 
   InputFile file;
@@ -99,13 +98,7 @@ bool WordList::load(const char* path, Notifier& notifier, SoundKeys keys) {
       notifier.error(kLineOutOfMemory);
       return false;
     }
-    WordEntry& entry = building.entries[building.count++];
-    entry.text = text;
-    if (keys == SoundKeys::kComputed) {
-      std::memcpy(entry.key, soundKey(line).text, sizeof entry.key);
-    } else {
-      std::memset(entry.key, 0, sizeof entry.key);
-    }
+    building.entries[building.count++].text = text;
   }
   file.close();
   if (status < 0) {
@@ -124,7 +117,6 @@ bool WordList::load(const char* path, Notifier& notifier, SoundKeys keys) {
   }
   count_ = building.count;
   entries_ = building.entries;
-  hasSoundKeys_ = keys == SoundKeys::kComputed;
   building.entries = nullptr;
   texts_ = std::move(building.texts);
   return true;
@@ -134,7 +126,6 @@ void WordList::release() {
   std::free(entries_);
   entries_ = nullptr;
   count_ = 0;
-  hasSoundKeys_ = true;
   texts_.clear();
 }
 

@@ -19,16 +19,19 @@ const char* const kWords =
     "phone n. a device\nfone\nphoneme n. a sound\n\nKnight n. a soldier\nnight n. dark\n"
     "phone v. to call\nx\ncat\nCUT\n123\n";
 
-// Every query on the list loaded with its sound keys and without them (a caller
-// that skips them to load faster must get the same lines), and on an empty list.
+// Every query with the sound index built over the list and without it (a caller
+// that skips the index to start faster must get the same lines), and on an empty
+// list.
 TEST(Search, FindsTheLinesInFileOrder) {
   ScratchDirectory dir;
   RecordingNotifier loadNotifier;
-  WordList list, keyless, empty;
+  WordList list, empty;
+  SoundIndex index, emptyIndex;
   ASSERT_TRUE(list.load(dir.write("words.txt", kWords).c_str(), loadNotifier));
-  ASSERT_TRUE(keyless.load(dir.write("words.txt", kWords).c_str(), loadNotifier,
-                           WordList::SoundKeys::kSkipped));
+  ASSERT_TRUE(index.build(list, loadNotifier));
+  ASSERT_EQ(index.count(), list.count());
   ASSERT_TRUE(empty.load(dir.write("empty.txt", "").c_str(), loadNotifier));
+  ASSERT_TRUE(emptyIndex.build(empty, loadNotifier));
   const Lines phones = {"phone n. a device", "fone", "phone v. to call"};
   const Lines all = {"phone n. a device",
                      "fone",
@@ -62,17 +65,17 @@ TEST(Search, FindsTheLinesInFileOrder) {
       {"p*********", {}, true},  // warned at the first line that reaches the ninth star
   };
   for (const Case& c : cases) {
-    for (const WordList* words : {&list, &keyless}) {
+    for (const SoundIndex* keys : {&index, static_cast<SoundIndex*>(nullptr)}) {
       CollectingSink sink;
       RecordingNotifier notifier;
-      const SearchOutcome outcome = searchWords(*words, c.query, sink, notifier);
+      const SearchOutcome outcome = searchWords(list, keys, c.query, sink, notifier);
       EXPECT_EQ(sink.lines, c.lines) << "query '" << c.query << "'";
       EXPECT_EQ(outcome == SearchOutcome::kTooManyStars, c.tooManyStars) << c.query;
       EXPECT_EQ(notifier.warnings, c.tooManyStars ? Lines{"Too many *"} : Lines{}) << c.query;
     }
     CollectingSink sink;
     RecordingNotifier notifier;
-    EXPECT_EQ(searchWords(empty, c.query, sink, notifier), SearchOutcome::kDone);
+    EXPECT_EQ(searchWords(empty, &emptyIndex, c.query, sink, notifier), SearchOutcome::kDone);
     EXPECT_TRUE(sink.lines.empty() && notifier.warnings.empty()) << "nothing on an empty list";
   }
 }

@@ -65,10 +65,11 @@ class SearchWindowTest : public QObject {
     file.close();
     SilentNotifier notifier;
     QVERIFY(words_.load(path.toLocal8Bit().constData(), notifier));
+    QVERIFY(keys_.build(words_, notifier));
   }
 
   void init() {
-    window_ = std::make_unique<SearchWindow>(words_, "lexiquarium");
+    window_ = std::make_unique<SearchWindow>(words_, keys_, "lexiquarium");
     window_->show();
     QApplication::setActiveWindow(window_.get());
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -192,6 +193,7 @@ class SearchWindowTest : public QObject {
 
   QTemporaryDir dir_;
   WordList words_;
+  SoundIndex keys_;
   std::unique_ptr<SearchWindow> window_;
 };
 
