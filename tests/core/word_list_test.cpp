@@ -62,15 +62,6 @@ TEST(Loader, AgreesWithThePlainModelOnLargeRandomFiles) {
   }
 }
 
-TEST(Loader, ReloadReplacesTheListAndReleaseEmptiesIt) {
-  WordList list;
-  loaded("one\ntwo\n", list);
-  EXPECT_EQ(loaded("three\n", list), Lines{"three"});
-  list.release();
-  EXPECT_EQ(list.count(), 0u);
-  EXPECT_EQ(list.entries(), nullptr);
-}
-
 // The failures a user can meet, each with the exact text shown; the list is then
 // empty, even if it held lines before.
 TEST(Loader, FailuresGiveTheirMessageAndLeaveTheListEmpty) {
