@@ -39,17 +39,19 @@ TEST(Loader, FollowsTheTextModeRulesOfTheTable) {
   }
 }
 
-// Files of several buffers' worth with lines of every length, so that line ends,
-// CR LF pairs and 0x1A fall on every kind of buffer boundary, and a line longer
-// than many buffers.
+// Files with lines of every length, so that line ends, CR LF pairs and 0x1A fall
+// on every kind of boundary, a line of 3 MB, and a file large enough to be split
+// in two halves at once.
 TEST(Loader, AgreesWithThePlainModelOnLargeRandomFiles) {
   std::mt19937 random(77);
   const std::string bytes = "ab\r\n\0 \x1A";
   std::uniform_int_distribution<std::size_t> pick(0, 5);  // no 0x1A unless asked
   std::uniform_int_distribution<int> run(0, 300);
-  for (int round = 0; round < 13; ++round) {
+  for (int round = 0; round < 14; ++round) {
     std::string content;
-    const std::size_t size = (round % 3 == 0) ? 300000 : 150000 + static_cast<std::size_t>(round);
+    const std::size_t size = round == 13      ? 9'000'000
+                             : round % 3 == 0 ? 300000
+                                              : 150000 + static_cast<std::size_t>(round);
     while (content.size() < size) {
       const char c = bytes[pick(random)];
       content.append(c == 'a' ? static_cast<std::size_t>(run(random)) : 1, c);
