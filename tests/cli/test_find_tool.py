@@ -7,6 +7,7 @@ the library that refuses an allocation, LEXI_SANITIZED=1 a sanitized build).
 
 import ast
 import os
+import random
 import re
 import subprocess
 import tempfile
@@ -57,6 +58,18 @@ class FindTool(unittest.TestCase):
                 result = self.run_find(args, stdin)
                 self.assertEqual((result.stdout, result.returncode, result.stderr),
                                  (out, status, err))
+
+    def test_keys_of_standard_input_are_the_keys_of_its_lines_as_words(self):
+        # Lines of every length across the reads of standard input, and one that
+        # outgrows its buffer.
+        rng = random.Random(11)
+        words = [bytes(rng.choices(b"abcdefghijklmnopqrstuvwxyz", k=rng.randrange(60)))
+                 for _ in range(20000)]
+        words.insert(9000, b"k" * 100000)
+        by_line = self.run_find(["--key"], b"\r\n".join(words))
+        by_word = self.run_find(["--key", *(word.decode() for word in words)])
+        self.assertEqual((by_line.returncode, by_word.returncode), (0, 0))
+        self.assertTrue(by_line.stdout == by_word.stdout, "the keys differ")
 
     def test_help(self):
         result = self.run_find(["--help"])
