@@ -183,23 +183,16 @@ TEST_F(SearchDlgTest, CopyIsEnabledOnlyWhileALineIsSelected) {
 }
 
 TEST_F(SearchDlgTest, ExitChecksTheLengthOfTheWordField) {
-  struct Case {
-    std::size_t length;
-    bool closes;
-  } cases[] = {{0, true}, {1000, true}, {1001, false}, {5000, false}};
-  for (const Case& c : cases) {
+  const std::vector<ShownMessage> tooLong = {
+      {"Please enter no more than 1000 characters.", "lexiquarium", MessageIcon::kExclamation}};
+  for (const std::size_t length : {0, 1000, 1001, 5000}) {
     messages_.shown.clear();
-    field_.type(std::string(c.length, 'a'));
-    EXPECT_EQ(dlg_.OnOK(), c.closes) << c.length;
-    EXPECT_EQ(dlg_.m_strWord.size(), c.length);
-    if (c.closes) {
-      EXPECT_TRUE(messages_.shown.empty()) << c.length;
-    } else {
-      const std::vector<ShownMessage> expected = {
-          {"Please enter no more than 1000 characters.", "lexiquarium", MessageIcon::kExclamation}};
-      EXPECT_EQ(messages_.shown, expected) << c.length;
-      EXPECT_TRUE(field_.focused) << "the focus goes back to the field";
-    }
+    field_.type(std::string(length, 'a'));
+    const bool closes = dlg_.OnOK();
+    EXPECT_EQ(dlg_.m_strWord.size(), length);
+    EXPECT_EQ(messages_.shown, closes ? std::vector<ShownMessage>{} : tooLong) << length;
+    EXPECT_EQ(closes, length <= 1000) << length;
+    EXPECT_EQ(field_.focused, !closes) << "the focus goes back to the field";
   }
 }
 
