@@ -2,11 +2,8 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <exception>
 #include <limits>
-#include <optional>
 #include <string>
-#include <thread>
 #include <utility>
 
 #include "wordlist/input_file.h"
@@ -67,10 +64,10 @@ struct Entries {
     return true;
   }
 
-  // Resizes the array to `wanted` entries exactly.
-  bool fit(std::uint64_t wanted) {
-    if (!resize(entries, wanted, failedBytes)) return false;
-    capacity = wanted;
+  // Gives back the room no entry took.
+  bool shrinkToFit() {
+    if (!resize(entries, count, failedBytes)) return false;
+    capacity = count;
     return true;
   }
 
@@ -89,49 +86,6 @@ struct Entries {
     return true;
   }
 };
-
-// Below this size one thread splits the text faster than two can start.
-constexpr std::size_t kSplitInTwoFrom = std::size_t{8} << 20;
-
-// Ends the lines of the text [begin, end) in place into `first`, using a second
-// thread for the lines of its second half where that pays. False when memory
-// runs out, with the size asked for in `first.failedBytes`.
-bool splitText(char* begin, char* end, Entries& first) {
-  auto add = [](Entries& entries) {
-    return [&entries](const char* line) { return entries.add(line); };
-  };
-  char* const lf = static_cast<std::size_t>(end - begin) >= kSplitInTwoFrom
-                       ? findLineFeed(begin + (end - begin) / 2, end)
-                       : nullptr;
-  if (lf == nullptr) return endLines(begin, end, add(first));
-
-  char* const middle = lf + 1;
-  Entries second;
-  bool secondDone = false;
-  std::optional<std::thread> helper;
-  try {
-    helper.emplace([&] { secondDone = endLines(middle, end, add(second)); });
-  } catch (const std::exception&) {
-    // No thread to be had: this one does both halves.
-    secondDone = endLines(middle, end, add(second));
-  }
-  const bool firstDone = endLines(begin, middle, add(first));
-  if (helper) helper->join();
-  if (!firstDone) return false;
-  if (!secondDone) {
-    first.failedBytes = second.failedBytes;
-    return false;
-  }
-  const std::uint64_t total = std::uint64_t{first.count} + second.count;
-  if (total > std::numeric_limits<std::uint32_t>::max()) {
-    first.failedBytes = total * sizeof(WordEntry);
-    return false;
-  }
-  if (!first.fit(total)) return false;
-  std::memcpy(first.entries + first.count, second.entries, second.count * sizeof(WordEntry));
-  first.count = static_cast<std::uint32_t>(total);
-  return true;
-}
 
 }  // namespace
 
@@ -169,8 +123,9 @@ bool WordList::load(const char* path, Notifier& notifier) {
   std::size_t textSize = 0;
   char* const texts = reader.takeBuffer(textSize);
   Entries lines;
-  // The entries are exactly as many as the lines: the last resize only shrinks.
-  if (!splitText(texts, texts + textSize, lines) || !lines.fit(lines.count)) {
+  const bool split =
+      endLines(texts, texts + textSize, [&lines](const char* line) { return lines.add(line); });
+  if (!split || !lines.shrinkToFit()) {
     std::free(texts);
     notifier.error(OutOfMemoryMessage(lines.failedBytes).text());
     return false;

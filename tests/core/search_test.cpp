@@ -20,18 +20,22 @@ const char* const kWords =
     "phone v. to call\nx\ncat\nCUT\n123\n";
 
 // Every query with the sound index built over the list and without it (a caller
-// that skips the index to start faster must get the same lines), and on an empty
-// list.
+// that skips the index to start faster must get the same lines), on the list, on
+// the list 2000 times over (long enough to be searched in two halves at once),
+// and on an empty list.
 TEST(Search, FindsTheLinesInFileOrder) {
   ScratchDirectory dir;
   RecordingNotifier loadNotifier;
-  WordList list, empty;
-  SoundIndex index, emptyIndex;
-  ASSERT_TRUE(list.load(dir.write("words.txt", kWords).c_str(), loadNotifier));
-  ASSERT_TRUE(index.build(list, loadNotifier));
-  ASSERT_EQ(index.count(), list.count());
-  ASSERT_TRUE(empty.load(dir.write("empty.txt", "").c_str(), loadNotifier));
-  ASSERT_TRUE(emptyIndex.build(empty, loadNotifier));
+  std::string longList;
+  for (int i = 0; i < 2000; ++i) longList += kWords;
+  WordList lists[3];
+  SoundIndex indexes[3];
+  const std::string contents[3] = {kWords, longList, ""};
+  for (int i = 0; i < 3; ++i) {
+    ASSERT_TRUE(lists[i].load(dir.write("words.txt", contents[i]).c_str(), loadNotifier));
+    ASSERT_TRUE(indexes[i].build(lists[i], loadNotifier));
+    ASSERT_EQ(indexes[i].count(), lists[i].count());
+  }
   const Lines phones = {"phone n. a device", "fone", "phone v. to call"};
   const Lines all = {"phone n. a device",
                      "fone",
@@ -65,18 +69,21 @@ TEST(Search, FindsTheLinesInFileOrder) {
       {"p*********", {}, true},  // warned at the first line that reaches the ninth star
   };
   for (const Case& c : cases) {
-    for (const SoundIndex* keys : {&index, static_cast<SoundIndex*>(nullptr)}) {
-      CollectingSink sink;
-      RecordingNotifier notifier;
-      const SearchOutcome outcome = searchWords(list, keys, c.query, sink, notifier);
-      EXPECT_EQ(sink.lines, c.lines) << "query '" << c.query << "'";
-      EXPECT_EQ(outcome == SearchOutcome::kTooManyStars, c.tooManyStars) << c.query;
-      EXPECT_EQ(notifier.warnings, c.tooManyStars ? Lines{"Too many *"} : Lines{}) << c.query;
+    for (int i = 0; i < 3; ++i) {
+      Lines expected;
+      for (int copies = i == 0 ? 1 : i == 1 ? 2000 : 0; copies > 0; --copies) {
+        expected.insert(expected.end(), c.lines.begin(), c.lines.end());
+      }
+      for (const SoundIndex* keys : {&indexes[i], static_cast<SoundIndex*>(nullptr)}) {
+        CollectingSink sink;
+        RecordingNotifier notifier;
+        const SearchOutcome outcome = searchWords(lists[i], keys, c.query, sink, notifier);
+        EXPECT_TRUE(sink.lines == expected) << "query '" << c.query << "' on list " << i;
+        const bool warned = c.tooManyStars && i < 2;  // an empty list has no line to reach
+        EXPECT_EQ(outcome == SearchOutcome::kTooManyStars, warned) << c.query;
+        EXPECT_EQ(notifier.warnings, warned ? Lines{"Too many *"} : Lines{}) << c.query;
+      }
     }
-    CollectingSink sink;
-    RecordingNotifier notifier;
-    EXPECT_EQ(searchWords(empty, &emptyIndex, c.query, sink, notifier), SearchOutcome::kDone);
-    EXPECT_TRUE(sink.lines.empty() && notifier.warnings.empty()) << "nothing on an empty list";
   }
 }
 

@@ -19,6 +19,9 @@ TEST(SoundKey, GivesTheKeysOfTheTable) {
     key.resize(sizeof(SoundKey::text), '\0');
     const SoundKey got = soundKey(row[0]);
     EXPECT_EQ(std::string(got.text, sizeof got.text), key) << '"' << row[0] << '"';
+    // The forms for C strings agree, the first character alone too.
+    EXPECT_EQ(std::string(soundKey(row[0].c_str()).text, 8), key) << '"' << row[0] << '"';
+    EXPECT_EQ(soundKeyFirst(row[0].c_str()), key[0]) << '"' << row[0] << '"';
   }
 }
 

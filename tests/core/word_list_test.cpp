@@ -40,8 +40,7 @@ TEST(Loader, FollowsTheTextModeRulesOfTheTable) {
 }
 
 // Files with lines of every length, so that line ends, CR LF pairs and 0x1A fall
-// on every kind of boundary, a line of 3 MB, and a file large enough to be split
-// in two halves at once.
+// on every kind of boundary, and a line of 3 MB.
 TEST(Loader, AgreesWithThePlainModelOnLargeRandomFiles) {
   std::mt19937 random(77);
   const std::string bytes = "ab\r\n\0 \x1A";
