@@ -3,8 +3,10 @@ set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
 set(LEXI_MINGW_TRIPLET x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${LEXI_MINGW_TRIPLET}-gcc)
-set(CMAKE_CXX_COMPILER ${LEXI_MINGW_TRIPLET}-g++)
+# The POSIX thread model: GoogleTest needs std::mutex, which the Win32 model
+# of Debian's compilers lacks.
+set(CMAKE_C_COMPILER ${LEXI_MINGW_TRIPLET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${LEXI_MINGW_TRIPLET}-g++-posix)
 set(CMAKE_RC_COMPILER ${LEXI_MINGW_TRIPLET}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${LEXI_MINGW_TRIPLET})

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <ostream>
 #include <random>
 #include <string>
@@ -65,7 +66,7 @@ TEST(WildMatch, AdversarialPatternStaysFast) {
   EXPECT_EQ(wildMatch(line.c_str(), "*a*a*a*a*a*a*a*a*b"), -9999);
 }
 
-std::string spell(unsigned long index, int length, const std::vector<char>& alphabet) {
+std::string spell(std::size_t index, int length, const std::vector<char>& alphabet) {
   std::string text;
   for (int i = 0; i < length; ++i) {
     text += alphabet[index % alphabet.size()];
@@ -77,9 +78,9 @@ std::string spell(unsigned long index, int length, const std::vector<char>& alph
 std::vector<std::string> everyText(int maxLength, const std::vector<char>& alphabet) {
   std::vector<std::string> texts;
   for (int length = 0; length <= maxLength; ++length) {
-    unsigned long total = 1;
+    std::size_t total = 1;
     for (int i = 0; i < length; ++i) total *= alphabet.size();
-    for (unsigned long index = 0; index < total; ++index) {
+    for (std::size_t index = 0; index < total; ++index) {
       texts.push_back(spell(index, length, alphabet));
     }
   }

@@ -1,7 +1,6 @@
 #include "wordlist/word_list.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cctype>
 #include <cstring>
@@ -15,6 +14,10 @@
 #include "tests/core/test_support.h"
 #include "wordlist/input_file.h"
 #include "wordlist/line_reader.h"
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace lexi {
 namespace {
@@ -175,8 +178,9 @@ TEST(Loader, MissingFileNamesTheFullPath) {
   std::filesystem::current_path(before);
   EXPECT_FALSE(loaded);
   ASSERT_EQ(notifier.errors.size(), 1u);
-  EXPECT_EQ(notifier.errors[0], "Error: Cannot open file '" + dir.path().string() +
-                                    "/LexiquariumWords.txt':\nNo such file or directory.\n\n"
+  const std::string path = (dir.path() / WordList::kFileName).make_preferred().string();
+  EXPECT_EQ(notifier.errors[0], "Error: Cannot open file '" + path +
+                                    "':\nNo such file or directory.\n\n"
                                     "Lexiquarium will close now.");
   EXPECT_EQ(list.count(), 0u);
 }
@@ -203,10 +207,17 @@ TEST(Loader, DirectoryIsAReadError) {
   ScratchDirectory dir;
   const std::string path = (dir.path() / "LexiquariumWords.txt").string();
   std::filesystem::create_directory(path);
-  EXPECT_EQ(onlyFailure(path), "Error: Cannot read file '" + path +
-                                   "':\nIs a directory.\n\nLexiquarium will close now.");
+#ifdef _WIN32
+  // The runtime refuses to open a directory at all.
+  const std::string failure = "open file '" + path + "':\nPermission denied";
+#else
+  const std::string failure = "read file '" + path + "':\nIs a directory";
+#endif
+  EXPECT_EQ(onlyFailure(path), "Error: Cannot " + failure + ".\n\nLexiquarium will close now.");
 }
 
+// Windows has no permission bit that keeps the owner from reading.
+#ifndef _WIN32
 TEST(Loader, UnreadableFileCannotBeOpened) {
   if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
   ScratchDirectory dir;
@@ -215,6 +226,7 @@ TEST(Loader, UnreadableFileCannotBeOpened) {
   EXPECT_EQ(onlyFailure(path), "Error: Cannot open file '" + path +
                                    "':\nPermission denied.\n\nLexiquarium will close now.");
 }
+#endif
 
 TEST(Loader, FailedLoadKeepsNothingOfTheOldList) {
   ScratchDirectory dir;
@@ -232,11 +244,21 @@ struct JoinCase {
 };
 
 TEST(JoinPath, UsesOneSeparator) {
+#ifdef _WIN32
+  const JoinCase cases[] = {{"C:\\Me", "LexiquariumWords.txt", "C:\\Me\\LexiquariumWords.txt"},
+                            {"C:\\", "LexiquariumWords.txt", "C:\\LexiquariumWords.txt"},
+                            {"C:\\Me\\", "w.txt", "C:\\Me\\w.txt"},
+                            {"\\\\host\\share", "w.txt", "\\\\host\\share\\w.txt"},
+                            {"C:\\Me", "sub\\w.txt", "C:\\Me\\sub\\w.txt"},
+                            {"C:\\Me", "D:\\w.txt", "D:\\w.txt"},
+                            {"C:\\Me", "\\w.txt", "\\w.txt"}};
+#else
   const JoinCase cases[] = {{"/home/me", "LexiquariumWords.txt", "/home/me/LexiquariumWords.txt"},
                             {"/", "LexiquariumWords.txt", "/LexiquariumWords.txt"},
                             {"/home/me/", "w.txt", "/home/me/w.txt"},
                             {"/home/me", "sub/w.txt", "/home/me/sub/w.txt"},
                             {"/home/me", "/etc/w.txt", "/etc/w.txt"}};
+#endif
   for (const JoinCase& c : cases) EXPECT_EQ(joinPath(c.directory, c.name), c.joined);
 }
 
