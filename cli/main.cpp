@@ -20,7 +20,9 @@
 
 // A query such as "ph*ne" reaches the program as typed, never expanded into the
 // names of files.
-extern "C" int _dowildcard = 0;
+extern "C" {
+int _dowildcard = 0;
+}
 #endif
 
 namespace {

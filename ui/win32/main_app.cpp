@@ -1,7 +1,8 @@
 #include "ui/win32/main_app.h"
 
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include "ui/message_notifier.h"
 #include "ui/win32/search_dialog.h"

@@ -42,7 +42,9 @@ SearchDialog::~SearchDialog() {
 }
 
 INT_PTR SearchDialog::run() {
-  const INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SEARCH),
+  // Unicode controls, so that what is typed reaches the word field whole; it is
+  // turned into the engine's bytes as it is read.
+  const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_SEARCH),
                                          nullptr, proc, reinterpret_cast<LPARAM>(this));
   live_.reset();
   return result;
