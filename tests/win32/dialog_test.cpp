@@ -190,13 +190,14 @@ int main(int argc, char** argv) {
   lexi::WordList words;
   lexi::Win32MessageDisplay messages;
   lexi::MessageNotifier notifier(messages);
-  if (!words.load(lexi::WordList::kFileName, notifier)) return 1;
+  lexi::SoundIndex keys;
+  if (!words.load(lexi::WordList::kFileName, notifier) || !keys.build(words, notifier)) return 1;
   SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     dialog = FindWindowA(nullptr, "Lexiquarium");
     runCases();
   });
-  lexi::SearchDialog(words, "Lexiquarium").run();
+  lexi::SearchDialog(words, keys, "Lexiquarium").run();
   std::error_code ignored;
   fs::current_path(work.parent_path());
   fs::remove_all(work, ignored);

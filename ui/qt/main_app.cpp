@@ -2,30 +2,23 @@
 
 #include <QApplication>
 
-#include "ui/message_notifier.h"
+#include "ui/program.h"
 #include "ui/qt/qt_controls.h"
 #include "ui/qt/search_window.h"
 
 namespace lexi {
-
-WordList theWordList;
 
 int CMainApp::run(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setWindowIcon(programIcon());
 
   QtMessageDisplay messages;
-  MessageNotifier notifier(messages);
-  if (!theWordList.load(WordList::kFileName, notifier)) return 1;
-
-  {
+  return runProgram(messages, [](const WordList& words, const SoundIndex& keys) {
     // The application title, as dialog frameworks derive it: the program
     // file's name without its extension.
-    SearchWindow dialog(theWordList, QCoreApplication::applicationName().toStdString());
+    SearchWindow dialog(words, keys, QCoreApplication::applicationName().toStdString());
     dialog.exec();
-  }
-  theWordList.release();
-  return 0;
+  });
 }
 
 }  // namespace lexi

@@ -1,18 +1,12 @@
-// CMainApp: the program's start and end.
+// CMainApp: the Qt program's start and end (see ui/program.h).
 #pragma once
 
-#include "wordlist/word_list.h"
-
 namespace lexi {
-
-// The one word list of the program, loaded before any window exists and
-// released only after the dialog is gone.
-extern WordList theWordList;
 
 class CMainApp {
  public:
   // Runs the whole program; returns the process exit status: 1 when the word
-  // list cannot be loaded, else 0 once the dialog has been closed.
+  // list or its sound index cannot be made, else 0 once the dialog has been closed.
   int run(int argc, char** argv);
 };
 

@@ -4,13 +4,11 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 
-#include "ui/message_notifier.h"
+#include "ui/program.h"
 #include "ui/win32/search_dialog.h"
 #include "ui/win32/win32_controls.h"
 
 namespace lexi {
-
-WordList theWordList;
 
 std::string applicationTitle() {
   char path[MAX_PATH] = "";
@@ -28,14 +26,9 @@ int CMainApp::run() {
   InitCommonControlsEx(&controls);
 
   Win32MessageDisplay messages;
-  MessageNotifier notifier(messages);
-  if (!theWordList.load(WordList::kFileName, notifier)) return 1;
-  {
-    SearchDialog dialog(theWordList, applicationTitle());
-    dialog.run();
-  }
-  theWordList.release();
-  return 0;
+  return runProgram(messages, [](const WordList& words, const SoundIndex& keys) {
+    SearchDialog(words, keys, applicationTitle()).run();
+  });
 }
 
 }  // namespace lexi

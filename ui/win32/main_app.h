@@ -1,18 +1,14 @@
-// CMainApp: the Windows program's start and end.
+// CMainApp: the Windows program's start and end (see ui/program.h).
 #pragma once
 
-#include "wordlist/word_list.h"
+#include <string>
 
 namespace lexi {
-
-// The one word list of the program, loaded before any window exists and
-// released only after the dialog is gone.
-extern WordList theWordList;
 
 class CMainApp {
  public:
   // Runs the whole program; returns the process exit status: 1 when the word
-  // list cannot be loaded, else 0 once the dialog has been closed.
+  // list or its sound index cannot be made, else 0 once the dialog has been closed.
   int run();
 };
 

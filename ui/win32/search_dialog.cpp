@@ -27,11 +27,12 @@ SearchDialog::Live::Live(HWND dialog, SearchDialog& owner)
       copy(item(dialog, IDC_COPY)),
       clipboard(dialog),
       about(dialog),
-      dlg({word, results, go, copy, clipboard, owner.messages_}, owner.words_, owner.helpStarter_,
-          about, owner.appTitle_) {}
+      dlg({word, results, go, copy, clipboard, owner.messages_}, owner.words_, owner.keys_,
+          owner.helpStarter_, about, owner.appTitle_) {}
 
-SearchDialog::SearchDialog(const WordList& words, std::string appTitle)
+SearchDialog::SearchDialog(const WordList& words, const SoundIndex& keys, std::string appTitle)
     : words_(words),
+      keys_(keys),
       appTitle_(std::move(appTitle)),
       m_hIcon(loadIcon(SM_CXICON, SM_CYICON)),
       smallIcon_(loadIcon(SM_CXSMICON, SM_CYSMICON)) {}

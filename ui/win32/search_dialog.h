@@ -17,8 +17,9 @@ namespace lexi {
 
 class SearchDialog {
  public:
-  // `appTitle` titles the length message. `words` must outlive the dialog.
-  SearchDialog(const WordList& words, std::string appTitle);
+  // `keys` is the sound index over `words`; both must outlive the dialog.
+  // `appTitle` titles the length message.
+  SearchDialog(const WordList& words, const SoundIndex& keys, std::string appTitle);
   ~SearchDialog();
   SearchDialog(const SearchDialog&) = delete;
   SearchDialog& operator=(const SearchDialog&) = delete;
@@ -47,6 +48,7 @@ class SearchDialog {
   bool OnPaint(HWND dialog);
 
   const WordList& words_;
+  const SoundIndex& keys_;
   std::string appTitle_;
   HICON m_hIcon;
   HICON smallIcon_;
