@@ -1,8 +1,7 @@
 #!/bin/sh
-# Runs a Windows program under Wine on a virtual X server, in the Wine prefix
-# $WINEPREFIX, from the current directory, and exits with its status. Its output
-# goes into files, shown afterwards: Wine's services would hold a pipe open for
-# minutes. With --new-prefix, makes $WINEPREFIX afresh instead.
+# Runs a Windows program under Wine on a virtual X server in $WINEPREFIX and
+# exits with its status; its output goes through files, as Wine's services would
+# hold a pipe open for minutes. With --new-prefix, makes $WINEPREFIX afresh.
 # Usage: under_wine.sh PROGRAM [ARGUMENT...] | under_wine.sh --new-prefix
 set -eu
 : "${WINEPREFIX:?}"
@@ -11,15 +10,12 @@ if [ "$1" = --new-prefix ]; then
   # Only a prefix of our own making is ever removed.
   case "$WINEPREFIX" in */wine-prefix) rm -rf "$WINEPREFIX" ;; esac
   wineboot -i >/dev/null 2>&1
-  wineserver -w
-  exit 0
+  exec wineserver -w
 fi
 out=$(mktemp -d)
 status=0
 xvfb-run -a -s "-screen 0 1024x768x24" wine "$@" >"$out/out" 2>"$out/err" </dev/null || status=$?
-# Whatever the program left running ends with the run.
-wineserver -k 2>/dev/null || true
-cat "$out/out"
-cat "$out/err" >&2
+wineserver -k 2>/dev/null || true  # whatever the program left running ends with it
+cat "$out/out" "$out/err"
 rm -rf "$out"
 exit "$status"
