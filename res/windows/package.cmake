@@ -12,6 +12,8 @@ set(CPACK_PACKAGE_VENDOR "The Lexiquarium developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Word finder by wildcard pattern or by sound")
 set(CPACK_PACKAGE_FILE_NAME Lexiquarium-${PROJECT_VERSION}-win64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Lexiquarium)
+# 64-bit programs belong in "Program Files", not in "Program Files (x86)".
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 # The word list's notices, which must travel with it, on the licence page.
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/data/README.md)
 set(CPACK_NSIS_DISPLAY_NAME Lexiquarium)
