@@ -18,7 +18,7 @@ namespace {
 
 HWND dialog;
 const char* hhStub;
-std::string boxText;  // what the last message box said
+std::string boxText;
 constexpr int kLines = 1000000;
 
 LRESULT send(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
@@ -52,24 +52,28 @@ std::string copyLine(int index) {
   return text;
 }
 
-// A box cannot be answered from the button handler that shows it: a timer,
-// served by the box's own message loop, closes it and keeps its text.
-void clickExpectingBox(int id) {
+// What the box that `action` opens says, as "caption: text". A box cannot be
+// answered from the handler that shows it: a timer, served by the box's own
+// message loop, reads and closes it.
+std::string boxAfter(const std::function<void()>& action) {
   boxText = "(no box)";
   const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND box, LPARAM) -> BOOL {
           if (box == dialog || !IsWindowVisible(box)) return TRUE;
+          char caption[64] = "";
           char text[256] = "";
+          GetWindowTextA(box, caption, sizeof caption);
           GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-          boxText = text;
+          boxText = std::string(caption) + ": " + text;
           return !PostMessageA(box, WM_COMMAND, IDOK, 0);
         },
         0);
   });
-  send(id, BM_CLICK);
+  action();
   KillTimer(nullptr, timer);
+  return boxText;
 }
 
 std::string productVersionText() {
@@ -90,21 +94,17 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {"typed capitals come out in lower case",
+    {"typed capitals come out lower; Go lists; a selection enables Copy, which gives CF_TEXT",
      [] {
        const HWND edit = GetWindow(GetDlgItem(dialog, IDC_WORD), GW_CHILD);
        for (const char c : std::string("FONE")) SendMessageA(edit, WM_CHAR, c, 0);
-       return wordText() == "fone";
-     }},
-    {"Go lists the sound match; a selection enables Copy, which gives CF_TEXT",
-     [] {
+       const bool lower = wordText() == "fone";
        send(IDC_GO, BM_CLICK);
-       const bool listed = send(IDC_RESULTS, LB_GETCOUNT) == 1;
        const bool disabled = !IsWindowEnabled(GetDlgItem(dialog, IDC_COPY));
        SetFocus(GetDlgItem(dialog, IDC_RESULTS));
        send(IDC_RESULTS, WM_KEYDOWN, VK_HOME);
-       return listed && disabled && IsWindowEnabled(GetDlgItem(dialog, IDC_COPY)) &&
-              copyLine(0) == "phone";
+       return lower && disabled && IsWindowEnabled(GetDlgItem(dialog, IDC_COPY)) &&
+              send(IDC_RESULTS, LB_GETCOUNT) == 1 && copyLine(0) == "phone";
      }},
     {"a million lines at once; Home, End reach the last",
      [] {
@@ -133,13 +133,15 @@ const Case kCases[] = {
     {"Exit with 1001 characters says so and stays open",
      [] {
        SetDlgItemTextA(dialog, IDC_WORD, std::string(1001, 'a').c_str());
-       clickExpectingBox(IDOK);
-       return boxText == "Please enter no more than 1000 characters." && IsWindow(dialog);
+       return boxAfter([] { send(IDOK, BM_CLICK); }) ==
+                  "Lexiquarium: Please enter no more than 1000 characters." &&
+              IsWindow(dialog);
      }},
     {"Help without hh.exe says why",
      [] {
-       clickExpectingBox(IDC_HELP_BUTTON);
-       return boxText == "Cannot run Hypertext Help program 'hh.exe': No such file or directory.";
+       return boxAfter([] { send(IDC_HELP_BUTTON, BM_CLICK); }) ==
+              "Lexiquarium Error: Cannot run Hypertext Help program 'hh.exe': No such file or "
+              "directory.";
      }},
     {"Help starts hh.exe on Lexiquarium.chm without waiting",
      [] {
@@ -151,6 +153,18 @@ const Case kCases[] = {
        std::string args;
        std::getline(std::ifstream("hh-args.txt"), args);
        return !waited && args == "hh.exe|Lexiquarium.chm";
+     }},
+    {"the system menu ends with a separator and About, which opens the About box",
+     [] {
+       const HMENU menu = GetSystemMenu(dialog, FALSE);
+       const int last = GetMenuItemCount(menu) - 1;
+       char text[64] = "";
+       GetMenuStringA(menu, IDM_ABOUT, text, sizeof text, MF_BYCOMMAND);
+       return GetMenuItemID(menu, last) == IDM_ABOUT && GetMenuItemID(menu, last - 1) == 0 &&
+              std::string(text) == "&About Lexiquarium..." &&
+              boxAfter([] {
+                SendMessageA(dialog, WM_SYSCOMMAND, IDM_ABOUT, 0);
+              }).rfind("About Lexiquarium: ", 0) == 0;
      }},
     {"the product version is 2.2 in words too", [] { return productVersionText() == "2.2"; }},
 };
