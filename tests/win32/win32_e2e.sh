@@ -2,12 +2,14 @@
 # The Windows program under Wine on a virtual X server, driven with real keys:
 #   1. FONE typed, Enter, a line chosen, Alt+C: the X clipboard holds "phone";
 #      F1 opens the help file in Wine's help viewer; Esc ends with status 0;
-#   2. without a word list: the error box, no dialog, and status 1.
-# Usage: win32_e2e.sh lexiquarium.exe Lexiquarium.chm   (with WINEPREFIX set)
+#   2. without a word list: the error box, no dialog, and status 1;
+#   3. the query tool prints the lines byte for byte, each ended by LF alone.
+# Usage: win32_e2e.sh lexiquarium.exe Lexiquarium.chm lexiquarium-find.exe   (with WINEPREFIX set)
 set -euo pipefail
 
 program=$(realpath "$1")
 help=$(realpath "$2")
+find=$(realpath "$3")
 . "$(dirname "$0")/../e2e/x_session.sh"
 # No offer to download the HTML engine for the help viewer.
 export WINEDEBUG=-all WINEDLLOVERRIDES=mshtml=d
@@ -48,3 +50,7 @@ xdotool windowfocus --sync "$box" key Return
 wait_for_exit
 [ "$status" = 1 ] || fail "the program exited with status $status, not 1"
 echo "2. no word list: the error box, no dialog, status 1"
+
+(cd "$work/words" && exec wine "$find" 'ph*') >"$work/found" 2>&1 </dev/null
+printf 'phone n. equipment\nphony adj. fake\n' | cmp - "$work/found" || fail "not the lines as they are"
+echo "3. the query tool wrote the lines byte for byte"
