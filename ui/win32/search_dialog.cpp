@@ -66,6 +66,11 @@ INT_PTR CALLBACK SearchDialog::proc(HWND dialog, UINT message, WPARAM wParam, LP
       if (wParam != IDC_RESULTS) return FALSE;
       self->live_->results.drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
+    case WM_VKEYTOITEM:
+      return -1;  // the list box's own keys
+    case WM_CHARTOITEM:
+      if (reinterpret_cast<HWND>(lParam) != GetDlgItem(dialog, IDC_RESULTS)) return -1;
+      return self->live_->results.lineAfter(HIWORD(wParam), static_cast<char>(LOWORD(wParam)));
     case WM_HELP:  // F1
       self->live_->dlg.OnHelpButton();
       return TRUE;

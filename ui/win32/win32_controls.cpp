@@ -105,6 +105,18 @@ void Win32ResultList::drawItem(const DRAWITEMSTRUCT& item) const {
   if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(dc, &item.rcItem);
 }
 
+int Win32ResultList::lineAfter(int caret, char letter) const {
+  const auto lower = [](char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  };
+  const std::size_t count = lines_.size();
+  for (std::size_t step = 1; step <= count; ++step) {
+    const std::size_t index = (static_cast<std::size_t>(caret < 0 ? -1 : caret) + step) % count;
+    if (lower(lines_[index][0]) == lower(letter)) return static_cast<int>(index);
+  }
+  return -2;
+}
+
 void Win32Clipboard::setText(std::string_view text) {
   // The block is made before the clipboard is emptied, so that a failure
   // leaves the clipboard as it was.

@@ -52,6 +52,10 @@ class Win32ResultList : public ResultList {
   void publish();
   // Draws one line for WM_DRAWITEM.
   void drawItem(const DRAWITEMSTRUCT& item) const;
+  // Typing a letter in the list moves to the next line that begins with it,
+  // ignoring case, as in a list box that keeps its own strings: the index of
+  // that line after `caret` (wrapping round), or -2 when there is none.
+  int lineAfter(int caret, char letter) const;
 
  private:
   HWND list_;
