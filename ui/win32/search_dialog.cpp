@@ -68,9 +68,13 @@ INT_PTR CALLBACK SearchDialog::proc(HWND dialog, UINT message, WPARAM wParam, LP
       return TRUE;
     case WM_VKEYTOITEM:
       return -1;  // the list box's own keys
-    case WM_CHARTOITEM:
-      if (reinterpret_cast<HWND>(lParam) != GetDlgItem(dialog, IDC_RESULTS)) return -1;
-      return self->live_->results.lineAfter(HIWORD(wParam), static_cast<char>(LOWORD(wParam)));
+    case WM_CHARTOITEM: {
+      // The caret's index in the message has 16 bits only; the list box knows it whole.
+      const HWND list = GetDlgItem(dialog, IDC_RESULTS);
+      if (reinterpret_cast<HWND>(lParam) != list) return -1;
+      const auto caret = static_cast<int>(SendMessageA(list, LB_GETCARETINDEX, 0, 0));
+      return self->live_->results.lineAfter(caret, static_cast<char>(LOWORD(wParam)));
+    }
     case WM_HELP:  // F1
       self->live_->dlg.OnHelpButton();
       return TRUE;
