@@ -14,6 +14,17 @@
 #include "wordlist/line_reader.h"
 #include "wordlist/word_list.h"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+
+// A query such as "ph*ne" reaches the program as typed, never expanded into the
+// names of files.
+extern "C" {
+int _dowildcard = 0;
+}
+#endif
+
 namespace {
 
 // Exit statuses that scripts rely on.
@@ -131,6 +142,10 @@ int search(const char* listPath, const char* query) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  // The lines go out byte for byte, each ended by LF alone, as on every system.
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
   static char outputBuffer[1 << 16];
   std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
 

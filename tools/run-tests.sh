@@ -1,5 +1,6 @@
 #!/bin/sh
-# Builds everything with warnings as errors and runs every test, then builds and
+# Builds everything with warnings as errors and runs every test; cross-builds the
+# Windows programs and packages and runs their tests under Wine; then builds and
 # runs every test again under AddressSanitizer and UndefinedBehaviorSanitizer,
 # then fuzzes each fuzz target for a minute (LEXI_FUZZ_SECONDS).
 set -eu
@@ -9,6 +10,10 @@ jobs=$(nproc 2>/dev/null || echo 2)
 cmake --preset ci
 cmake --build --preset ci -j "$jobs"
 ctest --preset ci -j "$jobs"
+
+cmake --preset windows
+cmake --build --preset windows -j "$jobs"
+ctest --preset windows
 
 cmake --preset sanitize
 cmake --build --preset sanitize -j "$jobs"

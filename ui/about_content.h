@@ -3,20 +3,17 @@
 
 #include <array>
 
+#include "res/about_text.h"
+
 namespace lexi {
 
-inline constexpr const char* kAboutCaption = "About Lexiquarium";
-inline constexpr const char* kAboutVersion = "Lexiquarium Version 2.2";
-inline constexpr const char* kAboutOk = "OK";
+inline constexpr const char* kAboutCaption = LEXI_ABOUT_CAPTION;
+inline constexpr const char* kAboutVersion = LEXI_ABOUT_VERSION;
+inline constexpr const char* kAboutOk = LEXI_ABOUT_OK;
 
-// Our credits, and the notices of the sources of the bundled word list.
 inline constexpr std::array<const char*, 6> kAboutCredits = {
-    "A word finder: by pattern or by how words sound.",
-    "Written by the Lexiquarium developers.",
-    "The word list is made from WordNet 3.0 and from",
-    "wamerican, an American English list from SCOWL.",
-    "WordNet 3.0 Copyright 2006 by Princeton University.",
-    "SCOWL Copyright 2000-2011 by Kevin Atkinson.",
+    LEXI_ABOUT_CREDIT_1, LEXI_ABOUT_CREDIT_2, LEXI_ABOUT_CREDIT_3,
+    LEXI_ABOUT_CREDIT_4, LEXI_ABOUT_CREDIT_5, LEXI_ABOUT_CREDIT_6,
 };
 
 }  // namespace lexi

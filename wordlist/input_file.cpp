@@ -5,10 +5,13 @@
 #include <system_error>
 
 #ifdef _WIN32
+#include <direct.h>
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
 #include <sys/types.h>
+
+#include <cstdlib>
 #else
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -22,7 +25,7 @@ namespace {
 
 #ifdef _WIN32
 int openRead(const char* path) {
-  return ::_open(path, _O_RDONLY | _O_BINARY);
+  return ::_open(path, _O_RDONLY | _O_BINARY | _O_NOINHERIT);
 }
 long readFd(int fd, char* buffer, std::size_t size) {
   // _read takes an unsigned int count.
@@ -38,6 +41,10 @@ std::uint64_t regularFileSize(int fd) {
   return status.st_size > 0 ? static_cast<std::uint64_t>(status.st_size) : 0;
 }
 constexpr int kStandardInput = 0;
+// Standard input is in text mode by default: LineReader does that work itself.
+void useBinaryMode(int fd) {
+  ::_setmode(fd, _O_BINARY);
+}
 #else
 int openRead(const char* path) {
   return ::open(path, O_RDONLY | O_CLOEXEC);
@@ -54,6 +61,7 @@ std::uint64_t regularFileSize(int fd) {
   return status.st_size > 0 ? static_cast<std::uint64_t>(status.st_size) : 0;
 }
 constexpr int kStandardInput = STDIN_FILENO;
+void useBinaryMode(int) {}
 #endif
 
 }  // namespace
@@ -74,6 +82,7 @@ void InputFile::useStandardInput() {
   close();
   fd_ = kStandardInput;
   owned_ = false;
+  useBinaryMode(fd_);
 }
 
 std::uint64_t InputFile::size() const {
@@ -112,6 +121,27 @@ void adviseLargeBlock(void* block, std::size_t size) {
 #endif
 }
 
+#ifdef _WIN32
+// The runtime's own calls, so that names stay in the ANSI code page that the
+// messages are shown in (std::filesystem would give UTF-8).
+std::string currentDirectory() {
+  char* directory = ::_getcwd(nullptr, 0);
+  if (directory == nullptr) return {};
+  std::string path(directory);
+  std::free(directory);
+  return path;
+}
+
+std::string joinPath(const std::string& directory, const std::string& name) {
+  const auto separator = [](char c) { return c == '\\' || c == '/'; };
+  // "\\server\share\x", "\x" and "C:\x" (or "C:x") name the file without the directory.
+  const bool absolute =
+      (!name.empty() && separator(name[0])) || (name.size() >= 2 && name[1] == ':');
+  if (absolute || directory.empty()) return name;
+  // A drive's root, "C:\", ends with its separator already.
+  return separator(directory.back()) ? directory + name : directory + '\\' + name;
+}
+#else
 std::string currentDirectory() {
   std::error_code failure;
   std::filesystem::path directory = std::filesystem::current_path(failure);
@@ -122,5 +152,6 @@ std::string currentDirectory() {
 std::string joinPath(const std::string& directory, const std::string& name) {
   return (std::filesystem::path(directory) / std::filesystem::path(name)).string();
 }
+#endif
 
 }  // namespace lexi

@@ -1,7 +1,6 @@
 #include "wordlist/word_list.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <random>
@@ -11,6 +10,10 @@
 #include "tests/core/test_support.h"
 #include "tests/core/text_mode_model.h"
 #include "wordlist/input_file.h"
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace lexi {
 namespace {
@@ -71,19 +74,28 @@ TEST(Loader, FailuresGiveTheirMessageAndLeaveTheListEmpty) {
   std::filesystem::permissions(unreadable, std::filesystem::perms::none);
   std::filesystem::create_directory(dir.path() / "LexiquariumWords.txt");
   const std::string closing = ".\n\nLexiquarium will close now.";
+  const std::string none = (dir.path() / "none.txt").make_preferred().string();
+#ifdef _WIN32
+  // The runtime will not open a directory, and no permission keeps the owner from reading.
+  const std::string directory = "Error: Cannot open file '" +
+                                (dir.path() / WordList::kFileName).make_preferred().string() +
+                                "':\nPermission denied" + closing;
+  const bool readsEveryFile = true;
+#else
+  const std::string directory =
+      "Error: Cannot read file 'LexiquariumWords.txt':\nIs a directory" + closing;
+  const bool readsEveryFile = ::geteuid() == 0;
+#endif
   struct Case {
     std::string path;
     std::string message;
   } cases[] = {
-      {"none.txt", "Error: Cannot open file '" + dir.path().string() +
-                       "/none.txt':\nNo such file or directory" + closing},
-      {(dir.path() / "none.txt").string(), "Error: Cannot open file '" + dir.path().string() +
-                                               "/none.txt':\nNo such file or directory" + closing},
-      {WordList::kFileName,
-       "Error: Cannot read file 'LexiquariumWords.txt':\nIs a directory" + closing},
-      {"unreadable.txt", ::geteuid() == 0 ? ""
-                                          : "Error: Cannot open file '" + unreadable +
-                                                "':\nPermission denied" + closing},
+      {"none.txt", "Error: Cannot open file '" + none + "':\nNo such file or directory" + closing},
+      {none, "Error: Cannot open file '" + none + "':\nNo such file or directory" + closing},
+      {WordList::kFileName, directory},
+      {"unreadable.txt", readsEveryFile ? ""
+                                        : "Error: Cannot open file '" + unreadable +
+                                              "':\nPermission denied" + closing},
   };
   const auto before = std::filesystem::current_path();
   std::filesystem::current_path(dir.path());
@@ -100,11 +112,18 @@ TEST(Loader, FailuresGiveTheirMessageAndLeaveTheListEmpty) {
 }
 
 TEST(JoinPath, UsesOneSeparator) {
+#ifdef _WIN32
+  const char* const cases[][3] = {{"C:\\Me", "w.txt", "C:\\Me\\w.txt"},
+                                  {"C:\\", "w.txt", "C:\\w.txt"},
+                                  {"\\\\host\\share\\", "w.txt", "\\\\host\\share\\w.txt"},
+                                  {"C:\\Me", "D:\\w.txt", "D:\\w.txt"}};
+#else
   const char* const cases[][3] = {{"/home/me", "w.txt", "/home/me/w.txt"},
                                   {"/", "w.txt", "/w.txt"},
                                   {"/home/me/", "w.txt", "/home/me/w.txt"},
                                   {"/home/me", "sub/w.txt", "/home/me/sub/w.txt"},
                                   {"/home/me", "/etc/w.txt", "/etc/w.txt"}};
+#endif
   for (const auto& c : cases) EXPECT_EQ(joinPath(c[0], c[1]), c[2]);
 }
 

@@ -1,0 +1,214 @@
+// The Windows dialog from the real template, driven by messages: only what the
+// Win32 side adds to the dialog logic, which the fakes test already.
+// Usage: dialog_test HH_STUB   (under Wine or on Windows; prints one line a case)
+#include <windows.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+
+#include "res/windows/resource.h"
+#include "ui/win32/search_dialog.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+HWND dialog;
+const char* hhStub;
+std::string boxText;
+constexpr int kLines = 1000000;
+
+LRESULT send(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+  return SendDlgItemMessageA(dialog, id, message, wParam, lParam);
+}
+
+void go(const std::string& query) {
+  SetDlgItemTextA(dialog, IDC_WORD, query.c_str());
+  send(IDC_GO, BM_CLICK);
+}
+
+// The word field's text, or with an index, that item of the history.
+std::string wordText(int index = -1) {
+  char text[64] = "";
+  if (index < 0)
+    GetDlgItemTextA(dialog, IDC_WORD, text, sizeof text);
+  else
+    send(IDC_WORD, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+// Copies line `index` of the results and reads the clipboard back.
+std::string copyLine(int index) {
+  send(IDC_RESULTS, LB_SETCURSEL, static_cast<WPARAM>(index));
+  send(IDC_COPY, BM_CLICK);
+  std::string text = "(nothing)";
+  if (OpenClipboard(nullptr)) {
+    if (const HANDLE data = GetClipboardData(CF_TEXT)) text = static_cast<char*>(GlobalLock(data));
+    CloseClipboard();
+  }
+  return text;
+}
+
+// What the box that `action` opens says, as "caption: text". A box cannot be
+// answered from the handler that shows it: a timer, served by the box's own
+// message loop, reads and closes it.
+std::string boxAfter(const std::function<void()>& action) {
+  boxText = "(no box)";
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND box, LPARAM) -> BOOL {
+          if (box == dialog || !IsWindowVisible(box)) return TRUE;
+          char caption[64] = "";
+          char text[256] = "";
+          GetWindowTextA(box, caption, sizeof caption);
+          GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+          boxText = std::string(caption) + ": " + text;
+          return !PostMessageA(box, WM_COMMAND, IDOK, 0);
+        },
+        0);
+  });
+  action();
+  KillTimer(nullptr, timer);
+  return boxText;
+}
+
+std::string productVersionText() {
+  char path[MAX_PATH];
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string record(GetFileVersionInfoSizeA(path, nullptr), '\0');
+  GetFileVersionInfoA(path, 0, static_cast<DWORD>(record.size()), record.data());
+  char* text = nullptr;
+  UINT size = 0;
+  VerQueryValueA(record.data(), "\\StringFileInfo\\040904B0\\ProductVersion",
+                 reinterpret_cast<void**>(&text), &size);
+  return text != nullptr ? text : "";
+}
+
+struct Case {
+  const char* what;
+  std::function<bool()> passes;
+};
+
+const Case kCases[] = {
+    {"typed capitals come out lower; Go lists; a selection enables Copy, which gives CF_TEXT",
+     [] {
+       const HWND edit = GetWindow(GetDlgItem(dialog, IDC_WORD), GW_CHILD);
+       for (const char c : std::string("FONE")) SendMessageA(edit, WM_CHAR, c, 0);
+       const bool lower = wordText() == "fone";
+       send(IDC_GO, BM_CLICK);
+       const bool disabled = !IsWindowEnabled(GetDlgItem(dialog, IDC_COPY));
+       SetFocus(GetDlgItem(dialog, IDC_RESULTS));
+       send(IDC_RESULTS, WM_KEYDOWN, VK_HOME);
+       return lower && disabled && IsWindowEnabled(GetDlgItem(dialog, IDC_COPY)) &&
+              send(IDC_RESULTS, LB_GETCOUNT) == 1 && copyLine(0) == "phone";
+     }},
+    {"a million lines at once; Home, End and a letter move through them",
+     [] {
+       go("*");
+       SetFocus(GetDlgItem(dialog, IDC_RESULTS));
+       // With nothing selected, the first key selects the caret's line.
+       send(IDC_RESULTS, WM_KEYDOWN, VK_HOME);
+       send(IDC_RESULTS, WM_KEYDOWN, VK_END);
+       const bool last = send(IDC_RESULTS, LB_GETCURSEL) == kLines - 1;
+       send(IDC_RESULTS, WM_CHAR, 'X');  // round to the first line that begins with it
+       return send(IDC_RESULTS, LB_GETCOUNT) == kLines && last &&
+              send(IDC_RESULTS, LB_GETCURSEL) == 2 && copyLine(kLines - 1) == "x999997";
+     }},
+    {"a character the code page lacks is no wild card",
+     [] {
+       SetDlgItemTextW(dialog, IDC_WORD, L"\u03a9");
+       send(IDC_GO, BM_CLICK);
+       return copyLine(0) == "Nothing";
+     }},
+    {"the history keeps 20 items, newest first, none twice",
+     [] {
+       for (int i = 1; i <= 21; ++i) go(std::to_string(i));
+       const bool kept =
+           send(IDC_WORD, CB_GETCOUNT) == 20 && wordText(0) == "21" && wordText(19) == "2";
+       go("5");
+       return kept && send(IDC_WORD, CB_GETCOUNT) == 20 && wordText(1) == "21";
+     }},
+    {"Exit with 1001 characters says so and stays open",
+     [] {
+       SetDlgItemTextA(dialog, IDC_WORD, std::string(1001, 'a').c_str());
+       return boxAfter([] { send(IDOK, BM_CLICK); }) ==
+                  "Lexiquarium: Please enter no more than 1000 characters." &&
+              IsWindow(dialog);
+     }},
+    {"Help without hh.exe says why",
+     [] {
+       return boxAfter([] { send(IDC_HELP_BUTTON, BM_CLICK); }) ==
+              "Lexiquarium Error: Cannot run Hypertext Help program 'hh.exe': No such file or "
+              "directory.";
+     }},
+    {"Help starts hh.exe on Lexiquarium.chm without waiting",
+     [] {
+       fs::copy_file(hhStub, "hh.exe");
+       send(IDC_HELP_BUTTON, BM_CLICK);
+       const bool waited = fs::exists("hh-args.txt");
+       for (int i = 0; i < 100 && !fs::exists("hh-args.txt"); ++i) Sleep(100);
+       Sleep(200);
+       std::string args;
+       std::getline(std::ifstream("hh-args.txt"), args);
+       return !waited && args == "hh.exe|Lexiquarium.chm";
+     }},
+    {"the system menu ends with a separator and About, which opens the About box",
+     [] {
+       const HMENU menu = GetSystemMenu(dialog, FALSE);
+       const int last = GetMenuItemCount(menu) - 1;
+       char text[64] = "";
+       GetMenuStringA(menu, IDM_ABOUT, text, sizeof text, MF_BYCOMMAND);
+       return GetMenuItemID(menu, last) == IDM_ABOUT && GetMenuItemID(menu, last - 1) == 0 &&
+              std::string(text) == "&About Lexiquarium..." &&
+              boxAfter([] {
+                SendMessageA(dialog, WM_SYSCOMMAND, IDM_ABOUT, 0);
+              }).rfind("About Lexiquarium: ", 0) == 0;
+     }},
+    {"the product version is 2.2 in words too", [] { return productVersionText() == "2.2"; }},
+};
+
+int failures = 0;
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) return 2;
+  hhStub = argv[1];
+  const fs::path work =
+      fs::temp_directory_path() / ("lexi-" + std::to_string(GetCurrentProcessId()));
+  fs::create_directories(work);
+  fs::current_path(work);
+  // Only this folder is searched: no help viewer of the system's is found.
+  _putenv_s("PATH", work.string().c_str());
+  std::ofstream("LexiquariumWords.txt", std::ios::binary) << "phone n. a device\na\n";
+  std::ofstream list("LexiquariumWords.txt", std::ios::binary | std::ios::app);
+  for (int i = 0; i < kLines - 2; ++i) list << 'x' << i << '\n';
+  list.close();
+
+  lexi::WordList words;
+  lexi::SoundIndex keys;
+  lexi::Win32MessageDisplay messages;
+  lexi::MessageNotifier notifier(messages);
+  if (!words.load(lexi::WordList::kFileName, notifier) || !keys.build(words, notifier)) return 1;
+  SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    dialog = FindWindowA(nullptr, "Lexiquarium");
+    for (const Case& c : kCases) {
+      const bool passed = c.passes();
+      failures += passed ? 0 : 1;
+      std::printf("%s: %s\n", passed ? "ok" : "FAIL", c.what);
+    }
+    go("");
+    send(IDOK, BM_CLICK);
+  });
+  lexi::SearchDialog(words, keys, "Lexiquarium").run();
+  fs::current_path(work.parent_path());
+  std::error_code ignored;
+  fs::remove_all(work, ignored);
+  std::printf("%d failed\n", failures);
+  return failures == 0 ? 0 : 1;
+}

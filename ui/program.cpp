@@ -1,0 +1,54 @@
+#include "ui/program.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/message_notifier.h"
+#include "wordlist/two_threads.h"
+
+namespace lexi {
+
+WordList theWordList;
+SoundIndex theSoundIndex;
+
+namespace {
+
+// Keeps what the loading thread has to say until the toolkit can show it.
+class HeldNotifier : public Notifier {
+ public:
+  void error(std::string_view message) override { errors_.emplace_back(message); }
+  void warning(std::string_view message) override { warnings_.emplace_back(message); }
+
+  void passOn(Notifier& notifier) const {
+    for (const std::string& message : errors_) notifier.error(message);
+    for (const std::string& message : warnings_) notifier.warning(message);
+  }
+
+ private:
+  std::vector<std::string> errors_;
+  std::vector<std::string> warnings_;
+};
+
+}  // namespace
+
+int runProgram(MessageDisplay& messages, const std::function<void()>& startToolkit,
+               const std::function<void(const WordList&, const SoundIndex&)>& runDialog) {
+  HeldNotifier held;
+  bool loaded = false;
+  bothAtOnce(startToolkit, [&] {
+    loaded = theWordList.load(WordList::kFileName, held) && theSoundIndex.build(theWordList, held);
+  });
+  MessageNotifier notifier(messages);
+  held.passOn(notifier);
+  if (!loaded) {
+    theWordList.release();
+    return 1;
+  }
+  runDialog(theWordList, theSoundIndex);
+  theSoundIndex.release();
+  theWordList.release();
+  return 0;
+}
+
+}  // namespace lexi

@@ -1,0 +1,60 @@
+// The search dialog's window: the IDD_SEARCH template run modally, its
+// messages routed to the handlers of CSearchDlg. What the dialog framework
+// would add lives here too: the system menu's About item, the window icons, the
+// icon drawn while minimised, and Help on F1.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "ui/search_dlg.h"
+#include "ui/win32/spawn_process_starter.h"
+#include "ui/win32/win32_controls.h"
+
+namespace lexi {
+
+class SearchDialog {
+ public:
+  // `keys` is the sound index over `words`; both must outlive the dialog.
+  // `appTitle` titles the length message.
+  SearchDialog(const WordList& words, const SoundIndex& keys, std::string appTitle);
+  ~SearchDialog();
+  SearchDialog(const SearchDialog&) = delete;
+  SearchDialog& operator=(const SearchDialog&) = delete;
+
+  // Runs the dialog until it is closed; returns IDOK (Exit), IDCANCEL (Esc, the
+  // close box) or -1 when the window cannot be made.
+  INT_PTR run();
+
+ private:
+  // The controls and the logic exist while the window does.
+  struct Live {
+    Live(HWND dialog, SearchDialog& owner);
+    Win32WordField word;
+    Win32ResultList results;
+    Win32Button go;
+    Win32Button copy;
+    Win32Clipboard clipboard;
+    CAboutDlg about;
+    CSearchDlg dlg;
+  };
+
+  static INT_PTR CALLBACK proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+  BOOL OnInitDialog(HWND dialog);
+  void OnCommand(HWND dialog, int id, int code);
+  bool OnSysCommand(WPARAM command);
+  bool OnPaint(HWND dialog);
+
+  const WordList& words_;
+  const SoundIndex& keys_;
+  std::string appTitle_;
+  HICON m_hIcon;
+  HICON smallIcon_;
+  Win32MessageDisplay messages_;
+  SpawnProcessStarter helpStarter_;
+  std::optional<Live> live_;
+};
+
+}  // namespace lexi

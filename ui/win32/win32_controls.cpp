@@ -1,0 +1,161 @@
+#include "ui/win32/win32_controls.h"
+
+#include <cstring>
+#include <string>
+
+#include "res/windows/resource.h"
+
+namespace lexi {
+
+namespace {
+
+// The longest part of a line that is drawn; the rest lies far beyond the edge.
+constexpr int kMostDrawnChars = 1024;
+
+}  // namespace
+
+std::string Win32WordField::text() const {
+  const int length = GetWindowTextLengthW(combo_);
+  std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
+  wide.resize(static_cast<std::size_t>(GetWindowTextW(combo_, wide.data(), length + 1)));
+  if (wide.empty()) return {};
+  const int wideLength = static_cast<int>(wide.size());
+  char substitute = '\x1a';
+  const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), wideLength,
+                                       nullptr, 0, &substitute, nullptr);
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), wideLength, bytes.data(), size,
+                      &substitute, nullptr);
+  // The engine's strings end at NUL: one typed becomes the substitute too.
+  for (char& c : bytes) {
+    if (c == '\0') c = substitute;
+  }
+  return bytes;
+}
+
+void Win32WordField::setText(std::string_view text) {
+  SetWindowTextA(combo_, std::string(text).c_str());
+}
+
+int Win32WordField::findExact(std::string_view text) const {
+  return static_cast<int>(SendMessageA(combo_, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(std::string(text).c_str())));
+}
+
+int Win32WordField::deleteItem(int index) {
+  return static_cast<int>(SendMessageA(combo_, CB_DELETESTRING, static_cast<WPARAM>(index), 0));
+}
+
+int Win32WordField::insertTop(std::string_view text) {
+  std::string item(text);
+  CharLowerBuffA(item.data(), static_cast<DWORD>(item.size()));
+  const LRESULT index =
+      SendMessageA(combo_, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  return index == CB_ERRSPACE ? kNoRoom : static_cast<int>(index);
+}
+
+void Win32WordField::setCurrentItem(int index) {
+  SendMessageA(combo_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+int Win32WordField::itemCount() const {
+  return static_cast<int>(SendMessageA(combo_, CB_GETCOUNT, 0, 0));
+}
+
+void Win32WordField::selectAll() {
+  SendMessageA(combo_, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  if (GetComboBoxInfo(combo_, &info)) SendMessageA(info.hwndItem, EM_SCROLLCARET, 0, 0);
+}
+
+void Win32WordField::setFocus() {
+  // Through the dialog manager, so that the default button stays right.
+  SendMessageA(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(combo_), TRUE);
+}
+
+void Win32ResultList::clear() {
+  lines_.clear();
+  SendMessageA(list_, LB_RESETCONTENT, 0, 0);
+}
+
+int Win32ResultList::selectedIndex() const {
+  const LRESULT index = SendMessageA(list_, LB_GETCURSEL, 0, 0);
+  return index == LB_ERR || index >= count() ? -1 : static_cast<int>(index);
+}
+
+std::string_view Win32ResultList::lineText(int index) const {
+  return lines_[static_cast<std::size_t>(index)];
+}
+
+void Win32ResultList::publish() {
+  SendMessageA(list_, LB_SETCOUNT, lines_.size(), 0);
+}
+
+void Win32ResultList::drawItem(const DRAWITEMSTRUCT& item) const {
+  const bool selected = (item.itemState & ODS_SELECTED) != 0;
+  const HDC dc = item.hDC;
+  SetBkColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  const char* text = "";
+  if (item.itemID < lines_.size()) text = lines_[item.itemID];
+  const std::size_t length = strnlen(text, kMostDrawnChars);
+  ExtTextOutA(dc, item.rcItem.left + 2, item.rcItem.top, ETO_OPAQUE | ETO_CLIPPED, &item.rcItem,
+              text, static_cast<UINT>(length), nullptr);
+  if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(dc, &item.rcItem);
+}
+
+int Win32ResultList::lineAfter(int caret, char letter) const {
+  const auto lower = [](char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  };
+  const std::size_t count = lines_.size();
+  for (std::size_t step = 1; step <= count; ++step) {
+    const std::size_t index = (static_cast<std::size_t>(caret < 0 ? -1 : caret) + step) % count;
+    if (lower(lines_[index][0]) == lower(letter)) return static_cast<int>(index);
+  }
+  return -2;
+}
+
+void Win32Clipboard::setText(std::string_view text) {
+  // The block is made before the clipboard is emptied, so that a failure
+  // leaves the clipboard as it was.
+  const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  if (block == nullptr) return;
+  char* bytes = static_cast<char*>(GlobalLock(block));
+  std::memcpy(bytes, text.data(), text.size());
+  bytes[text.size()] = '\0';
+  GlobalUnlock(block);
+  if (!OpenClipboard(owner_)) {
+    GlobalFree(block);
+    return;
+  }
+  EmptyClipboard();
+  if (SetClipboardData(CF_TEXT, block) == nullptr) GlobalFree(block);
+  CloseClipboard();
+}
+
+void Win32MessageDisplay::show(const std::string& text, const std::string& title,
+                               MessageIcon icon) {
+  const UINT style = icon == MessageIcon::kError ? MB_ICONERROR : MB_ICONEXCLAMATION;
+  MessageBoxA(nullptr, text.c_str(), title.c_str(), MB_OK | MB_TASKMODAL | style);
+}
+
+namespace {
+
+INT_PTR CALLBACK aboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  if (message == WM_INITDIALOG) return TRUE;
+  if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+    EndDialog(dialog, LOWORD(wParam));
+    return TRUE;
+  }
+  return FALSE;
+}
+
+}  // namespace
+
+void CAboutDlg::run() {
+  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ABOUT), owner_, aboutProc, 0);
+}
+
+}  // namespace lexi

@@ -1,0 +1,100 @@
+// The dialog's control interfaces over the real Win32 controls of the
+// IDD_SEARCH template, and the message boxes and About box they open.
+//
+// Text crosses as the engine's bytes in the system's ANSI code page, which for
+// the bundled Latin-1 list is Windows-1252.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "ui/controls.h"
+
+namespace lexi {
+
+class Win32WordField : public WordField {
+ public:
+  // `combo` is a drop-down combo box with CBS_LOWERCASE on dialog `dialog`.
+  Win32WordField(HWND dialog, HWND combo) : dialog_(dialog), combo_(combo) {}
+
+  // A character that the code page cannot hold reads as 0x1A (the substitute
+  // character), never as '?', which would turn the query into a pattern.
+  std::string text() const override;
+  void setText(std::string_view text) override;
+  int findExact(std::string_view text) const override;
+  int deleteItem(int index) override;
+  // Lower-cases the item as the control lower-cases what is typed.
+  int insertTop(std::string_view text) override;
+  void setCurrentItem(int index) override;
+  int itemCount() const override;
+  void selectAll() override;
+  void setFocus() override;
+
+ private:
+  HWND dialog_;
+  HWND combo_;
+};
+
+// The result lines over an owner-drawn list box without data of its own
+// (LBS_NODATA): it keeps pointers to texts that outlive it, so a million lines
+// cost no copies and show at once. Appended lines become visible at publish().
+class Win32ResultList : public ResultList {
+ public:
+  explicit Win32ResultList(HWND list) : list_(list) {}
+
+  void appendLine(const char* text) override { lines_.push_back(text); }
+  void clear() override;
+  int count() const override { return static_cast<int>(lines_.size()); }
+  int selectedIndex() const override;
+  std::string_view lineText(int index) const override;
+
+  void publish();
+  // Draws one line for WM_DRAWITEM.
+  void drawItem(const DRAWITEMSTRUCT& item) const;
+  // Typing a letter in the list moves to the next line that begins with it,
+  // ignoring case, as in a list box that keeps its own strings: the index of
+  // that line after `caret` (wrapping round), or -2 when there is none.
+  int lineAfter(int caret, char letter) const;
+
+ private:
+  HWND list_;
+  std::vector<const char*> lines_;
+};
+
+class Win32Button : public Button {
+ public:
+  explicit Win32Button(HWND button) : button_(button) {}
+  void setEnabled(bool enabled) override { EnableWindow(button_, enabled); }
+
+ private:
+  HWND button_;
+};
+
+// Plain text (CF_TEXT) owned by the dialog while it is on the clipboard.
+class Win32Clipboard : public Clipboard {
+ public:
+  explicit Win32Clipboard(HWND owner) : owner_(owner) {}
+  void setText(std::string_view text) override;
+
+ private:
+  HWND owner_;
+};
+
+// Task-modal message boxes with no owner window.
+class Win32MessageDisplay : public MessageDisplay {
+ public:
+  void show(const std::string& text, const std::string& title, MessageIcon icon) override;
+};
+
+// CAboutDlg: the IDD_ABOUT template, modal over `owner`.
+class CAboutDlg : public AboutBox {
+ public:
+  explicit CAboutDlg(HWND owner) : owner_(owner) {}
+  void run() override;
+
+ private:
+  HWND owner_;
+};
+
+}  // namespace lexi
