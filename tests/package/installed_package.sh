@@ -11,12 +11,12 @@ build=$(realpath "$2")
 
 cd "$build"
 rm -f lexiquarium_*.deb
-cpack -G DEB >"$work/cpack.log" || { failure_log="$work/cpack.log"; fail "cpack failed"; }
+cpack -G DEB >"$work/cpack.log" 2>&1 || { failure_log="$work/cpack.log"; fail "cpack failed"; }
 deb=$(echo lexiquarium_*.deb)
 failure_log="$work/lintian.log"
 lintian --fail-on error,warning "$deb" >"$failure_log" 2>&1 || fail "lintian finds errors or warnings"
 app=io.github.lexiquarium.Lexiquarium
-appstreamcli validate --no-net "$source_dir/res/$app.metainfo.xml" ||
+appstreamcli validate --no-net "$source_dir/res/$app.metainfo.xml" >/dev/null ||
   fail "the AppStream data does not validate"
 desktop-file-validate "res/$app.desktop" || fail "the desktop entry does not validate"
 echo "1. lintian, AppStream and desktop entry clean"
@@ -32,9 +32,9 @@ echo "2. installed; the desktop entry runs '$exec_line' in $path"
 
 # On a UTF-8 terminal the Latin-1 list reads as UTF-8 text.
 found=$(cd / && cd "$path" && LC_ALL=C.UTF-8 lexiquarium-find 'hap*ss')
-expected=$(grep -a '^haphazardness ' "$path/LexiquariumWords.txt" | iconv -f latin1 -t utf-8)
+expected=$(cd "$path" && lexiquarium-find --bytes 'hap*ss' | iconv -f latin1 -t utf-8)
 [ "$found" = "$expected" ] || fail "lexiquarium-find 'hap*ss' printed '$found'"
-echo "3. lexiquarium-find on the installed list: $found"
+echo "3. lexiquarium-find on the installed list, in UTF-8: ${found%%$'\n'*} ..."
 
 (cd "$path" && exec $exec_line) &
 pid=$!
