@@ -154,8 +154,7 @@ int search(const char* listPath, const char* query, bool utf8) {
     latin1AsUtf8 = encoding == lexi::TextEncoding::kSingleByte;
   }
   StdoutSink sink(latin1AsUtf8);
-  const lexi::SearchOutcome outcome =
-      lexi::searchWords(list, converted.c_str(), sink, notifier);
+  const lexi::SearchOutcome outcome = lexi::searchWords(list, converted.c_str(), sink, notifier);
   if (outcome == lexi::SearchOutcome::kTooManyStars) return finish(kTooManyStars);
   return finish(sink.lines() > 0 ? kFound : kNothingFound);
 }

@@ -49,7 +49,8 @@ void putLatin1AsUtf8(const char* text, std::FILE* out) {
     if (byte != 0 && byte < 0x80) continue;
     std::fwrite(run, 1, static_cast<std::size_t>(p - run), out);
     if (byte == 0) return;
-    const char pair[2] = {static_cast<char>(0xC0 | (byte >> 6)), static_cast<char>(0x80 | (byte & 0x3F))};
+    const char pair[2] = {static_cast<char>(0xC0 | (byte >> 6)),
+                          static_cast<char>(0x80 | (byte & 0x3F))};
     std::fwrite(pair, 1, sizeof pair, out);
     run = p + 1;
   }

@@ -13,7 +13,7 @@ constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
 std::size_t sequenceLength(const unsigned char* p, const unsigned char* end) {
   const unsigned char lead = p[0];
   std::size_t length = 0;
-  unsigned char low = 0x80;  // the range of the second byte, narrowed where
+  unsigned char low = 0x80;   // the range of the second byte, narrowed where
   unsigned char high = 0xBF;  // overlong forms, surrogates and > U+10FFFF hide
   if (lead >= 0xC2 && lead <= 0xDF) {
     length = 2;
