@@ -59,11 +59,15 @@ constexpr const char* kHelp =
 
 class StderrNotifier : public lexi::Notifier {
  public:
-  void error(const std::string& message) override { say(message); }
-  void warning(const std::string& message) override { say(message); }
+  void error(std::string_view message) override { say(message); }
+  void warning(std::string_view message) override { say(message); }
 
  private:
-  static void say(const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); }
+  // Unbuffered and without allocating: the message may be that memory ran out.
+  static void say(std::string_view message) {
+    std::fwrite(message.data(), 1, message.size(), stderr);
+    std::fputc('\n', stderr);
+  }
 };
 
 class StdoutSink : public lexi::ResultSink {
@@ -140,11 +144,7 @@ int search(const char* listPath, const char* query, bool utf8) {
   if (utf8 && !lexi::isValidUtf8(query)) return queryError("the QUERY is not valid UTF-8");
   StderrNotifier notifier;
   lexi::WordList list;
-  // A pattern never looks at the sound keys, and computing them is most of the load.
-  const bool pattern = std::strpbrk(query, "*?") != nullptr;
-  const auto keys =
-      pattern ? lexi::WordList::SoundKeys::kSkipped : lexi::WordList::SoundKeys::kComputed;
-  if (!list.load(listPath, notifier, keys)) return kLoadFailed;
+  if (!list.load(listPath, notifier)) return kLoadFailed;
   std::string converted = query;
   bool latin1AsUtf8 = false;
   if (utf8) {
@@ -154,7 +154,9 @@ int search(const char* listPath, const char* query, bool utf8) {
     latin1AsUtf8 = encoding == lexi::TextEncoding::kSingleByte;
   }
   StdoutSink sink(latin1AsUtf8);
-  const lexi::SearchOutcome outcome = lexi::searchWords(list, converted.c_str(), sink, notifier);
+  // One search needs no index: it computes each line's key as it goes.
+  const lexi::SearchOutcome outcome =
+      lexi::searchWords(list, nullptr, converted.c_str(), sink, notifier);
   if (outcome == lexi::SearchOutcome::kTooManyStars) return finish(kTooManyStars);
   return finish(sink.lines() > 0 ? kFound : kNothingFound);
 }

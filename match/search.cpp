@@ -15,8 +15,8 @@ bool isPattern(const char* query) {
 
 }  // namespace
 
-SearchOutcome searchWords(const WordList& list, const char* query, ResultSink& sink,
-                          Notifier& notifier) {
+SearchOutcome searchWords(const WordList& list, const SoundIndex* keys, const char* query,
+                          ResultSink& sink, Notifier& notifier) {
   const WordEntry* const entries = list.entries();
   const std::uint32_t count = list.count();
 
@@ -37,22 +37,18 @@ SearchOutcome searchWords(const WordList& list, const char* query, ResultSink& s
   const SoundKey key = soundKey(query);
   if (key.empty()) return SearchOutcome::kDone;
   // Keys are NUL-padded to 8 bytes, so one comparison of 8 bytes decides.
-  static_assert(sizeof key.text == sizeof entries->key);
   auto appendEqual = [&](auto keyOf) {
     for (std::uint32_t i = 0; i < count; ++i) {
-      if (std::memcmp(keyOf(entries[i]).text, key.text, sizeof key.text) == 0) {
+      if (std::memcmp(keyOf(i).text, key.text, sizeof key.text) == 0) {
         sink.appendLine(entries[i].text);
       }
     }
   };
-  if (list.hasSoundKeys()) {
-    appendEqual([](const WordEntry& entry) {
-      SoundKey stored;
-      std::memcpy(stored.text, entry.key, sizeof stored.text);
-      return stored;
-    });
+  if (keys != nullptr) {
+    const SoundKey* const stored = keys->keys();
+    appendEqual([stored](std::uint32_t i) -> const SoundKey& { return stored[i]; });
   } else {
-    appendEqual([](const WordEntry& entry) { return soundKey(entry.text); });
+    appendEqual([entries](std::uint32_t i) { return soundKey(entries[i].text); });
   }
   return SearchOutcome::kDone;
 }

@@ -2,10 +2,12 @@
 //
 // A query that holds a '*' or a '?' is a pattern, matched with wildMatch against
 // every line. Any other query is reduced to its sound key, and every line whose
-// stored key is equal is a match. Matching lines go to the sink whole, in file
+// key is equal is a match: the key from a SoundIndex when one is given, else
+// computed as the search goes. Matching lines go to the sink whole, in file
 // order. The search allocates nothing; the sink keeps what it needs.
 #pragma once
 
+#include "match/sound_index.h"
 #include "wordlist/notifier.h"
 #include "wordlist/word_list.h"
 
@@ -26,10 +28,12 @@ enum class SearchOutcome {
   kTooManyStars,  // the pattern has more than 8 stars; the warning was given
 };
 
-// Runs `query` (NUL-terminated, not empty) over `list`. A pattern with too many
-// stars stops the search at the first line that reaches its ninth star, with the
-// warning "Too many *"; lines appended before it stay.
-SearchOutcome searchWords(const WordList& list, const char* query, ResultSink& sink,
-                          Notifier& notifier);
+// Runs `query` (NUL-terminated, not empty) over `list`. `keys` is the index built
+// over `list`, or nullptr to compute the keys instead (a single search costs less
+// that way than building the index first). A pattern with too many stars stops
+// the search at the first line that reaches its ninth star, with the warning
+// "Too many *"; lines appended before it stay.
+SearchOutcome searchWords(const WordList& list, const SoundIndex* keys, const char* query,
+                          ResultSink& sink, Notifier& notifier);
 
 }  // namespace lexi

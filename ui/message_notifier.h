@@ -16,11 +16,11 @@ class MessageNotifier : public Notifier {
  public:
   explicit MessageNotifier(MessageDisplay& display) : display_(display) {}
 
-  void error(const std::string& message) override {
-    display_.show(message, kErrorTitle, MessageIcon::kError);
+  void error(std::string_view message) override {
+    display_.show(std::string(message), kErrorTitle, MessageIcon::kError);
   }
-  void warning(const std::string& message) override {
-    display_.show(message, kErrorTitle, MessageIcon::kExclamation);
+  void warning(std::string_view message) override {
+    display_.show(std::string(message), kErrorTitle, MessageIcon::kExclamation);
   }
 
  private:

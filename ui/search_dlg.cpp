@@ -14,9 +14,11 @@ std::string tooManyCharsMessage(std::size_t maxChars) {
 }
 
 CSearchDlg::CSearchDlg(const SearchControls& controls, const WordList& words,
-                       ProcessStarter& helpStarter, AboutBox& aboutBox, std::string appTitle)
+                       const SoundIndex& keys, ProcessStarter& helpStarter, AboutBox& aboutBox,
+                       std::string appTitle)
     : controls_(controls),
       words_(words),
+      keys_(keys),
       helpStarter_(helpStarter),
       aboutBox_(aboutBox),
       appTitle_(std::move(appTitle)),
@@ -37,7 +39,7 @@ void CSearchDlg::OnGo() {
     for (const char* line : kGuidanceLines) controls_.results.appendLine(line);
   } else {
     AddToHistory(query);
-    searchWords(words_, query.c_str(), controls_.results, notifier_);
+    searchWords(words_, &keys_, query.c_str(), controls_.results, notifier_);
     if (controls_.results.count() == 0) controls_.results.appendLine(kNothingFound);
   }
   controls_.word.selectAll();

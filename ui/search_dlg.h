@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <string>
 
+#include "match/sound_index.h"
 #include "ui/controls.h"
 #include "ui/help_launcher.h"
 #include "ui/message_notifier.h"
@@ -52,10 +53,11 @@ std::string tooManyCharsMessage(std::size_t maxChars);
 
 class CSearchDlg {
  public:
-  // `appTitle` titles the length message, as the dialog framework titles its own
-  // messages. Everything passed in must outlive the dialog.
-  CSearchDlg(const SearchControls& controls, const WordList& words, ProcessStarter& helpStarter,
-             AboutBox& aboutBox, std::string appTitle);
+  // `keys` is the sound index built over `words`. `appTitle` titles the length
+  // message, as the dialog framework titles its own messages. Everything passed
+  // in must outlive the dialog.
+  CSearchDlg(const SearchControls& controls, const WordList& words, const SoundIndex& keys,
+             ProcessStarter& helpStarter, AboutBox& aboutBox, std::string appTitle);
 
   void OnInitDialog();
   void OnGo();
@@ -74,6 +76,7 @@ class CSearchDlg {
  private:
   SearchControls controls_;
   const WordList& words_;
+  const SoundIndex& keys_;
   ProcessStarter& helpStarter_;
   AboutBox& aboutBox_;
   std::string appTitle_;

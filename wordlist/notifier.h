@@ -3,9 +3,16 @@
 // The core never shows anything itself. The desktop program shows a message box
 // with no owner window; the query tool prints the same text on standard error;
 // tests record what they are told.
+//
+// Messages come as views, so that a failure for want of memory can be told
+// without any: the text may live on the stack of the caller.
 #pragma once
 
-#include <string>
+#include <charconv>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
 
 namespace lexi {
 
@@ -14,10 +21,31 @@ class Notifier {
   virtual ~Notifier() = default;
 
   // A failure that ends the program, such as a word list that cannot be loaded.
-  virtual void error(const std::string& message) = 0;
+  virtual void error(std::string_view message) = 0;
 
   // A warning after which the program goes on, such as "Too many *".
-  virtual void warning(const std::string& message) = 0;
+  virtual void warning(std::string_view message) = 0;
+};
+
+// "Error: Cannot get memory (N bytes)." and the closing line, made without
+// allocating: it is what the user is told when `bytes` could not be had.
+class OutOfMemoryMessage {
+ public:
+  explicit OutOfMemoryMessage(std::uint64_t bytes) {
+    constexpr std::string_view kStart = "Error: Cannot get memory (";
+    constexpr std::string_view kEnd = " bytes).\n\nLexiquarium will close now.";
+    char* out = text_;
+    std::memcpy(out, kStart.data(), kStart.size());
+    out = std::to_chars(out + kStart.size(), text_ + sizeof text_, bytes).ptr;
+    std::memcpy(out, kEnd.data(), kEnd.size());
+    size_ = static_cast<std::size_t>(out - text_) + kEnd.size();
+  }
+
+  std::string_view text() const { return {text_, size_}; }
+
+ private:
+  char text_[96];  // both parts and the 20 digits of the largest size
+  std::size_t size_;
 };
 
 }  // namespace lexi

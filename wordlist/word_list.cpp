@@ -6,7 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "match/sound_key.h"
 #include "wordlist/input_file.h"
 #include "wordlist/line_reader.h"
 
@@ -18,10 +17,6 @@ namespace {
 constexpr std::uint64_t kFirstCapacity = 145000;
 
 constexpr const char* kClosing = ".\n\nLexiquarium will close now.";
-
-std::string outOfMemory(std::uint64_t bytes) {
-  return "Error: Cannot get memory (" + std::to_string(bytes) + " bytes)" + kClosing;
-}
 
 std::string cannotOpen(const std::string& path, int error) {
   return "Error: Cannot open file '" + path + "':\n" + std::strerror(error) + kClosing;
@@ -77,7 +72,7 @@ struct Building {
 
 }  // namespace
 
-bool WordList::load(const char* path, Notifier& notifier, SoundKeys keys) {
+bool WordList::load(const char* path, Notifier& notifier) {
   release();
 
   InputFile file;
@@ -95,7 +90,7 @@ bool WordList::load(const char* path, Notifier& notifier, SoundKeys keys) {
   while (reader.getALine(line, status)) {
     std::uint64_t bytes = 0;
     if (!building.reserveOne(bytes)) {
-      notifier.error(outOfMemory(bytes));
+      notifier.error(OutOfMemoryMessage(bytes).text());
       return false;
     }
     const char* text = building.texts.store(line);
@@ -103,13 +98,7 @@ bool WordList::load(const char* path, Notifier& notifier, SoundKeys keys) {
       notifier.error(kLineOutOfMemory);
       return false;
     }
-    WordEntry& entry = building.entries[building.count++];
-    entry.text = text;
-    if (keys == SoundKeys::kComputed) {
-      std::memcpy(entry.key, soundKey(line).text, sizeof entry.key);
-    } else {
-      std::memset(entry.key, 0, sizeof entry.key);
-    }
+    building.entries[building.count++].text = text;
   }
   file.close();
   if (status < 0) {
@@ -123,12 +112,11 @@ bool WordList::load(const char* path, Notifier& notifier, SoundKeys keys) {
 
   std::uint64_t bytes = 0;
   if (!resize(building.entries, building.count, bytes)) {
-    notifier.error(outOfMemory(bytes));
+    notifier.error(OutOfMemoryMessage(bytes).text());
     return false;
   }
   count_ = building.count;
   entries_ = building.entries;
-  hasSoundKeys_ = keys == SoundKeys::kComputed;
   building.entries = nullptr;
   texts_ = std::move(building.texts);
   return true;
@@ -138,7 +126,6 @@ void WordList::release() {
   std::free(entries_);
   entries_ = nullptr;
   count_ = 0;
-  hasSoundKeys_ = true;
   texts_.clear();
 }
 

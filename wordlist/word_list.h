@@ -1,8 +1,9 @@
-// WordList: every line of the word list file with its sound key, in file order.
+// WordList: every line of the word list file, in file order.
 //
 // The list is loaded once and read-only afterwards; the search walks its entries
-// for every query. The list owns every text and key it hands out: they stay valid
-// until release() or destruction.
+// for every query. The list owns every text it hands out: they stay valid until
+// release() or destruction. What is derived from the lines, such as their sound
+// keys, lives with the code that derives it (match/sound_index.h).
 //
 // Loading reads the file with the text-mode rules of LineReader (CR LF is LF,
 // a lone CR stays, the first 0x1A ends the file, a NUL ends a line's text).
@@ -21,7 +22,6 @@ namespace lexi {
 // One line of the word list.
 struct WordEntry {
   const char* text;  // the line without its line end, NUL-terminated
-  char key[8];       // its sound key (0 to 6 characters), NUL-padded to 8 bytes
 };
 
 class WordList {
@@ -34,28 +34,21 @@ class WordList {
   WordList(const WordList&) = delete;
   WordList& operator=(const WordList&) = delete;
 
-  // Whether the load computes every line's sound key. Computing them is most of
-  // the cost of a load; a caller that will only match patterns may skip it, and
-  // the keys of such a list are then empty (see hasSoundKeys()).
-  enum class SoundKeys { kComputed, kSkipped };
-
   // Loads `path`, replacing what the list held. Returns false after a failure,
   // having told `notifier` (except when the file cannot be opened and the
   // current directory cannot be found either: that failure is silent).
   // The file is closed before load() returns, whatever the outcome.
-  bool load(const char* path, Notifier& notifier, SoundKeys keys = SoundKeys::kComputed);
+  bool load(const char* path, Notifier& notifier);
 
   // Frees every entry; the list is then empty.
   void release();
 
   std::uint32_t count() const { return count_; }
   const WordEntry* entries() const { return entries_; }
-  bool hasSoundKeys() const { return hasSoundKeys_; }
 
  private:
   std::uint32_t count_ = 0;
   WordEntry* entries_ = nullptr;
-  bool hasSoundKeys_ = true;
   TextArena texts_;
 };
 

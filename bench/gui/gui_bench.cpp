@@ -26,8 +26,8 @@ namespace {
 
 class PrintingNotifier : public lexi::Notifier {
  public:
-  void error(const std::string& message) override { std::cerr << message << '\n'; }
-  void warning(const std::string& message) override { std::cerr << message << '\n'; }
+  void error(std::string_view message) override { std::cerr << message << '\n'; }
+  void warning(std::string_view message) override { std::cerr << message << '\n'; }
 };
 
 // Milliseconds from the process's start to now, from the kernel's start time
@@ -97,9 +97,10 @@ int main(int argc, char** argv) {
   PrintingNotifier notifier;
 
   lexi::WordList bundled;
-  if (!bundled.load(argv[1], notifier)) return 1;
+  lexi::SoundIndex bundledKeys;
+  if (!bundled.load(argv[1], notifier) || !bundledKeys.build(bundled, notifier)) return 1;
   const double loaded = static_cast<double>(sinceMain.nsecsElapsed()) / 1e6;
-  lexi::SearchWindow window(bundled, "lexiquarium");
+  lexi::SearchWindow window(bundled, bundledKeys, "lexiquarium");
   FirstPaint firstPaint;
   window.installEventFilter(&firstPaint);
   window.show();
@@ -121,10 +122,11 @@ int main(int argc, char** argv) {
   lexi::WordList longList;
   QElapsedTimer loading;
   loading.start();
-  if (!longList.load(argv[2], notifier)) return 1;
+  lexi::SoundIndex longKeys;
+  if (!longList.load(argv[2], notifier) || !longKeys.build(longList, notifier)) return 1;
   std::printf("Long list of %u lines loaded in %.1f ms\n", longList.count(),
               static_cast<double>(loading.nsecsElapsed()) / 1e6);
-  lexi::SearchWindow longWindow(longList, "lexiquarium");
+  lexi::SearchWindow longWindow(longList, longKeys, "lexiquarium");
   longWindow.show();
   QCoreApplication::processEvents();
   measureFind(longWindow, "Find '*' on the long list, until painted", QStringLiteral("*"), 9);

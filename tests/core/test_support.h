@@ -14,8 +14,8 @@ namespace lexi::testing_only {
 
 class RecordingNotifier : public Notifier {
  public:
-  void error(const std::string& message) override { errors.push_back(message); }
-  void warning(const std::string& message) override { warnings.push_back(message); }
+  void error(std::string_view message) override { errors.emplace_back(message); }
+  void warning(std::string_view message) override { warnings.emplace_back(message); }
 
   std::vector<std::string> errors;
   std::vector<std::string> warnings;

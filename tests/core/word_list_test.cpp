@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "match/sound_key.h"
 #include "tests/core/test_support.h"
 #include "wordlist/input_file.h"
 #include "wordlist/line_reader.h"
@@ -136,20 +135,6 @@ TEST(Loader, LineLongerThanManyBuffersIsReadWhole) {
   RecordingNotifier notifier;
   ASSERT_TRUE(list.load(file.c_str(), notifier));
   EXPECT_EQ(texts(list), (std::vector<std::string>{"a", huge, "b"}));
-}
-
-TEST(Loader, StoresTheSoundKeyOfEachLine) {
-  ScratchDirectory dir;
-  const std::string file = dir.write("words.txt", "phone n. a device\n\nKnight x\n123\n");
-  WordList list;
-  RecordingNotifier notifier;
-  ASSERT_TRUE(list.load(file.c_str(), notifier));
-  ASSERT_EQ(list.count(), 4u);
-  const char* expected[] = {"fn", "", "nt", ""};
-  for (std::uint32_t i = 0; i < 4; ++i) {
-    EXPECT_EQ(0, std::memcmp(list.entries()[i].key, soundKey(expected[i]).text, 8)) << i;
-    EXPECT_STREQ(list.entries()[i].key, expected[i]);
-  }
 }
 
 TEST(Loader, ReloadReplacesTheListAndReleaseEmptiesIt) {

@@ -34,7 +34,7 @@ class BundledList : public testing::Test {
  protected:
   static void SetUpTestSuite() {
     RecordingNotifier notifier;
-    loaded_ = list_.load(LEXI_BUNDLED_LIST, notifier);
+    loaded_ = list_.load(LEXI_BUNDLED_LIST, notifier) && keys_.build(list_, notifier);
     loadMessages_ = notifier.errors;
     loadMessages_.insert(loadMessages_.end(), notifier.warnings.begin(), notifier.warnings.end());
   }
@@ -45,7 +45,7 @@ class BundledList : public testing::Test {
   static std::vector<std::string> wordsFound(const char* query) {
     CollectingSink sink;
     RecordingNotifier notifier;
-    EXPECT_EQ(searchWords(list_, query, sink, notifier), SearchOutcome::kDone) << query;
+    EXPECT_EQ(searchWords(list_, &keys_, query, sink, notifier), SearchOutcome::kDone) << query;
     EXPECT_TRUE(notifier.warnings.empty()) << query;
     std::vector<std::string> words;
     for (const std::string& line : sink.lines) words.emplace_back(firstWord(line));
@@ -58,6 +58,7 @@ class BundledList : public testing::Test {
   }
 
   static inline WordList list_;
+  static inline SoundIndex keys_;
   static inline bool loaded_ = false;
   static inline std::vector<std::string> loadMessages_;
 };
@@ -229,7 +230,7 @@ TEST_F(BundledList, WildcardsMatchWholeFirstWords) {
 TEST_F(BundledList, ResultsShowTheMeaningBesideTheWord) {
   CollectingSink sink;
   RecordingNotifier notifier;
-  searchWords(list_, "fone", sink, notifier);
+  searchWords(list_, &keys_, "fone", sink, notifier);
   const auto phone = std::find_if(sink.lines.begin(), sink.lines.end(),
                                   [](const std::string& l) { return firstWord(l) == "phone"; });
   ASSERT_NE(phone, sink.lines.end());

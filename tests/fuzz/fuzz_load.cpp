@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "match/sound_index.h"
 #include "match/sound_key.h"
 #include "wordlist/notifier.h"
 #include "wordlist/word_list.h"
@@ -21,8 +22,8 @@ namespace {
 
 class SilentNotifier : public lexi::Notifier {
  public:
-  void error(const std::string&) override { failed = true; }
-  void warning(const std::string&) override {}
+  void error(std::string_view) override { failed = true; }
+  void warning(std::string_view) override {}
   bool failed = false;
 };
 
@@ -76,6 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   SilentNotifier notifier;
   // A readable file of a few kilobytes always loads.
   if (!list.load(path, notifier) || notifier.failed) __builtin_trap();
+  lexi::SoundIndex index;
+  if (!index.build(list, notifier) || index.count() != list.count()) __builtin_trap();
 
   const std::vector<std::string> expected = modelLines({reinterpret_cast<const char*>(data), size});
   if (list.count() != expected.size()) __builtin_trap();
@@ -83,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const lexi::WordEntry& entry = list.entries()[i];
     if (std::strchr(entry.text, '\n') != nullptr) __builtin_trap();
     if (entry.text != expected[i]) __builtin_trap();
-    if (std::memcmp(entry.key, lexi::soundKey(expected[i]).text, sizeof entry.key) != 0)
+    if (std::memcmp(index.keys()[i].text, lexi::soundKey(expected[i]).text, 8) != 0)
       __builtin_trap();
   }
   return 0;

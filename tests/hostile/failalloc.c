@@ -7,6 +7,8 @@
  *   LEXI_FAIL_MIN   only requests of at least this many bytes count (default 1)
  *   LEXI_FAIL_NTH   the counted request that is refused (default 1); all
  *                   others are served
+ *   LEXI_FAIL_REST  "1": every counted request after the nth is refused too,
+ *                   as when no memory at all is left
  *   LEXI_FAIL_LOG   a file that gets one line, "KIND SIZE", for the refusal
  *
  * Without LEXI_FAIL_KIND every request is served. Nothing here allocates, and
@@ -30,6 +32,7 @@ enum Kind { kNone, kMalloc, kGrow, kShrink, kAny };
 static enum Kind failKind = kNone;
 static size_t failMin = 1;
 static unsigned long failNth = 1;
+static int failRest = 0;
 static unsigned long counted = 0;
 static int configured = 0;
 
@@ -48,6 +51,7 @@ static void configure(void) {
   if (strcmp(kind, "any") == 0) failKind = kAny;
   failMin = (size_t)number("LEXI_FAIL_MIN", 1);
   failNth = (unsigned long)number("LEXI_FAIL_NTH", 1);
+  failRest = number("LEXI_FAIL_REST", 0) == 1;
 }
 
 static void logRefusal(const char* kind, size_t size) {
@@ -79,6 +83,10 @@ static int refuse(enum Kind kind, const char* name, size_t size) {
   if (!configured) configure();
   if (failKind == kNone || size < failMin) return 0;
   if (failKind != kAny && failKind != kind) return 0;
+  if (counted >= failNth && failRest) {
+    errno = ENOMEM;
+    return 1;
+  }
   if (++counted != failNth) return 0;
   logRefusal(name, size);
   errno = ENOMEM;

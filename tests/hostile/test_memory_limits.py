@@ -26,9 +26,8 @@ from hostile_support import (
     out_of_memory,
 )
 
-# An entry is a text pointer and an 8-byte key; the array starts with room for
-# 145000 and doubles.
-ENTRY_SIZE = 16
+# An entry is a text pointer; the array starts with room for 145000 and doubles.
+ENTRY_SIZE = 8
 FIRST_CAPACITY = 145000
 FIRST_ARRAY = out_of_memory(FIRST_CAPACITY * ENTRY_SIZE)
 GROWN_ARRAY = out_of_memory(2 * FIRST_CAPACITY * ENTRY_SIZE)
@@ -85,15 +84,17 @@ class AddressSpaceLimits(ListDirectory):
 
 @unittest.skipIf(SANITIZED or not FAILALLOC, "needs the failalloc library and no sanitizer")
 class RefusedAllocations(ListDirectory):
-    def refuse(self, query, kind, minimum, nth=1):
+    def refuse(self, query, kind, minimum, nth=1, rest=False):
         """Runs a search with the nth request of `kind` for at least `minimum` bytes
-        refused; returns the result and the refused request ("" when none was)."""
+        refused (and every later one with `rest`); returns the result and the
+        first refused request ("" when none was)."""
         log = os.path.join(self.cwd, "refused.log")
         env = {
             "LD_PRELOAD": FAILALLOC,
             "LEXI_FAIL_KIND": kind,
             "LEXI_FAIL_MIN": str(minimum),
             "LEXI_FAIL_NTH": str(nth),
+            "LEXI_FAIL_REST": "1" if rest else "0",
             "LEXI_FAIL_LOG": log,
         }
         result = self.find(query, env=env)
@@ -110,9 +111,9 @@ class RefusedAllocations(ListDirectory):
         long_request = len(LONG_LINE) + 1
         cases = [
             # what, list, kind and least size refused, size refused if known, message
-            ("first entry array", b"a\nb\n", "grow", 1 << 20, 2320000, FIRST_ARRAY),
-            ("grown entry array", short, "grow", 3 << 20, 4640000, GROWN_ARRAY),
-            ("final shrink", short, "shrink", 1 << 20, 2320016, SHRUNK_ARRAY),
+            ("first entry array", b"a\nb\n", "grow", 1 << 20, 1160000, FIRST_ARRAY),
+            ("grown entry array", short, "grow", 2 << 20, 2320000, GROWN_ARRAY),
+            ("final shrink", short, "shrink", 1 << 20, 1160008, SHRUNK_ARRAY),
             ("line buffer", long, "grow", long_request, None, LINE_OUT_OF_MEMORY),
             ("line copy", long, "malloc", long_request, None, LINE_OUT_OF_MEMORY),
         ]
@@ -124,6 +125,14 @@ class RefusedAllocations(ListDirectory):
                 if size is not None:
                     self.assertEqual(refused, "%s %d" % (kind, size))
                 self.assertLoadFails(result, message)
+
+    def test_no_memory_at_all(self):
+        # Not even the C++ runtime's reserve at start-up: the message must be
+        # told without memory.
+        self.write_list(b"a\nb\n")
+        result, refused = self.refuse(b"*", "any", 1, rest=True)
+        self.assertNotEqual(refused, "", "nothing was refused")
+        self.assertLoadFails(result, LINE_OUT_OF_MEMORY)
 
     def test_every_large_allocation_in_turn(self):
         # Many short lines and one long one: every kind of allocation of the load.

@@ -36,6 +36,7 @@ class SearchDlgTest : public testing::Test {
   SearchDlgTest() {
     RecordingNotifier loadNotifier;
     EXPECT_TRUE(words_.load(dir_.write("words.txt", kWords).c_str(), loadNotifier));
+    EXPECT_TRUE(keys_.build(words_, loadNotifier));
     dlg_.OnInitDialog();
   }
 
@@ -48,6 +49,7 @@ class SearchDlgTest : public testing::Test {
 
   ScratchDirectory dir_;
   WordList words_;
+  SoundIndex keys_;
   FakeWordField field_;
   FakeButton go_{true};
   FakeButton copy_{true};
@@ -58,6 +60,7 @@ class SearchDlgTest : public testing::Test {
   FakeAboutBox about_;
   CSearchDlg dlg_{{field_, results_, go_, copy_, clipboard_, messages_},
                   words_,
+                  keys_,
                   starter_,
                   about_,
                   "lexiquarium"};

@@ -9,6 +9,7 @@
 namespace lexi {
 
 WordList theWordList;
+SoundIndex theSoundIndex;
 
 int CMainApp::run(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -17,13 +18,19 @@ int CMainApp::run(int argc, char** argv) {
   QtMessageDisplay messages;
   MessageNotifier notifier(messages);
   if (!theWordList.load(WordList::kFileName, notifier)) return 1;
+  if (!theSoundIndex.build(theWordList, notifier)) {
+    theWordList.release();
+    return 1;
+  }
 
   {
     // The application title, as dialog frameworks derive it: the program
     // file's name without its extension.
-    SearchWindow dialog(theWordList, QCoreApplication::applicationName().toStdString());
+    SearchWindow dialog(theWordList, theSoundIndex,
+                        QCoreApplication::applicationName().toStdString());
     dialog.exec();
   }
+  theSoundIndex.release();
   theWordList.release();
   return 0;
 }

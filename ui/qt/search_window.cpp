@@ -18,7 +18,8 @@ QPushButton* makeButton(const char* text, QWidget* parent) {
 
 }  // namespace
 
-SearchWindow::SearchWindow(const WordList& words, const std::string& appTitle, QWidget* parent)
+SearchWindow::SearchWindow(const WordList& words, const SoundIndex& keys,
+                           const std::string& appTitle, QWidget* parent)
     : QDialog(parent),
       text_(detectEncoding(words)),
       word_(new QComboBox(this)),
@@ -35,7 +36,7 @@ SearchWindow::SearchWindow(const WordList& words, const std::string& appTitle, Q
       copyButton_(*copy_),
       clipboard_(text_),
       aboutBox_(programIcon()),
-      dlg_({wordField_, results_, goButton_, copyButton_, clipboard_, messages_}, words,
+      dlg_({wordField_, results_, goButton_, copyButton_, clipboard_, messages_}, words, keys,
            helpStarter_, aboutBox_, appTitle) {
   setWindowTitle(QStringLiteral("Lexiquarium"));
   setWindowIcon(programIcon());

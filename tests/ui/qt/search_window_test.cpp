@@ -322,8 +322,10 @@ void SearchWindowTest::longFirstWordIsCopiedWhole() {
   WordList longList;
   SilentNotifier notifier;
   QVERIFY(longList.load(path.toLocal8Bit().constData(), notifier));
+  SoundIndex longKeys;
+  QVERIFY(longKeys.build(longList, notifier));
 
-  SearchWindow window(longList, "lexiquarium");
+  SearchWindow window(longList, longKeys, "lexiquarium");
   window.show();
   QComboBox* longCombo = window.findChild<QComboBox*>();
   longCombo->setEditText(QStringLiteral("w*"));

@@ -50,8 +50,8 @@ inline QList<SeenBox> closingMessageBoxes(const std::function<void()>& action) {
 
 class SilentNotifier : public Notifier {
  public:
-  void error(const std::string&) override {}
-  void warning(const std::string&) override {}
+  void error(std::string_view) override {}
+  void warning(std::string_view) override {}
 };
 
 class WindowTestBase : public QObject {
@@ -66,11 +66,12 @@ class WindowTestBase : public QObject {
     file.close();
     SilentNotifier notifier;
     QVERIFY(words_.load(path.toLocal8Bit().constData(), notifier));
+    QVERIFY(keys_.build(words_, notifier));
   }
 
   // A new dialog, shown and active: call it from init().
   void openWindow() {
-    window_ = std::make_unique<SearchWindow>(words_, "lexiquarium");
+    window_ = std::make_unique<SearchWindow>(words_, keys_, "lexiquarium");
     window_->show();
     QApplication::setActiveWindow(window_.get());
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -97,6 +98,7 @@ class WindowTestBase : public QObject {
   }
 
   WordList words_;
+  SoundIndex keys_;
   std::unique_ptr<SearchWindow> window_;
 
  private:
