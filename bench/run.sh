@@ -1,35 +1,78 @@
 #!/bin/sh
-# Measures the core on a generated list of 1,000,000 lines (about 40 MB):
-# load, sound and wildcard searches, the adversarial pattern and resident memory
-# (Google Benchmark), then whole runs of lexiquarium-find against wc -l and
-# grep -i on the same file (hyperfine).
+# Reports every speed and memory goal of the core and the query tool, each with
+# its figure and, against wc -l or grep, its ratio measured in the same run:
+#   - Google Benchmark (core_bench): load, sound index, searches, memory;
+#   - whole runs (hyperfine) of lexiquarium-find against wc -l and against
+#     grep -i -E with the equivalent expression, in the C locale, all writing
+#     into a file (grep stops at the first match when it writes to /dev/null);
+#   - how the cost grows with the list: 0.25M, 1M and 4M lines.
+# The machine's load is printed first: on a busy machine, repeat a figure that
+# looks off. bench/gui/run.sh reports the desktop program's figures.
 # Usage: bench/run.sh [BUILD_DIR]   (default: build, from `cmake --preset default`)
 set -eu
 cd "$(dirname "$0")/.."
 build=${1:-build}
-list="$build/bench/list-1m.txt"
 find="$build/cli/lexiquarium-find"
+dir="$build/bench"
+out="$dir/output.txt"
+json="$dir/figures.json"
+export LC_ALL=C
 
-[ -s "$list" ] || python3 bench/make_list.py 1000000 >"$list"
+for lines in 250000 1000000 4000000; do
+  [ -s "$dir/list-$lines.txt" ] || python3 bench/make_list.py $lines >"$dir/list-$lines.txt"
+done
+list="$dir/list-1000000.txt"
 echo "List: $list, $(wc -l <"$list") lines, $(wc -c <"$list") bytes"
+echo "Machine: $(nproc) cores; load average $(cut -d' ' -f1-3 /proc/loadavg) (1, 5, 15 minutes)"
 
-"$build/bench/core_bench" "$list" --benchmark_counters_tabular=true
+echo
+echo "Core (Google Benchmark, in process):"
+# Memory first, in a process of its own, so that nothing before it is counted.
+"$build/bench/core_bench" "$list" --benchmark_filter=BM_ResidentAfterLoad \
+  --benchmark_out="$dir/memory.json" --benchmark_out_format=json >/dev/null
+"$build/bench/core_bench" "$list" --benchmark_filter=-BM_ResidentAfterLoad \
+  --benchmark_counters_tabular=true --benchmark_out="$dir/core.json" --benchmark_out_format=json
+python3 bench/report.py core "$dir/core.json"
+python3 bench/report.py core "$dir/memory.json"
 
 if ! command -v hyperfine >/dev/null 2>&1; then
   echo "hyperfine is not installed (apt-get install hyperfine): whole-process figures skipped"
   exit 0
 fi
-# A query without letters has an empty sound key: the run measures the load alone.
-hyperfine -N -i --warmup 2 --runs 10 \
-  "wc -l $list" \
-  "$find --list $list 0"
-# The same searches as grep -i with the equivalent regular expressions, both
-# writing into a pipe (grep stops at the first match when it sees /dev/null): a pattern
-# must match from the start of the line up to a blank or the end of the line.
-for pair in "ph*ne|^ph.*ne( |\$)" "c?t|^c.t( |\$)" "*tion|^.*tion( |\$)" "a*b*c*d|^a.*b.*c.*d( |\$)"; do
+
+# hyperfine's runs of two commands, the first against the second.
+compare() {
+  label=$1 goal=$2
+  shift 2
+  hyperfine -N -i --warmup 3 --runs 20 --output="$out" --export-json "$json" "$@" >/dev/null
+  python3 bench/report.py ratio "$json" "$label" "$goal"
+}
+
+echo
+echo "Whole runs on 1,000,000 lines (hyperfine, mean of 20, output into a file):"
+# A query without letters has an empty sound key: the run is the load alone.
+compare "load: lexiquarium-find 0 / wc -l" 4 "$find --list $list 0" "wc -l $list"
+# A pattern must match from the start of the line up to a blank or its end.
+for pair in "ph*ne|^ph.*ne( |\$)" "c?t|^c.t( |\$)" "*tion|^.*tion( |\$)" \
+  "a*b*c*d|^a.*b.*c.*d( |\$)"; do
   pattern=${pair%%|*}
   regex=${pair#*|}
-  hyperfine -N --output=pipe --warmup 2 --runs 10 -i \
-    "$find --list $list $pattern" \
+  compare "$pattern / grep -i -E '$regex'" 1.0 "$find --list $list $pattern" \
     "grep -i -E '$regex' $list"
+done
+for pair in "fone|^(fone|phone)( |\$)" "nite|^(nite|night|knight)( |\$)"; do
+  query=${pair%%|*}
+  regex=${pair#*|}
+  compare "$query / grep -i -E '$regex'" 1.2 "$find --list $list $query" \
+    "grep -i -E '$regex' $list"
+done
+
+echo
+echo "Growth with the list (hyperfine, mean of 20):"
+for query in 0 fone "*tion"; do
+  hyperfine -N -i --warmup 2 --runs 20 --output="$out" --export-json "$json" \
+    "$find --list $dir/list-250000.txt $query" "$find --list $dir/list-1000000.txt $query" \
+    "$find --list $dir/list-4000000.txt $query" >/dev/null
+  printf "%s\n" "  lexiquarium-find '$query':"
+  python3 bench/report.py growth "$json" 0.25M 1M 4M
 done

@@ -124,7 +124,7 @@ int printKeys(int count, char** words, bool utf8) {
   lexi::InputFile input;
   input.useStandardInput();
   lexi::LineReader reader(input);
-  std::string_view line;
+  const char* line = nullptr;
   int status = 0;
   bool printed = false;
   while (reader.getALine(line, status)) {

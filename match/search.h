@@ -4,7 +4,8 @@
 // every line. Any other query is reduced to its sound key, and every line whose
 // key is equal is a match: the key from a SoundIndex when one is given, else
 // computed as the search goes. Matching lines go to the sink whole, in file
-// order. The search allocates nothing; the sink keeps what it needs.
+// order. The sink keeps what it needs; the search allocates nothing but, on a
+// long list, a bit a line for the half that a second thread looks at.
 #pragma once
 
 #include "match/sound_index.h"

@@ -3,7 +3,16 @@
 #include <cstdlib>
 #include <limits>
 
+#include "wordlist/two_threads.h"
+
 namespace lexi {
+
+namespace {
+
+// Below this many lines one thread is done before a second one would have started.
+constexpr std::uint32_t kTwoThreadsFrom = 20000;
+
+}  // namespace
 
 bool SoundIndex::build(const WordList& list, Notifier& notifier) {
   release();
@@ -19,7 +28,16 @@ bool SoundIndex::build(const WordList& list, Notifier& notifier) {
     return false;
   }
   const WordEntry* const entries = list.entries();
-  for (std::uint32_t i = 0; i < count; ++i) keys[i] = soundKey(entries[i].text);
+  auto computeKeys = [keys, entries](std::uint32_t begin, std::uint32_t end) {
+    for (std::uint32_t i = begin; i < end; ++i) keys[i] = soundKey(entries[i].text);
+  };
+  // The keys of the two halves are independent: a second thread takes the second
+  // half where the list is long enough to pay for starting it.
+  if (count < kTwoThreadsFrom) {
+    computeKeys(0, count);
+  } else {
+    bothAtOnce([&] { computeKeys(0, count / 2); }, [&] { computeKeys(count / 2, count); });
+  }
   keys_ = keys;
   count_ = count;
   return true;

@@ -11,13 +11,17 @@ namespace {
 constexpr std::size_t kBytesRead = 54;
 constexpr std::size_t kKeyLength = 6;
 
-// Each byte's lower-case letter a to z, or '\0' for a byte that is not a letter.
+// What each byte is to the key: its lower-case letter a to z, kSkipped for a byte
+// that is no letter, or kStop for the NUL and the blank that end the word.
+constexpr char kSkipped = '\0';
+constexpr char kStop = '\x01';
 constexpr std::array<char, 256> kLetters = [] {
   std::array<char, 256> letters{};
   for (int c = 'a'; c <= 'z'; ++c) {
     letters[static_cast<std::size_t>(c)] = static_cast<char>(c);
     letters[static_cast<std::size_t>(c - 'a' + 'A')] = static_cast<char>(c);
   }
+  letters[0] = letters[' '] = kStop;
   return letters;
 }();
 
@@ -33,14 +37,14 @@ bool isFrontVowel(char c) {
 // rules can look two letters ahead without a bounds check.
 class ReducedWord {
  public:
-  explicit ReducedWord(std::string_view text) {
-    const std::size_t limit = text.size() < kBytesRead ? text.size() : kBytesRead;
+  // Reads at most `size` bytes of `text`, and none after a NUL or a blank.
+  ReducedWord(const char* text, std::size_t size) {
+    const std::size_t limit = size < kBytesRead ? size : kBytesRead;
     for (std::size_t i = 0; i < limit; ++i) {
-      const char c = text[i];
-      if (c == '\0' || c == ' ') break;
-      const char letter = kLetters[static_cast<unsigned char>(c)];
+      const char letter = kLetters[static_cast<unsigned char>(text[i])];
+      if (letter == kStop) break;
       letters_[size_] = letter;
-      size_ += letter != '\0';
+      size_ += letter != kSkipped;
     }
     letters_[size_] = letters_[size_ + 1] = '\0';
   }
@@ -75,7 +79,7 @@ void adjustStart(ReducedWord& word) {
 }
 
 // What the letter at `i` gives: nothing, one or two characters.
-std::string_view code(const ReducedWord& word, std::size_t i) {
+const char* code(const ReducedWord& word, std::size_t i) {
   const char c = word.at(i);
   const char prev = i > 0 ? word.at(i - 1) : '\0';
   const char next = word.at(i + 1);
@@ -146,28 +150,134 @@ std::string_view code(const ReducedWord& word, std::size_t i) {
   }
 }
 
-}  // namespace
+// What a letter gives wherever it stands, after the first place (where a vowel
+// gives "a"): kByNeighbours for the letters whose code depends on the letters
+// around them, which code() works out.
+constexpr char kByNeighbours = '\x01';
+constexpr std::array<char, 128> kPlainCodes = [] {
+  std::array<char, 128> codes{};
+  for (const char c : std::string_view("bcdghkpstwxy")) {
+    codes[static_cast<std::size_t>(c)] = kByNeighbours;
+  }
+  codes['f'] = codes['v'] = 'f';
+  codes['j'] = 'j';
+  codes['l'] = 'l';
+  codes['m'] = 'm';
+  codes['n'] = 'n';
+  codes['r'] = 'r';
+  codes['q'] = 'k';
+  codes['z'] = 's';
+  return codes;  // the vowels give nothing
+}();
 
-SoundKey soundKey(std::string_view text) {
+// The first `most` characters of the key of `word` (at most six).
+SoundKey keyOf(ReducedWord& word, std::size_t most) {
   SoundKey key{};
-  ReducedWord word(text);
   if (word.size() == 0) return key;
   adjustStart(word);
 
   // Room for the "ks" of an "x" met at five characters; the end cuts it to six.
   char built[kKeyLength + 2] = {};
   std::size_t length = 0;
-  for (std::size_t i = 0; i < word.size() && length < kKeyLength; ++i) {
+  for (std::size_t i = 0; i < word.size() && length < most; ++i) {
     const char c = word.at(i);
     if (i > 0 && c != 'c' && c == word.at(i - 1)) continue;
     if (i == 0 && isVowel(c)) {
       built[length++] = 'a';
       continue;
     }
-    for (const char out : code(word, i)) built[length++] = out;
+    const char plain = kPlainCodes[static_cast<std::size_t>(c)];
+    if (plain != kByNeighbours) {
+      built[length] = plain;
+      length += plain != '\0';
+      continue;
+    }
+    for (const char* out = code(word, i); *out != '\0'; ++out) built[length++] = *out;
   }
   for (std::size_t i = 0; i < kKeyLength && i < length; ++i) key.text[i] = built[i];
   return key;
+}
+
+}  // namespace
+
+SoundKey soundKey(std::string_view text) {
+  ReducedWord word(text.data(), text.size());
+  return keyOf(word, kKeyLength);
+}
+
+SoundKey soundKey(const char* text) {
+  ReducedWord word(text, kBytesRead);
+  return keyOf(word, kKeyLength);
+}
+
+char soundKeyFirst(const char* text) {
+  // The first three letters, after the start is adjusted, settle the first
+  // character of most keys: only those letters are read, when that is so.
+  char letters[6] = {};
+  std::size_t known = 0;
+  for (std::size_t i = 0; i < kBytesRead && known < 4; ++i) {
+    const char letter = kLetters[static_cast<unsigned char>(text[i])];
+    if (letter == kStop) break;
+    letters[known] = letter;
+    known += letter != kSkipped;
+  }
+  // With fewer than four letters the word is whole, and '\0' follows it as in
+  // ReducedWord; with four, adjusting the start leaves at least three.
+  letters[known] = '\0';
+  const bool whole = known < 4;
+  auto startsWith = [&](char a, char b) { return letters[0] == a && letters[1] == b; };
+  if (startsWith('p', 'n') || startsWith('a', 'e') || startsWith('k', 'n') ||
+      startsWith('g', 'n') || startsWith('w', 'r')) {
+    for (std::size_t i = 0; i < 4; ++i) letters[i] = letters[i + 1];
+    --known;
+  }
+  if (startsWith('w', 'h')) {
+    for (std::size_t i = 1; i < 4; ++i) letters[i] = letters[i + 1];
+    --known;
+  }
+  const char c = letters[0] == 'x' ? 's' : letters[0];
+  const char next = letters[1];
+  const char next2 = next != '\0' ? letters[2] : '\0';
+  if (known == 0) return '\0';
+  if (isVowel(c)) return 'a';
+  const char plain = kPlainCodes[static_cast<std::size_t>(c)];
+  if (plain != kByNeighbours) return plain;
+  // The code() rules for the first letter, but where it gives nothing: then a
+  // later letter gives the first character, and the whole word is read.
+  switch (c) {
+    case 'b':
+    case 'k':
+      return c;
+    case 'c':
+      if (next == 'i' && next2 == 'a') return 'x';
+      if (isFrontVowel(next)) return 's';
+      if (next == 'h' && next2 != '\0' && !isVowel(next2)) return 'k';
+      return next == 'h' ? 'x' : 'k';
+    case 'd':
+      return next == 'g' && isFrontVowel(next2) ? 'j' : 't';
+    case 'g':
+      // A word that starts with "gn" has lost its g: "gn" and "gned" cannot follow.
+      return isFrontVowel(next) ? 'j' : 'k';
+    case 'p':
+      return next == 'h' ? 'f' : 'p';
+    case 's':
+      return next == 'h' ? 'x' : 's';
+    case 't':
+      if (next == 'h') return '0';
+      if (next == 'c' && next2 == 'h') break;
+      return 't';
+    case 'h':
+      if ((known > 1 || !whole) && isVowel(next)) return 'h';
+      break;
+    case 'w':
+    case 'y':
+      if (isVowel(next)) return c;
+      break;
+    default:
+      break;
+  }
+  ReducedWord word(text, kBytesRead);
+  return keyOf(word, 1).text[0];
 }
 
 }  // namespace lexi

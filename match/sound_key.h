@@ -23,4 +23,11 @@ struct SoundKey {
 // `word` is read up to its first NUL or its end, whichever comes first.
 SoundKey soundKey(std::string_view word);
 
+// The same for a NUL-terminated `word`, which saves finding its end first.
+SoundKey soundKey(const char* word);
+
+// The first character of soundKey(word), '\0' for the empty key, at a fraction
+// of the cost of the whole key: a search can drop most lines with it.
+char soundKeyFirst(const char* word);
+
 }  // namespace lexi

@@ -4,7 +4,7 @@
 set -eu
 
 packages="g++ clang libclang-rt-14-dev cmake make python3 libgtest-dev libbenchmark-dev
-  qt6-base-dev xdg-utils xvfb xauth xdotool xclip wordnet-base wamerican valgrind
+  qt6-base-dev xdg-utils xvfb xauth xdotool xclip wordnet-base wamerican
   lintian appstream desktop-file-utils man-db"
 
 missing=""

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace lexi {
@@ -22,6 +23,10 @@ class InputFile {
   // Reads from standard input instead of a file (it is not closed).
   void useStandardInput();
 
+  // The file's size when it is a regular file, else 0 (a pipe, a terminal, a
+  // device): a hint, since a file may grow or shrink while it is read.
+  std::uint64_t size() const;
+
   // Reads up to `size` bytes, returning as soon as some are available, so that
   // a line typed on a terminal is seen at once. Returns the number of bytes read,
   // 0 at the end, or -1 with `error` set to the error number.
@@ -36,6 +41,12 @@ class InputFile {
 
 // The current directory, or an empty string when it cannot be found.
 std::string currentDirectory();
+
+// Tells the system that the block of `size` bytes at `block`, just allocated,
+// will be written through at once: where it can, it backs the block with large
+// pages, which are far fewer to fault in. Blocks of a few megabytes or less,
+// and systems without such pages, are left alone.
+void adviseLargeBlock(void* block, std::size_t size);
 
 // `name` as seen from `directory`: joined with the platform's separator, which is
 // not doubled when `directory` already ends with one; an absolute `name` stays.

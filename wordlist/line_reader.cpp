@@ -1,6 +1,5 @@
 #include "wordlist/line_reader.h"
 
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -9,62 +8,63 @@ namespace lexi {
 
 namespace {
 
-// Large enough that a file is read in few calls, small enough to cost nothing.
-constexpr std::size_t kInitialCapacity = std::size_t{64} * 1024;
 constexpr char kEndOfFile = 0x1A;
 
 }  // namespace
 
-LineReader::LineReader(InputFile& file) : file_(file) {}
+LineReader::LineReader(InputFile& file, std::size_t firstCapacity)
+    : file_(file), firstCapacity_(firstCapacity < 2 ? 2 : firstCapacity) {}
 
 LineReader::~LineReader() {
   std::free(buffer_);
 }
 
-bool LineReader::getALine(std::string_view& line, int& status) {
+bool LineReader::getLastOrMore(const char*& line, int& status) {
   status = 0;
   for (;;) {
-    const void* lf = scan_ < end_ ? std::memchr(buffer_ + scan_, '\n', end_ - scan_) : nullptr;
-    if (lf != nullptr) {
-      const std::size_t stop = static_cast<std::size_t>(static_cast<const char*>(lf) - buffer_);
-      const std::size_t begin = start_;
-      start_ = scan_ = stop + 1;
-      // CR LF is one line end; any other CR belongs to the text.
-      line = finish(begin, stop > begin && buffer_[stop - 1] == '\r' ? stop - 1 : stop);
+    if (char* const lf = findLineFeed(buffer_ + scan_, buffer_ + end_)) {
+      line = nextLine(lf);
       return true;
     }
     scan_ = end_;
     if (atEnd_) {
       if (start_ == end_) return false;
-      const std::size_t begin = start_;
+      line = buffer_ + start_;
       start_ = scan_ = end_;
-      line = finish(begin, end_);
+      buffer_[end_] = '\0';  // fill() keeps a byte free for it
       return true;
     }
     if (!fill(status)) return false;
   }
 }
 
-std::string_view LineReader::finish(std::size_t begin, std::size_t end) {
-  const char* text = buffer_ + begin;
-  std::size_t length = end - begin;
-  // A NUL ends the text, as it would for any C string made of the line.
-  if (const void* nul = std::memchr(text, '\0', length)) {
-    length = static_cast<std::size_t>(static_cast<const char*>(nul) - text);
+bool LineReader::readAll(int& status) {
+  status = 0;
+  while (!atEnd_) {
+    if (!fill(status)) return false;
   }
-  return {text, length};
+  return true;
+}
+
+char* LineReader::takeBuffer(std::size_t& size) {
+  char* const buffer = buffer_;
+  size = end_;
+  buffer_ = nullptr;
+  capacity_ = start_ = scan_ = end_ = 0;
+  return buffer;
 }
 
 bool LineReader::fill(int& status) {
-  if (start_ > 0) {
+  if (start_ > 0 && end_ + 1 == capacity_) {
+    // The lines before start_ are done: make room by dropping them.
     std::memmove(buffer_, buffer_ + start_, end_ - start_);
     end_ -= start_;
     scan_ -= start_;
     start_ = 0;
   }
-  if (end_ == capacity_) {
-    // The line fills the buffer: double it.
-    std::size_t grown = kInitialCapacity;
+  // One byte always stays free, for the NUL that ends the last line.
+  if (end_ + 1 == capacity_ || buffer_ == nullptr) {
+    std::size_t grown = firstCapacity_;
     if (capacity_ != 0) {
       if (capacity_ > std::numeric_limits<std::size_t>::max() / 2) {
         status = -1;
@@ -77,11 +77,12 @@ bool LineReader::fill(int& status) {
       status = -1;
       return false;
     }
+    adviseLargeBlock(bigger, grown);
     buffer_ = bigger;
     capacity_ = grown;
   }
   int error = 0;
-  const long got = file_.readSome(buffer_ + end_, capacity_ - end_, error);
+  const long got = file_.readSome(buffer_ + end_, capacity_ - 1 - end_, error);
   if (got < 0) {
     // What was gathered of an unfinished line is dropped with the failure.
     status = error;

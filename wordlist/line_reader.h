@@ -5,35 +5,120 @@
 //   - the last line needs no line end, and a final line end adds no empty line;
 //   - a NUL ends a line's text; the rest of that physical line is dropped.
 // A line has no length limit: the buffer doubles while a line does not fit.
+//
+// Lines are ended in place: the reader writes a NUL over each line end and hands
+// out pointers into its one buffer, so a line costs no copy. The word list reads
+// the whole stream first (readAll) and then takes the buffer with every line in
+// it; the query tool reads standard input a line at a time.
 #pragma once
 
+#include <bit>
 #include <cstddef>
-#include <string_view>
+#include <cstdint>
+#include <cstring>
 
 #include "wordlist/input_file.h"
 
 namespace lexi {
 
+// The first LF in [from, end), or nullptr. Eight bytes at a time: the lines of a
+// word list are short, and a call per line must cost little.
+inline char* findLineFeed(char* from, char* end) {
+  constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
+  constexpr std::uint64_t kLineFeeds = 0x0A0A0A0A0A0A0A0Aull;
+  for (; end - from >= 8; from += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, from, sizeof word);
+    word ^= kLineFeeds;  // an LF is now a zero byte; mark exactly those
+    const std::uint64_t zeros = ~(((word & kLow7) + kLow7) | word | kLow7);
+    if (zeros != 0) {
+      const int bit = std::endian::native == std::endian::little ? std::countr_zero(zeros)
+                                                                 : std::countl_zero(zeros);
+      return from + bit / 8;
+    }
+  }
+  for (; from < end; ++from) {
+    if (*from == '\n') return from;
+  }
+  return nullptr;
+}
+
+// Ends the line that starts at `line` and whose LF is at `lf` with a NUL: over
+// the LF, or over the CR of a CR LF (any other CR belongs to the text). A NUL
+// within the line then ends it as a C string, as the rules want.
+inline void endLineAt(char* line, char* lf) {
+  if (lf > line && lf[-1] == '\r') --lf;
+  *lf = '\0';
+}
+
+// Ends every line of the text [begin, end) in place and calls take(line) for
+// each, in order; the last line needs no line end, and *end must be writable
+// for the NUL that ends it. Stops, returning false, as soon as take does.
+template <class Take>
+bool endLines(char* begin, char* end, Take&& take) {
+  char* line = begin;
+  while (char* const lf = findLineFeed(line, end)) {
+    endLineAt(line, lf);
+    if (!take(static_cast<const char*>(line))) return false;
+    line = lf + 1;
+  }
+  if (line == end) return true;
+  *end = '\0';
+  return take(static_cast<const char*>(line));
+}
+
 class LineReader {
  public:
   // Reads from `file`, which the caller keeps open while the reader is used.
-  explicit LineReader(InputFile& file);
+  // `firstCapacity` is the buffer's first size: the size of the whole file, when
+  // it is known, saves growing the buffer.
+  explicit LineReader(InputFile& file, std::size_t firstCapacity = kDefaultCapacity);
   ~LineReader();
   LineReader(const LineReader&) = delete;
   LineReader& operator=(const LineReader&) = delete;
 
-  // Returns true with the next line in `line`, valid until the next call.
-  // Returns false at the end of the stream (status 0), when memory runs out
-  // (status -1) or on a read error (status holds the error number, above 0).
-  bool getALine(std::string_view& line, int& status);
+  static constexpr std::size_t kDefaultCapacity = std::size_t{64} * 1024;
+
+  // Returns true with the next line in `line`, NUL-terminated; it stays valid
+  // until a later call has to read more (never after readAll()) and, once the
+  // buffer is taken, as long as the buffer. Returns false at the end of the
+  // stream (status 0), when memory runs out (status -1) or on a read error
+  // (status holds the error number, above 0).
+  bool getALine(const char*& line, int& status) {
+    // Most lines end within the bytes already read: that path stays inline.
+    char* const lf = findLineFeed(buffer_ + scan_, buffer_ + end_);
+    if (lf == nullptr) return getLastOrMore(line, status);
+    status = 0;
+    line = nextLine(lf);
+    return true;
+  }
+
+  // Reads the rest of the stream into the buffer, which grows as needed, so that
+  // getALine() then never reads again. Returns false with `status` as above.
+  bool readAll(int& status);
+
+  // After readAll(), and instead of getALine(): hands over the buffer, to be
+  // freed with std::free, or nullptr when nothing was read, with `size` the size
+  // of the text in it, not yet split; the byte after the text is free for a NUL.
+  // The reader is then empty.
+  char* takeBuffer(std::size_t& size);
 
  private:
+  // Ends the line being read at `lf` and moves on to the next one.
+  char* nextLine(char* lf) {
+    char* const line = buffer_ + start_;
+    start_ = scan_ = static_cast<std::size_t>(lf - buffer_) + 1;
+    endLineAt(line, lf);
+    return line;
+  }
+
+  bool getLastOrMore(const char*& line, int& status);
   bool fill(int& status);
-  std::string_view finish(std::size_t begin, std::size_t end);
 
   InputFile& file_;
   char* buffer_ = nullptr;
   std::size_t capacity_ = 0;
+  std::size_t firstCapacity_;
   std::size_t start_ = 0;  // first byte of the line being read
   std::size_t scan_ = 0;   // where the search for its line end goes on
   std::size_t end_ = 0;    // end of the bytes read so far

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <limits>
 #include <string>
-#include <string_view>
+#include <utility>
 
 #include "wordlist/input_file.h"
 #include "wordlist/line_reader.h"
@@ -45,26 +45,43 @@ bool resize(WordEntry*& entries, std::uint64_t capacity, std::uint64_t& bytes) {
   return true;
 }
 
-// Owns what a load has built until the load succeeds.
-struct Building {
+// The entries of consecutive lines, as a load gathers them.
+struct Entries {
   WordEntry* entries = nullptr;
   std::uint64_t capacity = 0;
   std::uint32_t count = 0;
-  TextArena texts;
+  std::uint64_t failedBytes = 0;  // the size asked for when memory ran out
 
-  ~Building() { std::free(entries); }
+  Entries() = default;
+  ~Entries() { std::free(entries); }
+  Entries(const Entries&) = delete;
+  Entries& operator=(const Entries&) = delete;
 
-  // Makes room for one more entry; on failure `bytes` is the size asked for.
-  bool reserveOne(std::uint64_t& bytes) {
-    if (count < capacity) return true;
+  // Appends one entry; false when there is no room for it and no memory either.
+  bool add(const char* text) {
+    if (count == capacity && !grow()) return false;
+    entries[count++].text = text;
+    return true;
+  }
+
+  // Gives back the room no entry took.
+  bool shrinkToFit() {
+    if (!resize(entries, count, failedBytes)) return false;
+    capacity = count;
+    return true;
+  }
+
+ private:
+  bool grow() {
     constexpr std::uint64_t kMost = std::numeric_limits<std::uint32_t>::max();
     std::uint64_t grown = capacity == 0 ? kFirstCapacity : capacity * 2;
     if (grown > kMost && capacity < kMost) grown = kMost;
     if (capacity >= kMost) {
-      bytes = grown * sizeof(WordEntry);
+      failedBytes = grown * sizeof(WordEntry);
       return false;
     }
-    if (!resize(entries, grown, bytes)) return false;
+    if (!resize(entries, grown, failedBytes)) return false;
+    adviseLargeBlock(entries, static_cast<std::size_t>(failedBytes));
     capacity = grown;
     return true;
   }
@@ -83,23 +100,16 @@ bool WordList::load(const char* path, Notifier& notifier) {
     return false;
   }
 
-  Building building;
-  LineReader reader(file);
-  std::string_view line;
+  // The whole file goes into one buffer, and the lines stay where they are read:
+  // room for the file, the NUL after its last line, and one byte more so that the
+  // end of a file that does not grow is seen without growing the buffer.
+  const std::uint64_t size = file.size();
+  const std::size_t firstCapacity = size > 0 && size < std::numeric_limits<std::size_t>::max() - 2
+                                        ? static_cast<std::size_t>(size) + 2
+                                        : LineReader::kDefaultCapacity;
+  LineReader reader(file, firstCapacity);
   int status = 0;
-  while (reader.getALine(line, status)) {
-    std::uint64_t bytes = 0;
-    if (!building.reserveOne(bytes)) {
-      notifier.error(OutOfMemoryMessage(bytes).text());
-      return false;
-    }
-    const char* text = building.texts.store(line);
-    if (text == nullptr) {
-      notifier.error(kLineOutOfMemory);
-      return false;
-    }
-    building.entries[building.count++].text = text;
-  }
+  reader.readAll(status);
   file.close();
   if (status < 0) {
     notifier.error(kLineOutOfMemory);
@@ -110,15 +120,19 @@ bool WordList::load(const char* path, Notifier& notifier) {
     return false;
   }
 
-  std::uint64_t bytes = 0;
-  if (!resize(building.entries, building.count, bytes)) {
-    notifier.error(OutOfMemoryMessage(bytes).text());
+  std::size_t textSize = 0;
+  char* const texts = reader.takeBuffer(textSize);
+  Entries lines;
+  const bool split =
+      endLines(texts, texts + textSize, [&lines](const char* line) { return lines.add(line); });
+  if (!split || !lines.shrinkToFit()) {
+    std::free(texts);
+    notifier.error(OutOfMemoryMessage(lines.failedBytes).text());
     return false;
   }
-  count_ = building.count;
-  entries_ = building.entries;
-  building.entries = nullptr;
-  texts_ = std::move(building.texts);
+  count_ = lines.count;
+  entries_ = std::exchange(lines.entries, nullptr);
+  texts_ = texts;
   return true;
 }
 
@@ -126,7 +140,8 @@ void WordList::release() {
   std::free(entries_);
   entries_ = nullptr;
   count_ = 0;
-  texts_.clear();
+  std::free(texts_);
+  texts_ = nullptr;
 }
 
 }  // namespace lexi

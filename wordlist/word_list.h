@@ -15,7 +15,6 @@
 #include <cstdint>
 
 #include "wordlist/notifier.h"
-#include "wordlist/text_arena.h"
 
 namespace lexi {
 
@@ -49,7 +48,7 @@ class WordList {
  private:
   std::uint32_t count_ = 0;
   WordEntry* entries_ = nullptr;
-  TextArena texts_;
+  char* texts_ = nullptr;  // every line, each ended by a NUL in place
 };
 
 }  // namespace lexi

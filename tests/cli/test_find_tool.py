@@ -1,109 +1,128 @@
-"""lexiquarium-find run as a real process: its interface and exit statuses.
+"""lexiquarium-find run as a real process: the cases of outcomes.txt, its help, a
+full output device, and its failures when memory runs out.
 
-Usage: python3 -m unittest test_find_tool (with LEXI_FIND set to the binary).
+Usage: python3 -m unittest test_find_tool (LEXI_FIND names the tool, LEXI_FAILALLOC
+the library that refuses an allocation, LEXI_SANITIZED=1 a sanitized build).
 """
 
+import ast
 import os
+import random
+import re
 import subprocess
 import tempfile
 import unittest
 
+HERE = os.path.dirname(os.path.abspath(__file__))
 FIND = os.environ.get("LEXI_FIND", "lexiquarium-find")
+FAILALLOC = os.environ.get("LEXI_FAILALLOC", "")
+NO_FAILALLOC = os.environ.get("LEXI_SANITIZED") == "1" or not FAILALLOC
 
-WORDS = (
-    b"phone n. a device\n"
-    b"fone\r\n"
-    b"phoneme n. a sound\n"
-    b"\n"
-    b"Knight n. a soldier\n"
-    b"night n. dark\n"
-    b"caf\xe9 n. coffee house\n"
-    b"cat\n"
-)
-
-
-def run(args, cwd, stdin=b""):
-    return subprocess.run([FIND, *args], cwd=cwd, input=stdin, capture_output=True, timeout=60)
+WORDS = (b"phone n. a device\nfone\r\nphoneme n. a sound\n\nKnight n. a soldier\n"
+         b"night n. dark\ncaf\xe9 n. coffee house\ncat\n")
+USAGE = (b"Usage: lexiquarium-find [--list FILE] [--] QUERY\n"
+         b"       lexiquarium-find --key [WORD...]\n"
+         b"       lexiquarium-find --help | --version\n")
 
 
 class FindTool(unittest.TestCase):
     def setUp(self):
-        self.dir = tempfile.TemporaryDirectory()
-        self.cwd = self.dir.name
-        with open(os.path.join(self.cwd, "LexiquariumWords.txt"), "wb") as f:
-            f.write(WORDS)
-        with open(os.path.join(self.cwd, "other.txt"), "wb") as f:
-            f.write(b"fun\nfan stuff\n")
+        scratch = tempfile.TemporaryDirectory()
+        self.addCleanup(scratch.cleanup)
+        self.cwd = os.path.realpath(scratch.name)
+        self.write("LexiquariumWords.txt", WORDS)
+        self.write("other.txt", b"fun\nfan stuff\n")
+        os.mkdir(os.path.join(self.cwd, "adir"))
 
-    def tearDown(self):
-        self.dir.cleanup()
+    def write(self, name, data):
+        with open(os.path.join(self.cwd, name), "wb") as f:
+            f.write(data)
 
-    def test_searches_and_exit_statuses(self):
-        cases = [
-            # args, stdout, exit status, stderr
-            (["fone"], b"phone n. a device\nfone\n", 0, b""),
-            (["nite"], b"Knight n. a soldier\nnight n. dark\n", 0, b""),
-            (["ph*ne"], b"phone n. a device\n", 0, b""),
-            (["caf?"], b"caf\xe9 n. coffee house\n", 0, b""),
-            (["*"], WORDS.replace(b"\r\n", b"\n"), 0, b""),
-            (["--", "fone"], b"phone n. a device\nfone\n", 0, b""),
-            (["--list", "other.txt", "fn"], b"fun\nfan stuff\n", 0, b""),
-            (["zzzzq"], b"", 3, b""),
-            (["123"], b"", 3, b""),
-            (["c*********"], b"", 4, b"Too many *\n"),
-            (["a*********"], b"", 3, b""),
-        ]
-        for args, out, status, err in cases:
+    def run_find(self, args, stdin=b"", stdout=subprocess.PIPE, env=None):
+        if stdin is None:  # a directory: reading it fails
+            directory = os.open(self.cwd, os.O_RDONLY)
+            self.addCleanup(os.close, directory)
+            feed = {"stdin": directory}
+        else:
+            feed = {"input": stdin}
+        return subprocess.run([FIND, *args], cwd=self.cwd, stdout=stdout, stderr=subprocess.PIPE,
+                              timeout=120, env=env and {**os.environ, **env}, **feed)
+
+    def test_outcomes(self):
+        with open(os.path.join(HERE, "outcomes.txt"), encoding="utf-8") as table:
+            cases = [ast.literal_eval(row) for row in table if row.strip() and row[0] != "#"]
+        self.assertGreater(len(cases), 25)
+        for args, stdin, out, status, err in cases:
             with self.subTest(args=args):
-                result = run(args, self.cwd)
-                self.assertEqual(result.stdout, out)
-                self.assertEqual(result.returncode, status)
-                self.assertEqual(result.stderr, err)
+                err = err.replace(b"{dir}", self.cwd.encode()).replace(b"{usage}", USAGE)
+                result = self.run_find(args, stdin)
+                self.assertEqual((result.stdout, result.returncode, result.stderr),
+                                 (out, status, err))
 
-    def test_bad_usage(self):
-        for args in [[], ["--list"], ["--list", "other.txt"], ["--bogus", "x"], ["a", "b"], [""]]:
-            with self.subTest(args=args):
-                result = run(args, self.cwd)
-                self.assertEqual(result.returncode, 2)
-                self.assertEqual(result.stdout, b"")
-                self.assertIn(b"Usage: lexiquarium-find", result.stderr)
+    def test_keys_of_standard_input_are_the_keys_of_its_lines_as_words(self):
+        # Lines of every length across the reads of standard input, and one that
+        # outgrows its buffer.
+        rng = random.Random(11)
+        words = [bytes(rng.choices(b"abcdefghijklmnopqrstuvwxyz", k=rng.randrange(60)))
+                 for _ in range(20000)]
+        words.insert(9000, b"k" * 100000)
+        by_line = self.run_find(["--key"], b"\r\n".join(words))
+        by_word = self.run_find(["--key", *(word.decode() for word in words)])
+        self.assertEqual((by_line.returncode, by_word.returncode), (0, 0))
+        self.assertTrue(by_line.stdout == by_word.stdout, "the keys differ")
 
-    def test_load_failures(self):
-        missing = tempfile.TemporaryDirectory()
-        self.addCleanup(missing.cleanup)
-        result = run(["fone"], missing.name)
-        self.assertEqual(result.returncode, 1)
-        self.assertEqual(result.stdout, b"")
-        expected = "Error: Cannot open file '%s/LexiquariumWords.txt':\nNo such file or directory.\n\nLexiquarium will close now.\n" % os.path.realpath(missing.name)
-        self.assertEqual(result.stderr.decode(), expected)
-
-        os.mkdir(os.path.join(missing.name, "LexiquariumWords.txt"))
-        result = run(["fone"], missing.name)
-        self.assertEqual(result.returncode, 1)
-        self.assertEqual(result.stderr, b"Error: Cannot read file 'LexiquariumWords.txt':\nIs a directory.\n\nLexiquarium will close now.\n")
-
-    def test_keys(self):
-        result = run(["--key", "phone", "Thompson", "", "why"], self.cwd)
-        self.assertEqual((result.stdout, result.returncode), (b"fn\n0mpsn\n\n\n", 0))
-        result = run(["--key"], self.cwd, stdin=b"knight\r\nice cream\nx\x1ay\n")
-        self.assertEqual((result.stdout, result.returncode), (b"nt\nas\ns\n", 0))
-        result = run(["--key"], self.cwd, stdin=b"")
-        self.assertEqual((result.stdout, result.returncode), (b"", 3))
-
-    def test_help_and_version(self):
-        result = run(["--help"], self.cwd)
+    def test_help(self):
+        result = self.run_find(["--help"])
         self.assertEqual(result.returncode, 0)
-        self.assertIn(b"Exit status", result.stdout)
-        result = run(["--version"], self.cwd)
-        self.assertEqual((result.stdout, result.returncode), (b"lexiquarium-find 2.2\n", 0))
+        self.assertTrue(result.stdout.startswith(USAGE + b"\nPrints the lines"))
+        self.assertIn(b"\nExit status: 0 lines or keys printed", result.stdout)
 
     def test_full_output_device_is_reported(self):
-        if not os.path.exists("/dev/full"):
-            self.skipTest("no /dev/full")
-        with open("/dev/full", "wb") as full:
-            result = subprocess.run([FIND, "*"], cwd=self.cwd, stdout=full, stderr=subprocess.PIPE, timeout=60)
-        self.assertEqual(result.returncode, 5)
-        self.assertIn(b"cannot write the output", result.stderr)
+        for args in [["*"], ["--key", "phone"], ["--help"]]:
+            with self.subTest(args=args), open("/dev/full", "wb") as full:
+                result = self.run_find(args, stdout=full)
+                self.assertEqual(result.returncode, 5)
+                self.assertIn(b"lexiquarium-find: cannot write the output: ", result.stderr)
+
+    @unittest.skipIf(NO_FAILALLOC, "needs the failalloc library and no sanitizer")
+    def test_memory_refused_at_each_large_allocation_or_from_the_start(self):
+        # Many short lines and a long one reach every kind of allocation of the load.
+        lines = [b"w%d" % i for i in range(150000)]
+        lines.insert(1000, b"y" * 200000)
+        listing = b"".join(line + b"\n" for line in lines)
+        self.write("LexiquariumWords.txt", listing)
+        log = os.path.join(self.cwd, "refused.log")
+        message = re.compile(rb"Error: Cannot get memory( \((\d+) bytes\)| in getALine)\.\n\n"
+                             rb"Lexiquarium will close now\.\n")
+        failed = 0
+        for nth in range(1, 1000):
+            env = {"LD_PRELOAD": FAILALLOC, "LEXI_FAIL_MIN": "4096", "LEXI_FAIL_NTH": str(nth),
+                   "LEXI_FAIL_LOG": log}
+            result = self.run_find(["*"], env=env)
+            refused = []
+            if os.path.exists(log):
+                with open(log) as f:
+                    refused = f.read().split()
+                os.remove(log)
+            if not refused or result.returncode == 0:
+                # Nothing left to refuse, or memory the tool could do without.
+                self.assertEqual((result.returncode, result.stdout == listing), (0, True))
+                if not refused:
+                    break
+                continue
+            with self.subTest(refused=refused):
+                self.assertEqual((result.returncode, result.stdout), (1, b""))
+                match = message.fullmatch(result.stderr)
+                self.assertTrue(match, result.stderr)
+                if match.group(2):
+                    self.assertEqual(int(match.group(2)), int(refused[0]), "the size refused")
+                failed += 1
+        self.assertGreaterEqual(failed, 3, "fewer refusals ended the load than it has allocations")
+        # Not even the C++ runtime's reserve at start-up: the message is told without memory.
+        result = self.run_find(["*"], env={"LD_PRELOAD": FAILALLOC, "LEXI_FAIL_NTH": "1",
+                                           "LEXI_FAIL_REST": "1"})
+        self.assertEqual((result.returncode, result.stdout), (1, b""))
+        self.assertEqual(message.fullmatch(result.stderr).group(1), b" in getALine")
 
 
 if __name__ == "__main__":

@@ -15,92 +15,76 @@ using testing_only::RecordingNotifier;
 using testing_only::ScratchDirectory;
 using Lines = std::vector<std::string>;
 
-class Search : public testing::Test {
- protected:
-  void load(const std::string& content) {
-    RecordingNotifier loadNotifier;
-    ASSERT_TRUE(list_.load(dir_.write("words.txt", content).c_str(), loadNotifier));
-    ASSERT_TRUE(keys_.build(list_, loadNotifier));
-  }
-  Lines find(const char* query, SearchOutcome expected = SearchOutcome::kDone) {
-    CollectingSink sink;
-    EXPECT_EQ(searchWords(list_, &keys_, query, sink, notifier_), expected) << query;
-    return sink.lines;
-  }
-
-  ScratchDirectory dir_;
-  WordList list_;
-  SoundIndex keys_;
-  RecordingNotifier notifier_;
-};
-
 const char* const kWords =
-    "phone n. a device\n"
-    "fone\n"
-    "phoneme n. a sound\n"
-    "\n"
-    "Knight n. a soldier\n"
-    "night n. dark\n"
-    "phone v. to call\n"
-    "x\n"
-    "cat\n"
-    "CUT\n"
-    "123\n";
+    "phone n. a device\nfone\nphoneme n. a sound\n\nKnight n. a soldier\nnight n. dark\n"
+    "phone v. to call\nx\ncat\nCUT\n123\n";
 
-TEST_F(Search, FindsTheLinesInFileOrder) {
-  load(kWords);
+// Every query with the sound index built over the list and without it (a caller
+// that skips the index to start faster must get the same lines), on the list, on
+// the list 2000 times over (long enough to be searched in two halves at once),
+// and on an empty list.
+TEST(Search, FindsTheLinesInFileOrder) {
+  ScratchDirectory dir;
+  RecordingNotifier loadNotifier;
+  std::string longList;
+  for (int i = 0; i < 2000; ++i) longList += kWords;
+  WordList lists[3];
+  SoundIndex indexes[3];
+  const std::string contents[3] = {kWords, longList, ""};
+  for (int i = 0; i < 3; ++i) {
+    ASSERT_TRUE(lists[i].load(dir.write("words.txt", contents[i]).c_str(), loadNotifier));
+    ASSERT_TRUE(indexes[i].build(lists[i], loadNotifier));
+    ASSERT_EQ(indexes[i].count(), lists[i].count());
+  }
+  const Lines phones = {"phone n. a device", "fone", "phone v. to call"};
+  const Lines all = {"phone n. a device",
+                     "fone",
+                     "phoneme n. a sound",
+                     "",
+                     "Knight n. a soldier",
+                     "night n. dark",
+                     "phone v. to call",
+                     "x",
+                     "cat",
+                     "CUT",
+                     "123"};
   struct Case {
     const char* query;
     Lines lines;
+    bool tooManyStars;
   } cases[] = {
-      {"fone", {"phone n. a device", "fone", "phone v. to call"}},
-      {"FONE", {"phone n. a device", "fone", "phone v. to call"}},
-      {"nite whatever", {"Knight n. a soldier", "night n. dark"}},
-      {"ph*ne", {"phone n. a device", "phone v. to call"}},
-      {"PH*NE", {"phone n. a device", "phone v. to call"}},
-      {"c?t", {"cat", "CUT"}},
-      {"?", {"x"}},
-      {"*",
-       {"phone n. a device", "fone", "phoneme n. a sound", "", "Knight n. a soldier",
-        "night n. dark", "phone v. to call", "x", "cat", "CUT", "123"}},
-      {"123", {}},
-      {" phone", {}},
-      {"   ", {}},
-      {"zzz?", {}},
-      {"z*********", {}},
+      {"fone", phones, false},
+      {"FONE", phones, false},
+      {"nite whatever", {"Knight n. a soldier", "night n. dark"}, false},
+      {"ph*ne", {"phone n. a device", "phone v. to call"}, false},
+      {"PH*NE", {"phone n. a device", "phone v. to call"}, false},
+      {"c?t", {"cat", "CUT"}, false},
+      {"?", {"x"}, false},
+      {"*", all, false},
+      {"123", {}, false},
+      {" phone", {}, false},
+      {"zzz?", {}, false},
+      {"z*********", {}, false},
+      {"*********", {}, true},
+      {"p*********", {}, true},  // warned at the first line that reaches the ninth star
   };
-  for (const Case& c : cases) EXPECT_EQ(find(c.query), c.lines) << "query '" << c.query << "'";
-  EXPECT_TRUE(notifier_.warnings.empty());
-}
-
-// Without an index the search computes the keys as it goes: a caller that skips
-// the index to start faster must still get the same lines.
-TEST_F(Search, WithoutAnIndexFindsTheSameLines) {
-  load(kWords);
-  for (const char* query : {"fone", "nite", "KNIGHT", "kat", "ph*ne", "*", "123"}) {
-    CollectingSink sink;
-    searchWords(list_, nullptr, query, sink, notifier_);
-    EXPECT_EQ(sink.lines, find(query)) << query;
+  for (const Case& c : cases) {
+    for (int i = 0; i < 3; ++i) {
+      Lines expected;
+      for (int copies = i == 0 ? 1 : i == 1 ? 2000 : 0; copies > 0; --copies) {
+        expected.insert(expected.end(), c.lines.begin(), c.lines.end());
+      }
+      for (const SoundIndex* keys : {&indexes[i], static_cast<SoundIndex*>(nullptr)}) {
+        CollectingSink sink;
+        RecordingNotifier notifier;
+        const SearchOutcome outcome = searchWords(lists[i], keys, c.query, sink, notifier);
+        EXPECT_TRUE(sink.lines == expected) << "query '" << c.query << "' on list " << i;
+        const bool warned = c.tooManyStars && i < 2;  // an empty list has no line to reach
+        EXPECT_EQ(outcome == SearchOutcome::kTooManyStars, warned) << c.query;
+        EXPECT_EQ(notifier.warnings, warned ? Lines{"Too many *"} : Lines{}) << c.query;
+      }
+    }
   }
-}
-
-TEST_F(Search, TooManyStarsWarnsOnceAndStops) {
-  load(kWords);
-  EXPECT_EQ(find("*********", SearchOutcome::kTooManyStars), Lines{});
-  EXPECT_EQ(notifier_.warnings, Lines{"Too many *"});
-}
-
-TEST_F(Search, TooManyStarsWarnsAtTheFirstLineThatReachesTheNinthStar) {
-  load("abc\nxyz\n");
-  EXPECT_EQ(find("x*********", SearchOutcome::kTooManyStars), Lines{});
-  EXPECT_EQ(notifier_.warnings, Lines{"Too many *"});
-}
-
-TEST_F(Search, EmptyListFindsNothingAndWarnsOfNothing) {
-  load("");
-  EXPECT_EQ(find("*********"), Lines{});
-  EXPECT_EQ(find("fone"), Lines{});
-  EXPECT_TRUE(notifier_.warnings.empty());
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 // Small helpers shared by the core tests: a scratch directory, a notifier that
-// records what it is told and a sink that collects results.
+// records what it is told, a sink that collects results and a reader of tables
+// of cases.
 #pragma once
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -59,5 +61,36 @@ class ScratchDirectory {
  private:
   std::filesystem::path path_;
 };
+
+// The rows of a table of cases kept as text under tests/: blank-separated fields,
+// "#" before a comment. In a field \n, \r and \t stand for those bytes, \xNN for
+// the byte NN, and a lone "-" for nothing.
+inline std::vector<std::vector<std::string>> readTable(const std::string& name) {
+  std::ifstream file(std::string(LEXI_TESTS_DIR) + "/" + name, std::ios::binary);
+  EXPECT_TRUE(file) << "cannot read " << name;
+  std::vector<std::vector<std::string>> rows;
+  for (std::string line; std::getline(file, line);) {
+    std::istringstream fields(line);
+    std::vector<std::string> row;
+    for (std::string field; fields >> field && field[0] != '#';) {
+      std::string bytes;
+      for (std::size_t i = 0; i < field.size(); ++i) {
+        const char next = i + 1 < field.size() ? field[i + 1] : '\0';
+        if (field[i] != '\\' || next == '\0') {
+          bytes += field[i];
+        } else if (next == 'x') {
+          bytes += static_cast<char>(std::stoi(field.substr(i + 2, 2), nullptr, 16));
+          i += 3;
+        } else {
+          bytes += next == 'n' ? '\n' : next == 'r' ? '\r' : next == 't' ? '\t' : next;
+          ++i;
+        }
+      }
+      row.push_back(bytes == "-" ? "" : bytes);
+    }
+    if (!row.empty()) rows.push_back(row);
+  }
+  return rows;
+}
 
 }  // namespace lexi::testing_only

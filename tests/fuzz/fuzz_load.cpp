@@ -15,6 +15,7 @@
 
 #include "match/sound_index.h"
 #include "match/sound_key.h"
+#include "tests/core/text_mode_model.h"
 #include "wordlist/notifier.h"
 #include "wordlist/word_list.h"
 
@@ -51,22 +52,6 @@ class ScratchFile {
   std::string path_;
 };
 
-// The lines as the text mode gives them: the first 0x1A ends the bytes, LF ends a
-// line, one CR before it goes with it, a final LF adds no line, and a NUL ends a
-// line's text without ending the line.
-std::vector<std::string> modelLines(std::string_view bytes) {
-  bytes = bytes.substr(0, bytes.find('\x1a'));
-  std::vector<std::string> lines;
-  while (!bytes.empty()) {
-    const std::size_t lf = bytes.find('\n');
-    std::string_view line = bytes.substr(0, lf);
-    bytes = lf == std::string_view::npos ? std::string_view() : bytes.substr(lf + 1);
-    if (lf != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.emplace_back(line.substr(0, line.find('\0')));
-  }
-  return lines;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -80,7 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   lexi::SoundIndex index;
   if (!index.build(list, notifier) || index.count() != list.count()) __builtin_trap();
 
-  const std::vector<std::string> expected = modelLines({reinterpret_cast<const char*>(data), size});
+  const std::vector<std::string> expected =
+      lexi::testing_only::modelLines({reinterpret_cast<const char*>(data), size});
   if (list.count() != expected.size()) __builtin_trap();
   for (std::uint32_t i = 0; i < list.count(); ++i) {
     const lexi::WordEntry& entry = list.entries()[i];

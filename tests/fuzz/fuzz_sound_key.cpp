@@ -50,6 +50,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   if (!sameKey(key, lexi::soundKey(word))) __builtin_trap();
+  // The C-string forms read the same bytes: up to the first NUL.
+  const std::string terminated(word);
+  if (!sameKey(key, lexi::soundKey(terminated.c_str()))) __builtin_trap();
+  if (lexi::soundKeyFirst(terminated.c_str()) != key.text[0]) __builtin_trap();
   const std::string letters = lettersOf(word);
   if (!sameKey(key, lexi::soundKey(letters))) __builtin_trap();
   // No letter, no key (though some letters, such as "hh", give none either).

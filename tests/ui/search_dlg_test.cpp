@@ -15,13 +15,7 @@ namespace {
 using namespace testing_only;
 using Lines = std::vector<std::string>;
 
-const char* const kWords =
-    "phone n. a device\n"
-    "fone\n"
-    "\n"
-    "cat\n"
-    "phone v. to call\n";
-
+const char* const kWords = "phone n. a device\nfone\n\ncat\nphone v. to call\n";
 const Lines kGuidance = {"Please type a word above.",
                          "Wild cards (* and ?) are useful.",
                          "'?' substitutes for exactly one letter.",
@@ -66,179 +60,139 @@ class SearchDlgTest : public testing::Test {
                   "lexiquarium"};
 };
 
-TEST_F(SearchDlgTest, OpensWithAnEmptyFocusedFieldAndCopyDisabled) {
-  EXPECT_EQ(field_.text(), "");
-  EXPECT_TRUE(field_.focused);
-  EXPECT_FALSE(copy_.enabled);
-  EXPECT_TRUE(go_.enabled);
-}
-
 TEST_F(SearchDlgTest, FindShowsResultsGuidanceOrNothingFound) {
+  const std::vector<ShownMessage> tooMany = {
+      {"Too many *", "Lexiquarium Error", MessageIcon::kExclamation}};
   struct Case {
     const char* query;
     Lines lines;
     std::size_t historySize;
+    std::vector<ShownMessage> shown;
   } cases[] = {
-      {"fone", {"phone n. a device", "fone", "phone v. to call"}, 1},
-      {"*", {"phone n. a device", "fone", "", "cat", "phone v. to call"}, 2},
-      {"", kGuidance, 2},                  // the history is not touched
-      {"   ", {"Nothing was found."}, 3},  // blanks are searched, and kept
-      {"123", {"Nothing was found."}, 4},  // no sound key
-      {"dog", {"Nothing was found."}, 5},
-      {"c?t", {"cat"}, 6},
+      {"fone", {"phone n. a device", "fone", "phone v. to call"}, 1, {}},
+      {"*", {"phone n. a device", "fone", "", "cat", "phone v. to call"}, 2, {}},
+      {"", kGuidance, 2, {}},                  // the history is not touched
+      {"   ", {"Nothing was found."}, 3, {}},  // blanks are searched, and kept
+      {"123", {"Nothing was found."}, 4, {}},  // no sound key
+      {"dog", {"Nothing was found."}, 5, {}},
+      {"c?t", {"cat"}, 6, {}},
+      {"*********", {"Nothing was found."}, 7, tooMany},
   };
   for (const Case& c : cases) {
+    messages_.shown.clear();
     EXPECT_EQ(find(c.query), c.lines) << '"' << c.query << '"';
     EXPECT_EQ(field_.items.size(), c.historySize) << '"' << c.query << '"';
+    EXPECT_EQ(messages_.shown, c.shown) << '"' << c.query << '"';
     EXPECT_EQ(field_.text(), c.query) << "the field keeps the query";
     EXPECT_TRUE(field_.wholeTextSelected && field_.focused) << '"' << c.query << '"';
     EXPECT_TRUE(go_.enabled);
     EXPECT_FALSE(copy_.enabled);
   }
   EXPECT_FALSE(results_.buttonsEnabledDuringAppend) << "Go and Copy stay disabled while searching";
-  EXPECT_TRUE(messages_.shown.empty());
 }
 
-TEST_F(SearchDlgTest, TooManyStarsWarnsThenSaysNothingWasFound) {
-  EXPECT_EQ(find("*********"), Lines{"Nothing was found."});
-  const std::vector<ShownMessage> expected = {
-      {"Too many *", "Lexiquarium Error", MessageIcon::kExclamation}};
-  EXPECT_EQ(messages_.shown, expected);
-  EXPECT_TRUE(go_.enabled);
+Lines operator+(Lines a, const Lines& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
 }
 
-TEST_F(SearchDlgTest, FindClearsTheSelectionAndDisablesCopy) {
-  find("*");
-  results_.selected = 1;
-  dlg_.OnSelchangeResults();
-  ASSERT_TRUE(copy_.enabled);
-  find("fone");
-  EXPECT_FALSE(copy_.enabled);
-  dlg_.OnCopy();
-  EXPECT_FALSE(clipboard_.content.has_value()) << "no line is selected after a find";
+// The queries "q<to>" down to "q<from>", most recent first.
+Lines queries(int to, int from) {
+  Lines items;
+  for (int i = to; i >= from; --i) items.push_back("q" + std::to_string(i));
+  return items;
 }
 
 TEST_F(SearchDlgTest, HistoryKeepsTheLastTwentyQueriesMostRecentFirst) {
+  Lines dup = Lines(20, "other");
+  dup[3] = "dup";
   struct Case {
     const char* name;
     Lines before;
     std::string query;
     Lines after;
+    bool failDeletes = false;
+    bool noRoom = false;
   } cases[] = {
       {"new query goes on top", {"b", "a"}, "c", {"c", "b", "a"}},
       {"repeat moves to the top", {"c", "b", "a"}, "a", {"a", "c", "b"}},
       {"repeat ignoring case", {"c", "B", "a"}, "b", {"b", "c", "a"}},
       {"every duplicate goes", {"x", "a", "A", "y", "a"}, "a", {"a", "x", "y"}},
       {"already on top", {"a", "b"}, "a", {"a", "b"}},
+      {"the oldest goes after twenty", queries(20, 1), "q21", queries(21, 2)},
+      {"a repeat does not grow it", queries(20, 1), "q10",
+       Lines{"q10"} + queries(20, 11) + queries(9, 1)},
+      // A failed delete ends the duplicate removal and the trim.
+      {"failed deletes", dup, "dup", Lines{"dup"} + dup, true},
+      {"no room: no insert and no trim", Lines(21, "old"), "new", Lines(21, "old"), false, true},
   };
   for (const Case& c : cases) {
     field_.items = c.before;
+    field_.failDeletes = c.failDeletes;
+    field_.noRoom = c.noRoom;
     dlg_.AddToHistory(c.query);
     EXPECT_EQ(field_.items, c.after) << c.name;
-    EXPECT_EQ(field_.text(), c.query) << c.name << ": item 0 becomes the current item";
+    EXPECT_EQ(field_.text(), c.after[0]) << c.name << ": item 0 becomes the current item";
   }
 }
 
-TEST_F(SearchDlgTest, HistoryPushesTheOldestOutAfterTwenty) {
-  field_.items.clear();
-  for (int i = 1; i <= 21; ++i) find("q" + std::to_string(i));
-  ASSERT_EQ(field_.items.size(), 20u);
-  EXPECT_EQ(field_.items.front(), "q21");
-  EXPECT_EQ(field_.items.back(), "q2");
-  find("q10");
-  EXPECT_EQ(field_.items.size(), 20u) << "a repeated query does not grow the history";
-  EXPECT_EQ(field_.items.front(), "q10");
-}
-
-TEST_F(SearchDlgTest, HistoryFailuresNeitherLoopNorTrim) {
-  field_.items = Lines(20, "other");
-  field_.items[3] = "dup";
-  field_.failDeletes = true;  // a failed delete must end the duplicate removal
-  dlg_.AddToHistory("dup");
-  EXPECT_EQ(field_.items.size(), 21u) << "the trim's own delete fails too";
-  EXPECT_EQ(field_.items.front(), "dup");
-
-  field_.failDeletes = false;
-  field_.noRoom = true;
-  field_.items = Lines(21, "old");
-  dlg_.AddToHistory("new");
-  EXPECT_EQ(field_.items, Lines(21, "old")) << "no room: no insert and no trim";
-}
-
-TEST_F(SearchDlgTest, CopyPutsTheWholeFirstWordOnTheClipboard) {
+TEST_F(SearchDlgTest, CopyPutsTheWholeFirstWordOfTheSelectedLineOnTheClipboard) {
   const std::string longWord(300, 'w');
   const std::string longLine = longWord + " " + std::string(500, 'n');
   struct Case {
     std::string line;
+    int selected;
     std::string copied;
   } cases[] = {
-      {"phone n. a device", "phone"},
-      {"word", "word"},
-      {" leading blank", ""},
-      {"", ""},
-      {"tab\tis not a blank", "tab\tis"},
-      {"Nothing was found.", "Nothing"},
-      {longLine, longWord},  // neither a 200- nor a 100-byte limit cuts it
-      {longWord, longWord},
+      {"phone n. a device", 0, "phone"},
+      {"word", 0, "word"},
+      {" leading blank", 0, ""},
+      {"", 0, ""},
+      {"tab\tis not a blank", 0, "tab\tis"},
+      {longLine, 0, longWord},  // neither a 200- nor a 100-byte limit cuts it
+      {longWord, 0, longWord},
+      {"phone n. a device", -1, "before"},  // no selection: the clipboard stays
   };
   for (const Case& c : cases) {
     results_.clear();
     results_.appendLine(c.line.c_str());
-    results_.selected = 0;
-    clipboard_.content.reset();
-    dlg_.OnCopy();
-    EXPECT_EQ(clipboard_.content, c.copied) << '"' << c.line << '"';
+    results_.selected = c.selected;
+    for (const bool doubleClick : {false, true}) {
+      clipboard_.content = "before";
+      field_.type("typed");
+      doubleClick ? dlg_.OnDblclkResults() : dlg_.OnCopy();
+      EXPECT_EQ(clipboard_.content, c.copied) << '"' << c.line << '"';
+      EXPECT_EQ(field_.wholeTextSelected && field_.focused, doubleClick)
+          << "a double-click returns to the field, Copy does not";
+    }
   }
 }
 
-TEST_F(SearchDlgTest, CopyAndDoubleClickWithoutSelectionLeaveTheClipboard) {
-  find("fone");
-  clipboard_.content = "before";
-  dlg_.OnCopy();
-  EXPECT_EQ(clipboard_.content, "before");
-
-  field_.type("typed");
-  dlg_.OnDblclkResults();
-  EXPECT_EQ(clipboard_.content, "before");
-  EXPECT_TRUE(field_.wholeTextSelected && field_.focused);
-}
-
-TEST_F(SearchDlgTest, DoubleClickCopiesAndReturnsToTheField) {
-  find("fone");
-  results_.selected = 2;
-  field_.type("next");
-  dlg_.OnDblclkResults();
-  EXPECT_EQ(clipboard_.content, "phone");
-  EXPECT_TRUE(field_.wholeTextSelected && field_.focused);
-}
-
-TEST_F(SearchDlgTest, SelectionChangeEnablesCopyOnlyWithASelection) {
+TEST_F(SearchDlgTest, CopyIsEnabledOnlyWhileALineIsSelected) {
+  EXPECT_TRUE(field_.text().empty() && field_.focused && go_.enabled) << "as the dialog opens";
+  EXPECT_FALSE(copy_.enabled);
   find("fone");
   dlg_.OnSelchangeResults();
   EXPECT_FALSE(copy_.enabled);
   results_.selected = 0;
   dlg_.OnSelchangeResults();
   EXPECT_TRUE(copy_.enabled);
+  find("fone");
+  EXPECT_FALSE(copy_.enabled);
+  EXPECT_EQ(results_.selected, -1) << "a find clears the selection";
 }
 
 TEST_F(SearchDlgTest, ExitChecksTheLengthOfTheWordField) {
-  struct Case {
-    std::size_t length;
-    bool closes;
-  } cases[] = {{0, true}, {1000, true}, {1001, false}, {5000, false}};
-  for (const Case& c : cases) {
+  const std::vector<ShownMessage> tooLong = {
+      {"Please enter no more than 1000 characters.", "lexiquarium", MessageIcon::kExclamation}};
+  for (const std::size_t length : {0, 1000, 1001, 5000}) {
     messages_.shown.clear();
-    field_.type(std::string(c.length, 'a'));
-    EXPECT_EQ(dlg_.OnOK(), c.closes) << c.length;
-    EXPECT_EQ(dlg_.m_strWord.size(), c.length);
-    if (c.closes) {
-      EXPECT_TRUE(messages_.shown.empty()) << c.length;
-    } else {
-      const std::vector<ShownMessage> expected = {
-          {"Please enter no more than 1000 characters.", "lexiquarium", MessageIcon::kExclamation}};
-      EXPECT_EQ(messages_.shown, expected) << c.length;
-      EXPECT_TRUE(field_.focused) << "the focus goes back to the field";
-    }
+    field_.type(std::string(length, 'a'));
+    const bool closes = dlg_.OnOK();
+    EXPECT_EQ(dlg_.m_strWord.size(), length);
+    EXPECT_EQ(messages_.shown, closes ? std::vector<ShownMessage>{} : tooLong) << length;
+    EXPECT_EQ(closes, length <= 1000) << length;
+    EXPECT_EQ(field_.focused, !closes) << "the focus goes back to the field";
   }
 }
 
