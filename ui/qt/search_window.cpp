@@ -106,9 +106,9 @@ void SearchWindow::layOut() {
   // the template's size.
   grid->setRowStretch(3, 1);
   grid->setColumnStretch(0, 1);
-  grid->setSizeConstraint(QLayout::SetMinimumSize);
   // Four lines hold the longest line of the bundled list at the smallest width.
   selectedLine_->setMinimumHeight(4 * fontMetrics().lineSpacing());
+  setMinimumSize(sizeHint());
 
   setTabOrder(word_, list_);
   setTabOrder(list_, copy_);
