@@ -15,7 +15,7 @@ bool terminalIsUtf8() {
 #else
   if (std::setlocale(LC_CTYPE, "") == nullptr) return false;
   const char* codeset = nl_langinfo(CODESET);
-  return std::strcmp(codeset, "UTF-8") == 0 || std::strcmp(codeset, "utf8") == 0;
+  return std::strcmp(codeset, "UTF-8") == 0;
 #endif
 }
 

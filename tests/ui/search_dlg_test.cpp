@@ -213,7 +213,10 @@ TEST_F(SearchDlgTest, AboutAndHelpRunTheirCommands) {
     std::string message;
   } cases[] = {
       {true, 0, {"xdg-open Lexiquarium.html"}, ""},
-      {true, ENOENT, {"xdg-open Lexiquarium.html"}, "Cannot run Hypertext Help program 'xdg-open': No such file or directory."},
+      {true,
+       ENOENT,
+       {"xdg-open Lexiquarium.html"},
+       "Cannot run Hypertext Help program 'xdg-open': No such file or directory."},
       {false, 0, {}, "Cannot open help file '" + page + "': No such file or directory."},
   };
   for (const auto& c : cases) {

@@ -64,7 +64,10 @@ class SearchWindowTest : public QObject {
     const QString path = dir_.filePath(QStringLiteral("words.txt"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("phone n. a device\nfone\ncaf\xe9 n. a coffee shop\ncat\nphone v. to call\n");
+    file.write(
+        "phone n. a device\nfone\ncaf\xe9 n.\xa0"
+        "a\xa0"
+        "coffee\xa0shop\ncat\nphone v. to call\n");
     file.close();
     SilentNotifier notifier;
     QVERIFY(words_.load(path.toLocal8Bit().constData(), notifier));
@@ -95,7 +98,9 @@ class SearchWindowTest : public QObject {
         {latin1, QString(QChar(0xD800)), "\032"},            // a lone surrogate
         {latin1, QString(QChar(0)) + "b", "\032b"},
         {utf8, QStringLiteral("caf\u00e9 \u20ac"), "caf\xc3\xa9 \xe2\x82\xac"},
-        {utf8, QStringLiteral("a\U0001F41Fb"), "a\xf0\x9f\x90\x9f" "b"},
+        {utf8, QStringLiteral("a\U0001F41Fb"),
+         "a\xf0\x9f\x90\x9f"
+         "b"},
         {utf8, QString(QChar(0xDC00)) + "b", "\032b"},
         {utf8, QString(QChar(0)), "\032"},
     };
@@ -160,7 +165,9 @@ class SearchWindowTest : public QObject {
     QCOMPARE(resultLines(), QStringList({"phone n. a device", "fone", "phone v. to call"}));
     QCOMPARE(field()->selectedText(), QStringLiteral("fone"));
     typeAndEnter(QStringLiteral("c?f*"));  // the new results replace the old ones
-    QCOMPARE(resultLines(), QStringList({QStringLiteral("caf\u00e9 n. a coffee shop")}));
+    QCOMPARE(resultLines(), QStringList({QStringLiteral("caf\u00e9 n.\u00a0"
+                                                        "a\u00a0"
+                                                        "coffee\u00a0shop")}));
     QCOMPARE(list()->model()->index(0, 0).data(Qt::ToolTipRole).toString(), resultLines()[0]);
   }
 
@@ -171,8 +178,8 @@ class SearchWindowTest : public QObject {
       Qt::Key key;
       int selected;
     } cases[] = {
-        {"fone", Qt::Key_Down, 0}, {"fone", Qt::Key_Up, 0},        {"fone", Qt::Key_End, 2},
-        {"fone", Qt::Key_Home, 0}, {"c?f*", Qt::Key_Down, 0},      {"c?f*", Qt::Key_End, 0},
+        {"fone", Qt::Key_Down, 0}, {"fone", Qt::Key_Up, 0},    {"fone", Qt::Key_End, 2},
+        {"fone", Qt::Key_Home, 0}, {"c?f*", Qt::Key_Down, 0},  {"c?f*", Qt::Key_End, 0},
         {"zzzzq", Qt::Key_Up, 0},  {"zzzzq", Qt::Key_Home, 0},
     };
     for (const auto& c : cases) {
@@ -189,7 +196,8 @@ class SearchWindowTest : public QObject {
       whole.replace(QChar(0xA0), QLatin1Char(' '));
       QCOMPARE(selectedLine()->text(), whole);
       QTest::keyClick(list(), Qt::Key_Down);  // and then the keys move as always
-      QCOMPARE(list()->currentIndex().row(), std::min(c.selected + 1, int(resultLines().size()) - 1));
+      QCOMPARE(list()->currentIndex().row(),
+               std::min(c.selected + 1, int(resultLines().size()) - 1));
     }
     typeAndEnter("fone");
     QCOMPARE(selectedLine()->text(), QString());
@@ -209,8 +217,9 @@ class SearchWindowTest : public QObject {
     QTemporaryDir emptyDir;
     const QString savedDir = QDir::currentPath();
     QDir::setCurrent(emptyDir.path());
-    const QString missingPage = QStringLiteral("Cannot open help file '%1/Lexiquarium.html': No "
-                                               "such file or directory.")
+    const QString missingPage = QStringLiteral(
+                                    "Cannot open help file '%1/Lexiquarium.html': No "
+                                    "such file or directory.")
                                     .arg(emptyDir.path());
     QCOMPARE(closingMessageBoxes([this] { QTest::keyClick(field(), Qt::Key_F1); })[0].text,
              missingPage);
