@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/terminal_text.h"
 #include "match/search.h"
 #include "match/sound_key.h"
 #include "wordlist/input_file.h"
@@ -38,8 +39,8 @@ enum Status : int {
 };
 
 constexpr const char* kUsage =
-    "Usage: lexiquarium-find [--list FILE] [--] QUERY\n"
-    "       lexiquarium-find --key [WORD...]\n"
+    "Usage: lexiquarium-find [--bytes] [--list FILE] [--] QUERY\n"
+    "       lexiquarium-find [--bytes] --key [WORD...]\n"
     "       lexiquarium-find --help | --version\n";
 
 constexpr const char* kHelp =
@@ -52,13 +53,20 @@ constexpr const char* kHelp =
     "\n"
     "  --list FILE  search FILE instead of LexiquariumWords.txt in the current directory\n"
     "  --key        print the sound key of each WORD, or of each line of standard input\n"
+    "  --bytes      take the QUERY and print the lines as bytes, whatever the locale\n"
     "  --           end of options, for a QUERY that begins with '-'\n"
     "  --help       print this help\n"
     "  --version    print the version\n"
     "\n"
+    "In a UTF-8 locale, QUERY and WORD are UTF-8 and lines are printed as UTF-8,\n"
+    "converted from a Latin-1 word list; a word list is UTF-8 when it is valid\n"
+    "UTF-8 and holds a byte above 0x7F, and Latin-1 otherwise. '?' stands for\n"
+    "one byte, so a letter such as 'o' with an accent takes '?\?' in a UTF-8 list.\n"
+    "In other locales, and with --bytes, queries and lines pass as bytes.\n"
+    "\n"
     "Exit status: 0 lines or keys printed, 1 the word list or input could not be\n"
-    "read, 2 bad usage, 3 nothing found, 4 too many '*' (more than 8),\n"
-    "5 the output could not be written.\n";
+    "read, 2 bad usage or a query the word list cannot hold, 3 nothing found,\n"
+    "4 too many '*' (more than 8), 5 the output could not be written.\n";
 
 class StderrNotifier : public lexi::Notifier {
  public:
@@ -75,16 +83,28 @@ class StderrNotifier : public lexi::Notifier {
 
 class StdoutSink : public lexi::ResultSink {
  public:
+  explicit StdoutSink(bool latin1AsUtf8) : latin1AsUtf8_(latin1AsUtf8) {}
   void appendLine(const char* text) override {
-    std::fputs(text, stdout);
+    if (latin1AsUtf8_) {
+      lexi::putLatin1AsUtf8(text, stdout);
+    } else {
+      std::fputs(text, stdout);
+    }
     std::fputc('\n', stdout);
     ++lines_;
   }
   unsigned long long lines() const { return lines_; }
 
  private:
+  bool latin1AsUtf8_;
   unsigned long long lines_ = 0;
 };
+
+// A query that is well formed but cannot be searched: no usage reminder.
+int queryError(const std::string& problem) {
+  std::fprintf(stderr, "lexiquarium-find: %s\n", problem.c_str());
+  return kBadUsage;
+}
 
 int usageError(const char* problem) {
   std::fprintf(stderr, "lexiquarium-find: %s\n%s", problem, kUsage);
@@ -105,7 +125,10 @@ void printKey(std::string_view word) {
   std::fputc('\n', stdout);
 }
 
-int printKeys(int count, char** words) {
+int printKeys(int count, char** words, bool utf8) {
+  for (int i = 0; i < count; ++i) {
+    if (utf8 && !lexi::isValidUtf8(words[i])) return queryError("a WORD is not valid UTF-8");
+  }
   for (int i = 0; i < count; ++i) printKey(words[i]);
   if (count > 0) return finish(kFound);
 
@@ -128,13 +151,23 @@ int printKeys(int count, char** words) {
   return finish(printed ? kFound : kNothingFound);
 }
 
-int search(const char* listPath, const char* query) {
+int search(const char* listPath, const char* query, bool utf8) {
+  if (utf8 && !lexi::isValidUtf8(query)) return queryError("the QUERY is not valid UTF-8");
   StderrNotifier notifier;
   lexi::WordList list;
   if (!list.load(listPath, notifier)) return kLoadFailed;
-  StdoutSink sink;
+  std::string converted = query;
+  bool latin1AsUtf8 = false;
+  if (utf8) {
+    const lexi::TextEncoding encoding = lexi::detectEncoding(list);
+    const std::string problem = lexi::convertQuery(query, encoding, converted);
+    if (!problem.empty()) return queryError(problem);
+    latin1AsUtf8 = encoding == lexi::TextEncoding::kSingleByte;
+  }
+  StdoutSink sink(latin1AsUtf8);
   // One search needs no index: it computes each line's key as it goes.
-  const lexi::SearchOutcome outcome = lexi::searchWords(list, nullptr, query, sink, notifier);
+  const lexi::SearchOutcome outcome =
+      lexi::searchWords(list, nullptr, converted.c_str(), sink, notifier);
   if (outcome == lexi::SearchOutcome::kTooManyStars) return finish(kTooManyStars);
   return finish(sink.lines() > 0 ? kFound : kNothingFound);
 }
@@ -150,6 +183,12 @@ int main(int argc, char** argv) {
   std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
 
   int next = 1;
+  bool utf8 = true;
+  if (next < argc && std::string_view(argv[next]) == "--bytes") {
+    utf8 = false;
+    ++next;
+  }
+  utf8 = utf8 && lexi::terminalIsUtf8();
   if (next < argc) {
     const std::string_view first = argv[next];
     if (first == "--help") {
@@ -162,7 +201,7 @@ int main(int argc, char** argv) {
       std::fputs("lexiquarium-find " LEXI_VERSION "\n", stdout);
       return finish(kFound);
     }
-    if (first == "--key") return printKeys(argc - next - 1, argv + next + 1);
+    if (first == "--key") return printKeys(argc - next - 1, argv + next + 1, utf8);
   }
 
   const char* listPath = lexi::WordList::kFileName;
@@ -172,6 +211,10 @@ int main(int argc, char** argv) {
       ++next;
       break;
     }
+    if (option == "--bytes") {
+      utf8 = false;
+      continue;
+    }
     if (option != "--list")
       return usageError(("unknown option '" + std::string(option) + "'").c_str());
     if (++next == argc) return usageError("--list needs a FILE");
@@ -180,5 +223,5 @@ int main(int argc, char** argv) {
   if (next == argc) return usageError("no QUERY given");
   if (argc - next > 1) return usageError("give one QUERY (quote a query that holds blanks)");
   if (argv[next][0] == '\0') return usageError("the QUERY is empty");
-  return search(listPath, argv[next]);
+  return search(listPath, argv[next], utf8);
 }

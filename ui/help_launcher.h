@@ -21,18 +21,25 @@ class ProcessStarter {
 struct HelpViewer {
   const char* program;
   const char* file;  // relative to the current directory
+  // Whether the launcher must see that the file can be read before it starts
+  // the viewer, because the viewer would fail on it with no word to the user.
+  bool checkFile;
 };
 
 #ifdef _WIN32
-inline constexpr HelpViewer kHelpViewer{"hh.exe", "Lexiquarium.chm"};
+// The viewer says itself when it cannot open its file.
+inline constexpr HelpViewer kHelpViewer{"hh.exe", "Lexiquarium.chm", false};
 #else
 // Linux has no "hh.exe": the desktop's opener shows the HTML page in the
-// user's browser.
-inline constexpr HelpViewer kHelpViewer{"xdg-open", "Lexiquarium.html"};
+// user's browser, and fails silently when the page is missing.
+inline constexpr HelpViewer kHelpViewer{"xdg-open", "Lexiquarium.html", true};
 #endif
 
 // "Cannot run Hypertext Help program '<program>': <runtime's text for error>."
 std::string helpFailureMessage(const char* program, int error);
+
+// "Cannot open help file '<path>': <runtime's text for error>."
+std::string helpFileMessage(const std::string& path, int error);
 
 void launchHelp(ProcessStarter& starter, MessageDisplay& display,
                 const HelpViewer& viewer = kHelpViewer);

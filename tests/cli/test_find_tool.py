@@ -20,8 +20,8 @@ NO_FAILALLOC = os.environ.get("LEXI_SANITIZED") == "1" or not FAILALLOC
 
 WORDS = (b"phone n. a device\nfone\r\nphoneme n. a sound\n\nKnight n. a soldier\n"
          b"night n. dark\ncaf\xe9 n. coffee house\ncat\n")
-USAGE = (b"Usage: lexiquarium-find [--list FILE] [--] QUERY\n"
-         b"       lexiquarium-find --key [WORD...]\n"
+USAGE = (b"Usage: lexiquarium-find [--bytes] [--list FILE] [--] QUERY\n"
+         b"       lexiquarium-find [--bytes] --key [WORD...]\n"
          b"       lexiquarium-find --help | --version\n")
 
 
@@ -32,13 +32,14 @@ class FindTool(unittest.TestCase):
         self.cwd = os.path.realpath(scratch.name)
         self.write("LexiquariumWords.txt", WORDS)
         self.write("other.txt", b"fun\nfan stuff\n")
+        self.write("utf8.txt", "Asunción n. the capital\nasunder\nAtatürk\n".encode())
         os.mkdir(os.path.join(self.cwd, "adir"))
 
     def write(self, name, data):
         with open(os.path.join(self.cwd, name), "wb") as f:
             f.write(data)
 
-    def run_find(self, args, stdin=b"", stdout=subprocess.PIPE, env=None):
+    def run_find(self, args, stdin=b"", stdout=subprocess.PIPE, env=None, locale="C"):
         if stdin is None:  # a directory: reading it fails
             directory = os.open(self.cwd, os.O_RDONLY)
             self.addCleanup(os.close, directory)
@@ -46,16 +47,17 @@ class FindTool(unittest.TestCase):
         else:
             feed = {"input": stdin}
         return subprocess.run([FIND, *args], cwd=self.cwd, stdout=stdout, stderr=subprocess.PIPE,
-                              timeout=120, env=env and {**os.environ, **env}, **feed)
+                              timeout=120, env={**os.environ, "LC_ALL": locale, **(env or {})},
+                              **feed)
 
     def test_outcomes(self):
         with open(os.path.join(HERE, "outcomes.txt"), encoding="utf-8") as table:
             cases = [ast.literal_eval(row) for row in table if row.strip() and row[0] != "#"]
         self.assertGreater(len(cases), 25)
-        for args, stdin, out, status, err in cases:
-            with self.subTest(args=args):
+        for args, stdin, out, status, err, *locale in cases:
+            with self.subTest(args=args, locale=locale):
                 err = err.replace(b"{dir}", self.cwd.encode()).replace(b"{usage}", USAGE)
-                result = self.run_find(args, stdin)
+                result = self.run_find(args, stdin, locale=(locale or ["C"])[0])
                 self.assertEqual((result.stdout, result.returncode, result.stderr),
                                  (out, status, err))
 

@@ -21,8 +21,9 @@ dialog=$(window_named Lexiquarium) || fail "the dialog did not appear"
 xdotool windowfocus --sync "$dialog"
 xdotool type --delay 20 'FONE'
 xdotool key Return
-# Into the list, onto its first line, then one down: "phone n. ...".
-xdotool key Tab Home Down alt+c
+# Into the list: the first Down selects its first line ("fan ..."), the next
+# one the line below: "phone n. ...".
+xdotool key Tab Down Down alt+c
 clip=""
 for _ in $(seq 50); do
   clip=$(xclip -o -selection clipboard 2>/dev/null || true)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -201,16 +202,38 @@ TEST_F(SearchDlgTest, AboutAndHelpRunTheirCommands) {
   dlg_.OnAboutButton();
   EXPECT_EQ(about_.runs, 2);
 
-  dlg_.OnHelpButton();
-  EXPECT_EQ(starter_.started, Lines{"xdg-open Lexiquarium.html"});
-  EXPECT_TRUE(messages_.shown.empty());
-
-  starter_.error = ENOENT;
-  dlg_.OnHelpButton();
-  const std::vector<ShownMessage> expected = {
-      {"Cannot run Hypertext Help program 'xdg-open': No such file or directory.",
-       "Lexiquarium Error", MessageIcon::kExclamation}};
-  EXPECT_EQ(messages_.shown, expected);
+  // Help runs in the directory that should hold its page.
+  const std::filesystem::path saved = std::filesystem::current_path();
+  std::filesystem::current_path(dir_.path());
+  const std::string page = dir_.path().string() + "/Lexiquarium.html";
+  const struct {
+    bool pagePresent;
+    int startError;
+    Lines started;
+    std::string message;
+  } cases[] = {
+      {true, 0, {"xdg-open Lexiquarium.html"}, ""},
+      {true,
+       ENOENT,
+       {"xdg-open Lexiquarium.html"},
+       "Cannot run Hypertext Help program 'xdg-open': No such file or directory."},
+      {false, 0, {}, "Cannot open help file '" + page + "': No such file or directory."},
+  };
+  for (const auto& c : cases) {
+    std::filesystem::remove(page);
+    if (c.pagePresent) dir_.write("Lexiquarium.html", "<html></html>");
+    starter_.started.clear();
+    starter_.error = c.startError;
+    messages_.shown.clear();
+    dlg_.OnHelpButton();
+    const std::vector<ShownMessage> expected =
+        c.message.empty() ? std::vector<ShownMessage>{}
+                          : std::vector<ShownMessage>{
+                                {c.message, "Lexiquarium Error", MessageIcon::kExclamation}};
+    EXPECT_EQ(messages_.shown, expected) << c.message;
+    EXPECT_EQ(starter_.started, c.started) << c.message;
+  }
+  std::filesystem::current_path(saved);
 }
 
 }  // namespace

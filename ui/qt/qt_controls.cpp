@@ -2,11 +2,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 
 #include "ui/qt/about_dlg.h"
-#include "ui/qt/latin1_text.h"
 
 namespace lexi {
 
@@ -16,15 +16,15 @@ QValidator::State LowerCaseValidator::validate(QString& input, int& /*pos*/) con
 }
 
 std::string QtWordField::text() const {
-  return toEngineText(combo_.currentText());
+  return text_.toEngine(combo_.currentText());
 }
 
 void QtWordField::setText(std::string_view text) {
-  combo_.setEditText(fromEngineText(text));
+  combo_.setEditText(text_.toDisplay(text));
 }
 
 int QtWordField::findExact(std::string_view text) const {
-  return combo_.findText(fromEngineText(text), Qt::MatchFixedString);
+  return combo_.findText(text_.toDisplay(text), Qt::MatchFixedString);
 }
 
 int QtWordField::deleteItem(int index) {
@@ -34,7 +34,7 @@ int QtWordField::deleteItem(int index) {
 }
 
 int QtWordField::insertTop(std::string_view text) {
-  QString item = fromEngineText(text);
+  QString item = text_.toDisplay(text);
   lowerAsciiLetters(item);
   combo_.insertItem(0, item);
   return 0;
@@ -62,7 +62,7 @@ QVariant ResultModel::data(const QModelIndex& index, int role) const {
       index.row() >= shown_) {
     return {};
   }
-  return QString::fromLatin1(line(index.row()));
+  return text_.toDisplay(line(index.row()));
 }
 
 void ResultModel::clear() {
@@ -84,13 +84,40 @@ void ResultView::mouseDoubleClickEvent(QMouseEvent* event) {
   emit doubleClickedAnywhere();
 }
 
+void ResultView::keyPressEvent(QKeyEvent* event) {
+  const int rows = model()->rowCount();
+  if (rows > 0 && !selectionModel()->hasSelection()) {
+    int row = -1;
+    switch (event->key()) {
+      case Qt::Key_Up:
+      case Qt::Key_Down:
+        row = currentIndex().isValid() ? currentIndex().row() : 0;
+        break;
+      case Qt::Key_Home:
+        row = 0;
+        break;
+      case Qt::Key_End:
+        row = rows - 1;
+        break;
+      default:
+        break;
+    }
+    if (row >= 0) {
+      selectionModel()->setCurrentIndex(model()->index(row, 0),
+                                        QItemSelectionModel::ClearAndSelect);
+      return;
+    }
+  }
+  QListView::keyPressEvent(event);
+}
+
 int QtResultList::selectedIndex() const {
   const QModelIndexList selected = view_.selectionModel()->selectedIndexes();
   return selected.isEmpty() ? -1 : selected.first().row();
 }
 
 void QtClipboard::setText(std::string_view text) {
-  QGuiApplication::clipboard()->setText(fromEngineText(text));
+  QGuiApplication::clipboard()->setText(text_.toDisplay(text));
 }
 
 void QtMessageDisplay::show(const std::string& text, const std::string& title, MessageIcon icon) {

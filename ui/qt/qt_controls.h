@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ui/controls.h"
+#include "ui/qt/list_text.h"
 
 namespace lexi {
 
@@ -22,7 +23,7 @@ class LowerCaseValidator : public QValidator {
 
 class QtWordField : public WordField {
  public:
-  explicit QtWordField(QComboBox& combo) : combo_(combo) {}
+  QtWordField(QComboBox& combo, const ListText& text) : combo_(combo), text_(text) {}
 
   std::string text() const override;
   void setText(std::string_view text) override;
@@ -36,6 +37,7 @@ class QtWordField : public WordField {
 
  private:
   QComboBox& combo_;
+  const ListText& text_;
 };
 
 // The result lines as pointers to texts that outlive the list: nothing is copied
@@ -43,7 +45,7 @@ class QtWordField : public WordField {
 // results show at once. Appended lines become visible at publish().
 class ResultModel : public QAbstractListModel {
  public:
-  using QAbstractListModel::QAbstractListModel;
+  explicit ResultModel(const ListText& text) : text_(text) {}
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;
@@ -55,12 +57,16 @@ class ResultModel : public QAbstractListModel {
   const char* line(int row) const { return lines_[static_cast<std::size_t>(row)]; }
 
  private:
+  const ListText& text_;
   std::vector<const char*> lines_;
   int shown_ = 0;  // the rows the views know of
 };
 
 // Emits doubleClickedAnywhere for a double-click on a line or on the empty
-// space below the lines alike.
+// space below the lines alike. While no line is selected, the first arrow key,
+// Home or End selects one: Qt would only move its current line, which a list
+// entered by Tab already has on the first line, so that Down skipped it and a
+// list of one line could not be selected from the keyboard at all.
 class ResultView : public QListView {
   Q_OBJECT
  public:
@@ -71,6 +77,7 @@ class ResultView : public QListView {
 
  protected:
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 };
 
 class QtResultList : public ResultList {
@@ -99,7 +106,11 @@ class QtButton : public Button {
 
 class QtClipboard : public Clipboard {
  public:
+  explicit QtClipboard(const ListText& text) : text_(text) {}
   void setText(std::string_view text) override;
+
+ private:
+  const ListText& text_;
 };
 
 class QtMessageDisplay : public MessageDisplay {

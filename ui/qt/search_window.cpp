@@ -21,26 +21,28 @@ QPushButton* makeButton(const char* text, QWidget* parent) {
 SearchWindow::SearchWindow(const WordList& words, const SoundIndex& keys,
                            const std::string& appTitle, QWidget* parent)
     : QDialog(parent),
+      text_(detectEncoding(words)),
       word_(new QComboBox(this)),
       list_(new ResultView(this)),
+      selectedLine_(new QLabel(this)),
       go_(makeButton("&Go", this)),
       copy_(makeButton("&Copy", this)),
       about_(makeButton("&About", this)),
       help_(makeButton("&Help", this)),
       exit_(makeButton("E&xit", this)),
-      wordField_(*word_),
+      wordField_(*word_, text_),
       results_(model_, *list_),
       goButton_(*go_),
       copyButton_(*copy_),
+      clipboard_(text_),
       aboutBox_(programIcon()),
       dlg_({wordField_, results_, goButton_, copyButton_, clipboard_, messages_}, words, keys,
            helpStarter_, aboutBox_, appTitle) {
   setWindowTitle(QStringLiteral("Lexiquarium"));
   setWindowIcon(programIcon());
-  // A window of its own (with a taskbar entry) that can be minimised but not
-  // maximised or resized.
+  // A window of its own, with a taskbar entry.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                  Qt::WindowCloseButtonHint);
 
   word_->setEditable(true);
@@ -57,6 +59,13 @@ SearchWindow::SearchWindow(const WordList& words, const SoundIndex& keys,
   // show in full as a tooltip.
   list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list_->setTextElideMode(Qt::ElideRight);
+
+  selectedLine_->setTextFormat(Qt::PlainText);
+  selectedLine_->setWordWrap(true);
+  selectedLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  selectedLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // The line wraps to the list's width; it never widens the window.
+  selectedLine_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
   go_->setDefault(true);
   copy_->setEnabled(false);
@@ -91,8 +100,15 @@ void SearchWindow::layOut() {
   grid->addWidget(word_, 1, 0);
   grid->addItem(new QSpacerItem(0, du.y(6)), 2, 0);
   grid->addWidget(list_, 3, 0);
+  grid->addWidget(selectedLine_, 4, 0);
   grid->addLayout(buttons, 1, 1, 3, 1);
-  grid->setSizeConstraint(QLayout::SetFixedSize);
+  // The list takes any room the window is given; it never gets smaller than
+  // the template's size.
+  grid->setRowStretch(3, 1);
+  grid->setColumnStretch(0, 1);
+  // Four lines hold the longest line of the bundled list at the smallest width.
+  selectedLine_->setMinimumHeight(4 * fontMetrics().lineSpacing());
+  setMinimumSize(sizeHint());
 
   setTabOrder(word_, list_);
   setTabOrder(list_, copy_);
@@ -110,8 +126,10 @@ void SearchWindow::wire() {
   connect(exit_, &QPushButton::clicked, this, [this] {
     if (dlg_.OnOK()) accept();
   });
-  connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-          [this] { dlg_.OnSelchangeResults(); });
+  connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+    dlg_.OnSelchangeResults();
+    showSelectedLine();
+  });
   connect(list_, &ResultView::doubleClickedAnywhere, this, [this] { dlg_.OnDblclkResults(); });
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(f1, &QShortcut::activated, this, [this] { dlg_.OnHelpButton(); });
@@ -120,6 +138,16 @@ void SearchWindow::wire() {
 void SearchWindow::onGo() {
   dlg_.OnGo();
   model_.publish();
+  showSelectedLine();
+}
+
+void SearchWindow::showSelectedLine() {
+  const int row = results_.selectedIndex();
+  QString line = row < 0 ? QString() : text_.toDisplay(model_.line(row));
+  // The bundled list parts the words of its notes with no-break spaces, which
+  // would leave a note nowhere to wrap.
+  line.replace(QChar(0xA0), QLatin1Char(' '));
+  selectedLine_->setText(line);
 }
 
 }  // namespace lexi

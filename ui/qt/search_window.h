@@ -1,9 +1,12 @@
 // The search dialog's window: Qt widgets laid out like the dialog template, with
-// their events wired to the handlers of CSearchDlg.
+// their events wired to the handlers of CSearchDlg. It may be made larger, the
+// result list taking the room, and it shows the selected line whole below the
+// list, since most lines hold a meaning too long for the list's width.
 #pragma once
 
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QPushButton>
 #include <string>
 
@@ -26,15 +29,18 @@ class SearchWindow : public QDialog {
   void layOut();
   void wire();
   void onGo();
+  void showSelectedLine();
 
+  ListText text_;  // the word list's encoding, for every control that shows its text
   QComboBox* word_;
   ResultView* list_;
+  QLabel* selectedLine_;
   QPushButton* go_;
   QPushButton* copy_;
   QPushButton* about_;
   QPushButton* help_;
   QPushButton* exit_;
-  ResultModel model_;
+  ResultModel model_{text_};
   LowerCaseValidator lowerCase_;
 
   QtWordField wordField_;

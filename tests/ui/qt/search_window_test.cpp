@@ -1,12 +1,15 @@
 // What the Qt front end adds to the dialog logic, driven through its real widgets
-// on Qt's offscreen platform: Latin-1 at the toolkit's edge, lower-casing, the
-// result model, F1, the message boxes and Exit against Esc. The end-to-end test
-// drives the clipboard.
+// on Qt's offscreen platform: the list's encoding at the toolkit's edge,
+// lower-casing, the result model, the keys that select a line, the selected line
+// shown whole, a larger window, F1, the message boxes and Exit against Esc. The
+// end-to-end test drives the clipboard.
 #include "ui/qt/search_window.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
@@ -17,7 +20,7 @@
 #include <functional>
 #include <memory>
 
-#include "ui/qt/latin1_text.h"
+#include "ui/qt/list_text.h"
 #include "wordlist/word_list.h"
 
 namespace lexi {
@@ -61,7 +64,10 @@ class SearchWindowTest : public QObject {
     const QString path = dir_.filePath(QStringLiteral("words.txt"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("phone n. a device\nfone\ncaf\xe9 n. a coffee shop\ncat\nphone v. to call\n");
+    file.write(
+        "phone n. a device\nfone\ncaf\xe9 n.\xa0"
+        "a\xa0"
+        "coffee\xa0shop\ncat\nphone v. to call\n");
     file.close();
     SilentNotifier notifier;
     QVERIFY(words_.load(path.toLocal8Bit().constData(), notifier));
@@ -77,22 +83,64 @@ class SearchWindowTest : public QObject {
 
   void cleanup() { window_.reset(); }
 
-  void latin1AtTheEnginesEdge() {
+  void theListsEncodingAtTheEnginesEdge() {
+    const auto latin1 = TextEncoding::kSingleByte;
+    const auto utf8 = TextEncoding::kUtf8;
     const struct {
+      TextEncoding encoding;
       QString typed;
       QByteArray bytes;
     } cases[] = {
-        {"ph*ne x", "ph*ne x"},
-        {QStringLiteral("caf\u00e9 \u00c9\u00ff"), "caf\xe9 \xc9\xff"},
-        {QStringLiteral("a\u20acb"), "a\032b"},      // outside Latin-1
-        {QStringLiteral("a\U0001F41Fb"), "a\032b"},  // outside the Basic Plane
-        {QString(QChar(0xD800)), "\032"},            // a lone surrogate
-        {QString(QChar(0)) + "b", "\032b"},
+        {latin1, "ph*ne x", "ph*ne x"},
+        {latin1, QStringLiteral("caf\u00e9 \u00c9\u00ff"), "caf\xe9 \xc9\xff"},
+        {latin1, QStringLiteral("a\u20acb"), "a\032b"},      // outside Latin-1
+        {latin1, QStringLiteral("a\U0001F41Fb"), "a\032b"},  // outside the Basic Plane
+        {latin1, QString(QChar(0xD800)), "\032"},            // a lone surrogate
+        {latin1, QString(QChar(0)) + "b", "\032b"},
+        {utf8, QStringLiteral("caf\u00e9 \u20ac"), "caf\xc3\xa9 \xe2\x82\xac"},
+        {utf8, QStringLiteral("a\U0001F41Fb"),
+         "a\xf0\x9f\x90\x9f"
+         "b"},
+        {utf8, QString(QChar(0xDC00)) + "b", "\032b"},
+        {utf8, QString(QChar(0)), "\032"},
     };
     for (const auto& c : cases) {
-      QCOMPARE(QByteArray::fromStdString(toEngineText(c.typed)), c.bytes);
-      QCOMPARE(fromEngineText(c.bytes.toStdString()).size(), c.bytes.size());
+      const ListText text(c.encoding);
+      QCOMPARE(QByteArray::fromStdString(text.toEngine(c.typed)), c.bytes);
+      if (!c.bytes.contains('\032')) QCOMPARE(text.toDisplay(c.bytes.toStdString()), c.typed);
     }
+  }
+
+  void aUtf8ListShowsAndFindsItsAccentedWords() {
+    const QString path = dir_.filePath(QStringLiteral("utf8.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Asunci\xc3\xb3n n. the capital of Paraguay\nAtat\xc3\xbcrk\nasunder adv.\n");
+    file.close();
+    SilentNotifier notifier;
+    WordList words;
+    SoundIndex keys;
+    QVERIFY(words.load(path.toLocal8Bit().constData(), notifier));
+    QVERIFY(keys.build(words, notifier));
+    window_ = std::make_unique<SearchWindow>(words, keys, "lexiquarium");
+    window_->show();
+    const QString asuncion = QStringLiteral("Asunci\u00f3n n. the capital of Paraguay");
+    const struct {
+      QString query;
+      QStringList lines;
+    } cases[] = {
+        {QStringLiteral("asunci\u00f3n"), {asuncion}},
+        {QStringLiteral("asunci*"), {asuncion}},
+        {QStringLiteral("asunci??n"), {asuncion}},  // '?' is one byte
+        {QStringLiteral("ATAT\u00dcRK"), {QStringLiteral("Atat\u00fcrk")}},
+    };
+    for (const auto& c : cases) {
+      field()->selectAll();
+      field()->insert(c.query);  // QTest types ASCII only
+      QTest::keyClick(field(), Qt::Key_Return);
+      QCOMPARE(resultLines(), c.lines);
+    }
+    window_.reset();
   }
 
   void typingAndPastingLowerOnlyAToZ() {
@@ -117,12 +165,69 @@ class SearchWindowTest : public QObject {
     QCOMPARE(resultLines(), QStringList({"phone n. a device", "fone", "phone v. to call"}));
     QCOMPARE(field()->selectedText(), QStringLiteral("fone"));
     typeAndEnter(QStringLiteral("c?f*"));  // the new results replace the old ones
-    QCOMPARE(resultLines(), QStringList({QStringLiteral("caf\u00e9 n. a coffee shop")}));
+    QCOMPARE(resultLines(), QStringList({QStringLiteral("caf\u00e9 n.\u00a0"
+                                                        "a\u00a0"
+                                                        "coffee\u00a0shop")}));
     QCOMPARE(list()->model()->index(0, 0).data(Qt::ToolTipRole).toString(), resultLines()[0]);
+  }
+
+  void keysSelectALineOfAListWithoutSelection() {
+    // Entering the list by Tab makes its first line current but selects nothing.
+    const struct {
+      QString query;
+      Qt::Key key;
+      int selected;
+    } cases[] = {
+        {"fone", Qt::Key_Down, 0}, {"fone", Qt::Key_Up, 0},    {"fone", Qt::Key_End, 2},
+        {"fone", Qt::Key_Home, 0}, {"c?f*", Qt::Key_Down, 0},  {"c?f*", Qt::Key_End, 0},
+        {"zzzzq", Qt::Key_Up, 0},  {"zzzzq", Qt::Key_Home, 0},
+    };
+    for (const auto& c : cases) {
+      typeAndEnter(c.query);
+      QTest::keyClick(field(), Qt::Key_Tab);
+      QVERIFY(list()->hasFocus());
+      QTest::keyClick(list(), c.key);
+      const QModelIndexList selected = list()->selectionModel()->selectedIndexes();
+      QCOMPARE(selected.size(), 1);
+      QCOMPARE(selected[0].row(), c.selected);
+      QVERIFY(button("&Copy")->isEnabled());
+      // The whole line shows below the list, with blanks where it has no-break spaces.
+      QString whole = resultLines()[c.selected];
+      whole.replace(QChar(0xA0), QLatin1Char(' '));
+      QCOMPARE(selectedLine()->text(), whole);
+      QTest::keyClick(list(), Qt::Key_Down);  // and then the keys move as always
+      QCOMPARE(list()->currentIndex().row(),
+               std::min(c.selected + 1, int(resultLines().size()) - 1));
+    }
+    typeAndEnter("fone");
+    QCOMPARE(selectedLine()->text(), QString());
+  }
+
+  void aLargerWindowGivesTheListTheRoom() {
+    const QSize listBefore = list()->size();
+    const QSize goBefore = button("&Go")->size();
+    window_->resize(window_->size() + QSize(300, 200));
+    QTRY_COMPARE(list()->size(), listBefore + QSize(300, 200));
+    QCOMPARE(button("&Go")->size(), goBefore);
+    window_->resize(QSize(10, 10));  // never smaller than at first
+    QTRY_COMPARE(list()->size(), listBefore);
   }
 
   void helpByButtonOrF1ShowsItsFailureInABox() {
     QTemporaryDir emptyDir;
+    const QString savedDir = QDir::currentPath();
+    QDir::setCurrent(emptyDir.path());
+    const QString missingPage = QStringLiteral(
+                                    "Cannot open help file '%1/Lexiquarium.html': No "
+                                    "such file or directory.")
+                                    .arg(emptyDir.path());
+    QCOMPARE(closingMessageBoxes([this] { QTest::keyClick(field(), Qt::Key_F1); })[0].text,
+             missingPage);
+    QApplication::setActiveWindow(window_.get());
+
+    QFile page(emptyDir.filePath(QStringLiteral("Lexiquarium.html")));
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.close();
     const QByteArray savedPath = qgetenv("PATH");
     qputenv("PATH", emptyDir.path().toLocal8Bit());
     const QList<SeenBox> byButton =
@@ -133,6 +238,7 @@ class SearchWindowTest : public QObject {
     const QList<SeenBox> byF1 =
         closingMessageBoxes([this] { QTest::keyClick(field(), Qt::Key_F1); });
     qputenv("PATH", savedPath);
+    QDir::setCurrent(savedDir);
     for (const QList<SeenBox>& boxes : {byButton, byF1}) {
       QCOMPARE(boxes.size(), 1);
       QCOMPARE(boxes[0].text, QStringLiteral("Cannot run Hypertext Help program 'xdg-open': No "
@@ -172,6 +278,12 @@ class SearchWindowTest : public QObject {
   QComboBox* combo() const { return window_->findChild<QComboBox*>(); }
   QLineEdit* field() const { return combo()->lineEdit(); }
   QListView* list() const { return window_->findChild<QListView*>(); }
+  QLabel* selectedLine() const {
+    for (QLabel* label : window_->findChildren<QLabel*>()) {
+      if (label->wordWrap()) return label;
+    }
+    return nullptr;
+  }
   QPushButton* button(const char* text) const {
     for (QPushButton* b : window_->findChildren<QPushButton*>()) {
       if (b->text() == QLatin1String(text)) return b;

@@ -1,0 +1,30 @@
+// The query tool's edge between the terminal's text and the word list's bytes.
+//
+// In a UTF-8 locale a user types UTF-8 and reads UTF-8, whatever the list holds:
+// the query is turned into the list's encoding and the lines of a single-byte
+// (Latin-1) list are printed as UTF-8. In any other locale, and with --bytes,
+// queries and lines pass as the bytes they are, which scripts rely on.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "wordlist/text_encoding.h"
+
+namespace lexi {
+
+// Whether the character set of the user's LC_CTYPE locale is UTF-8. It sets the
+// program's LC_CTYPE from the environment, which changes nothing in the engine:
+// the engine never asks the C library about characters.
+bool terminalIsUtf8();
+
+// Turns `query`, valid UTF-8, into the bytes of a list in `encoding`. Returns an
+// empty string, or a sentence saying which of its characters a single-byte list
+// cannot hold.
+std::string convertQuery(std::string_view query, TextEncoding encoding, std::string& converted);
+
+// Writes `text`, a line of a single-byte list, as UTF-8.
+void putLatin1AsUtf8(const char* text, std::FILE* out);
+
+}  // namespace lexi

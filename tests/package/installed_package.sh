@@ -1,0 +1,47 @@
+#!/bin/bash
+# The Debian package as a user gets it: made by CPack, checked by lintian and the
+# AppStream and desktop-entry validators, installed with dpkg, then both programs
+# started the way the desktop entry starts them, from its Exec and Path.
+# Usage: installed_package.sh SOURCE-DIRECTORY BUILD-DIRECTORY (configured with the /usr prefix)
+set -euo pipefail
+
+source_dir=$(realpath "$1")
+build=$(realpath "$2")
+. "$(dirname "$0")/../e2e/x_session.sh"
+
+cd "$build"
+rm -f lexiquarium_*.deb
+cpack -G DEB >"$work/cpack.log" 2>&1 || { failure_log="$work/cpack.log"; fail "cpack failed"; }
+deb=$(echo lexiquarium_*.deb)
+failure_log="$work/lintian.log"
+lintian --fail-on error,warning "$deb" >"$failure_log" 2>&1 || fail "lintian finds errors or warnings"
+app=io.github.lexiquarium.Lexiquarium
+appstreamcli validate --no-net "$source_dir/res/$app.metainfo.xml" >/dev/null ||
+  fail "the AppStream data does not validate"
+desktop-file-validate "res/$app.desktop" || fail "the desktop entry does not validate"
+echo "1. lintian, AppStream and desktop entry clean"
+
+dpkg -i "$deb" >"$work/dpkg.log" 2>&1 || { failure_log="$work/dpkg.log"; fail "dpkg -i failed"; }
+[ "$(man -w lexiquarium-find)" = /usr/share/man/man1/lexiquarium-find.1.gz ] ||
+  fail "man does not find our page of lexiquarium-find"
+man lexiquarium | grep -q 'desktop word finder' || fail "man lexiquarium shows another page"
+entry=/usr/share/applications/$app.desktop
+exec_line=$(sed -n 's/^Exec=//p' "$entry")
+path=$(sed -n 's/^Path=//p' "$entry")
+echo "2. installed; the desktop entry runs '$exec_line' in $path"
+
+# On a UTF-8 terminal the Latin-1 list reads as UTF-8 text.
+found=$(cd / && cd "$path" && LC_ALL=C.UTF-8 lexiquarium-find 'hap*ss')
+expected=$(cd "$path" && lexiquarium-find --bytes 'hap*ss' | iconv -f latin1 -t utf-8)
+[ "$found" = "$expected" ] || fail "lexiquarium-find 'hap*ss' printed '$found'"
+echo "3. lexiquarium-find on the installed list, in UTF-8: ${found%%$'\n'*} ..."
+
+(cd "$path" && exec $exec_line) &
+pid=$!
+dialog=$(window_named Lexiquarium) || fail "the installed program showed no dialog"
+xdotool windowfocus --sync "$dialog"
+xdotool key Escape
+wait_for_exit
+[ "$status" = 0 ] || fail "the installed program ended with status $status"
+echo "4. the installed program opened its dialog on the installed list and closed"
+echo "4 passed, 0 failed"

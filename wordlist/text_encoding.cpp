@@ -1,0 +1,79 @@
+#include "wordlist/text_encoding.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace lexi {
+
+namespace {
+
+constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+
+// The length of the well-formed sequence that starts at `p`, or 0.
+std::size_t sequenceLength(const unsigned char* p, const unsigned char* end) {
+  const unsigned char lead = p[0];
+  std::size_t length = 0;
+  unsigned char low = 0x80;   // the range of the second byte, narrowed where
+  unsigned char high = 0xBF;  // overlong forms, surrogates and > U+10FFFF hide
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  } else {
+    return 0;
+  }
+  if (static_cast<std::size_t>(end - p) < length || p[1] < low || p[1] > high) return 0;
+  for (std::size_t i = 2; i < length; ++i) {
+    if ((p[i] & 0xC0) != 0x80) return 0;
+  }
+  return length;
+}
+
+// Checks one text and notes whether it holds any byte above 0x7F.
+bool checkText(std::string_view text, bool& sawHighByte) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const auto* const end = p + text.size();
+  while (p < end) {
+    // Word lists are mostly ASCII: skip it eight bytes at a time.
+    if (end - p >= 8) {
+      std::uint64_t block;
+      std::memcpy(&block, p, sizeof block);
+      if ((block & kHighBits) == 0) {
+        p += 8;
+        continue;
+      }
+    }
+    if (*p < 0x80) {
+      ++p;
+      continue;
+    }
+    sawHighByte = true;
+    const std::size_t length = sequenceLength(p, end);
+    if (length == 0) return false;
+    p += length;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool isValidUtf8(std::string_view text) {
+  bool sawHighByte = false;
+  return checkText(text, sawHighByte);
+}
+
+TextEncoding detectEncoding(const WordList& list) {
+  bool sawHighByte = false;
+  for (std::uint32_t i = 0; i < list.count(); ++i) {
+    if (!checkText(list.entries()[i].text, sawHighByte)) return TextEncoding::kSingleByte;
+  }
+  return sawHighByte ? TextEncoding::kUtf8 : TextEncoding::kSingleByte;
+}
+
+}  // namespace lexi
