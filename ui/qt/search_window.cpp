@@ -102,12 +102,10 @@ void SearchWindow::layOut() {
   grid->addWidget(list_, 3, 0);
   grid->addWidget(selectedLine_, 4, 0);
   grid->addLayout(buttons, 1, 1, 3, 1);
-  // The list takes any room the window is given; it never gets smaller than
-  // the template's size.
-  grid->setRowStretch(3, 1);
-  grid->setColumnStretch(0, 1);
   // Four lines hold the longest line of the bundled list at the smallest width.
   selectedLine_->setMinimumHeight(4 * fontMetrics().lineSpacing());
+  // The window may grow, and the list, the one widget that expands, takes the
+  // room; it never gets smaller than the template's size.
   setMinimumSize(sizeHint());
 
   setTabOrder(word_, list_);
