@@ -33,11 +33,13 @@ class HeldNotifier : public Notifier {
 }  // namespace
 
 int runProgram(MessageDisplay& messages, const std::function<void()>& startToolkit,
-               const std::function<void(const WordList&, const SoundIndex&)>& runDialog) {
+               const RunDialog& runDialog) {
   HeldNotifier held;
   bool loaded = false;
+  TextEncoding encoding = TextEncoding::kSingleByte;
   bothAtOnce(startToolkit, [&] {
     loaded = theWordList.load(WordList::kFileName, held) && theSoundIndex.build(theWordList, held);
+    if (loaded) encoding = detectEncoding(theWordList);
   });
   MessageNotifier notifier(messages);
   held.passOn(notifier);
@@ -45,7 +47,7 @@ int runProgram(MessageDisplay& messages, const std::function<void()>& startToolk
     theWordList.release();
     return 1;
   }
-  runDialog(theWordList, theSoundIndex);
+  runDialog(theWordList, theSoundIndex, encoding);
   theSoundIndex.release();
   theWordList.release();
   return 0;

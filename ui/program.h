@@ -7,6 +7,7 @@
 
 #include "match/sound_index.h"
 #include "ui/controls.h"
+#include "wordlist/text_encoding.h"
 #include "wordlist/word_list.h"
 
 namespace lexi {
@@ -16,13 +17,17 @@ namespace lexi {
 extern WordList theWordList;
 extern SoundIndex theSoundIndex;
 
-// Runs `startToolkit` while theWordList loads and theSoundIndex builds on a
-// second thread: the two share nothing, and the toolkit may create no window
-// there. Once both are done, a failure is shown on `messages` and the result
-// is 1. Otherwise it runs `runDialog`, the front end's modal search dialog over
-// both, releases both once it has returned, and the result is 0. The result is
+// The front end's modal search dialog over the list, its index and the
+// list's encoding.
+using RunDialog = std::function<void(const WordList&, const SoundIndex&, TextEncoding)>;
+
+// Runs `startToolkit` while theWordList loads, theSoundIndex builds and the
+// list's encoding is decided on a second thread: the two share nothing, and the
+// toolkit may create no window there. Once both are done, a failure is shown on
+// `messages` and the result is 1. Otherwise it runs `runDialog`, releases the
+// list and its index once it has returned, and the result is 0. The result is
 // the process's exit status.
 int runProgram(MessageDisplay& messages, const std::function<void()>& startToolkit,
-               const std::function<void(const WordList&, const SoundIndex&)>& runDialog);
+               const RunDialog& runDialog);
 
 }  // namespace lexi

@@ -35,25 +35,37 @@ std::size_t sequenceLength(const unsigned char* p, const unsigned char* end) {
   return length;
 }
 
+// Whether `text` is plain ASCII, as most lines of a word list are: its bytes are
+// folded together eight at a time, the last eight overlapping the ones before.
+bool isAscii(std::string_view text) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t size = text.size();
+  std::uint64_t folded = 0;
+  if (size >= 8) {
+    std::uint64_t block;
+    for (std::size_t i = 0; i + 8 <= size; i += 8) {
+      std::memcpy(&block, p + i, sizeof block);
+      folded |= block;
+    }
+    std::memcpy(&block, p + size - 8, sizeof block);
+    folded |= block;
+  } else {
+    for (std::size_t i = 0; i < size; ++i) folded |= p[i];
+  }
+  return (folded & kHighBits) == 0;
+}
+
 // Checks one text and notes whether it holds any byte above 0x7F.
 bool checkText(std::string_view text, bool& sawHighByte) {
+  if (isAscii(text)) return true;
+  sawHighByte = true;
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const auto* const end = p + text.size();
   while (p < end) {
-    // Word lists are mostly ASCII: skip it eight bytes at a time.
-    if (end - p >= 8) {
-      std::uint64_t block;
-      std::memcpy(&block, p, sizeof block);
-      if ((block & kHighBits) == 0) {
-        p += 8;
-        continue;
-      }
-    }
     if (*p < 0x80) {
       ++p;
       continue;
     }
-    sawHighByte = true;
     const std::size_t length = sequenceLength(p, end);
     if (length == 0) return false;
     p += length;

@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
   lexi::WordList bundled;
   lexi::SoundIndex bundledKeys;
   if (!bundled.load(argv[1], notifier) || !bundledKeys.build(bundled, notifier)) return 1;
-  lexi::SearchWindow window(bundled, bundledKeys, "lexiquarium");
+  lexi::SearchWindow window(bundled, bundledKeys, lexi::detectEncoding(bundled), "lexiquarium");
   window.show();
   QCoreApplication::processEvents();
   std::printf("Platform: %s; bundled list of %u lines\n",
@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
   if (!longList.load(argv[2], notifier) || !longKeys.build(longList, notifier)) return 1;
   std::printf("Long list of %u lines loaded in %.1f ms\n", longList.count(),
               static_cast<double>(loading.nsecsElapsed()) / 1e6);
-  lexi::SearchWindow longWindow(longList, longKeys, "lexiquarium");
+  lexi::SearchWindow longWindow(longList, longKeys, lexi::detectEncoding(longList), "lexiquarium");
   longWindow.show();
   QCoreApplication::processEvents();
   measureFind(longWindow, "Find '*' on the long list, until painted", QStringLiteral("*"), 9);

@@ -18,10 +18,11 @@ int CMainApp::run(int argc, char** argv) {
         app.emplace(argc, argv);
         QApplication::setWindowIcon(programIcon());
       },
-      [](const WordList& words, const SoundIndex& keys) {
+      [](const WordList& words, const SoundIndex& keys, TextEncoding encoding) {
         // The application title, as dialog frameworks derive it: the program
         // file's name without its extension.
-        SearchWindow dialog(words, keys, QCoreApplication::applicationName().toStdString());
+        SearchWindow dialog(words, keys, encoding,
+                            QCoreApplication::applicationName().toStdString());
         dialog.exec();
       });
 }

@@ -18,10 +18,10 @@ QPushButton* makeButton(const char* text, QWidget* parent) {
 
 }  // namespace
 
-SearchWindow::SearchWindow(const WordList& words, const SoundIndex& keys,
+SearchWindow::SearchWindow(const WordList& words, const SoundIndex& keys, TextEncoding encoding,
                            const std::string& appTitle, QWidget* parent)
     : QDialog(parent),
-      text_(detectEncoding(words)),
+      text_(encoding),
       word_(new QComboBox(this)),
       list_(new ResultView(this)),
       selectedLine_(new QLabel(this)),

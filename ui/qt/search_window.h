@@ -19,9 +19,10 @@ namespace lexi {
 class SearchWindow : public QDialog {
  public:
   // `keys` is the sound index built over `words`; both must outlive the window.
-  // `appTitle` titles the framework-style length message.
-  SearchWindow(const WordList& words, const SoundIndex& keys, const std::string& appTitle,
-               QWidget* parent = nullptr);
+  // `encoding` is the list's (detectEncoding); `appTitle` titles the
+  // framework-style length message.
+  SearchWindow(const WordList& words, const SoundIndex& keys, TextEncoding encoding,
+               const std::string& appTitle, QWidget* parent = nullptr);
 
   CSearchDlg& logic() { return dlg_; }
 

@@ -75,7 +75,8 @@ class SearchWindowTest : public QObject {
   }
 
   void init() {
-    window_ = std::make_unique<SearchWindow>(words_, keys_, "lexiquarium");
+    window_ =
+        std::make_unique<SearchWindow>(words_, keys_, TextEncoding::kSingleByte, "lexiquarium");
     window_->show();
     QApplication::setActiveWindow(window_.get());
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -122,7 +123,7 @@ class SearchWindowTest : public QObject {
     SoundIndex keys;
     QVERIFY(words.load(path.toLocal8Bit().constData(), notifier));
     QVERIFY(keys.build(words, notifier));
-    window_ = std::make_unique<SearchWindow>(words, keys, "lexiquarium");
+    window_ = std::make_unique<SearchWindow>(words, keys, detectEncoding(words), "lexiquarium");
     window_->show();
     const QString asuncion = QStringLiteral("Asunci\u00f3n n. the capital of Paraguay");
     const struct {
