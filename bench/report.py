@@ -41,7 +41,7 @@ def diff(path, label, *goals):
 
 def core(path):
     with open(path) as f:
-        runs = {b["name"]: b for b in json.load(f)["benchmarks"]}
+        runs = {b["name"].split("/")[0]: b for b in json.load(f)["benchmarks"]}
     index = runs.get("BM_SoundIndex")
     if index:
         ms = index["real_time"]
@@ -50,9 +50,11 @@ def core(path):
     memory = runs.get("BM_ResidentAfterLoad")
     if memory:
         added, limit = memory["added_RSS_MB"], memory["limit_MB"]
+        texts = memory.get("load_RSS_MB")
+        alone = f"texts alone {texts:.1f} MB; " if texts is not None else ""
         print(f"  {'Resident memory added by load and index':<44} {added:7.1f} MB"
-              f" (texts alone {memory['load_RSS_MB']:.1f} MB; goal <= {limit:.1f} MB:"
-              f" file + 16 B a line + 16 MB)  {verdict(added <= limit)}")
+              f" ({alone}goal <= {limit:.1f} MB: file + 16 B a line + 16 MB)"
+              f"  {verdict(added <= limit)}")
 
 
 def growth(path, *labels):

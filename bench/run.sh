@@ -44,7 +44,7 @@ fi
 compare() {
   label=$1 goal=$2
   shift 2
-  hyperfine -N -i --warmup 3 --runs 20 --output="$out" --export-json "$json" "$@" >/dev/null
+  hyperfine -N -i --warmup 3 --runs 20 --output="$out" --export-json "$json" "$@" >/dev/null 2>&1
   python3 bench/report.py ratio "$json" "$label" "$goal"
 }
 
@@ -72,7 +72,7 @@ echo "Growth with the list (hyperfine, mean of 20):"
 for query in 0 fone "*tion"; do
   hyperfine -N -i --warmup 2 --runs 20 --output="$out" --export-json "$json" \
     "$find --list $dir/list-250000.txt $query" "$find --list $dir/list-1000000.txt $query" \
-    "$find --list $dir/list-4000000.txt $query" >/dev/null
+    "$find --list $dir/list-4000000.txt $query" >/dev/null 2>&1
   printf "%s\n" "  lexiquarium-find '$query':"
   python3 bench/report.py growth "$json" 0.25M 1M 4M
 done

@@ -1,6 +1,7 @@
 #include "match/search.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdlib>
 #include <cstring>
 
@@ -25,39 +26,46 @@ bool hasKey(const char* text, const SoundKey& key) {
 
 // Below this many lines one thread is done before a second one would have started.
 constexpr std::uint32_t kTwoThreadsFrom = 20000;
+// The lines a thread takes at a time: a whole number of words of the bit set,
+// so that no two threads write the same word.
+constexpr std::uint32_t kPiece = 64 * 64;
 
-// Appends, in file order, the lines for which matches(text) holds. A second
-// thread marks the matches of the second half in a bit set where the list is
-// long enough to pay for it and the bit set's memory can be had.
+// Appends, in file order, the lines for which matches(text) holds. On a long
+// job two threads mark the matches in a bit set, a bit a line, which this one
+// then appends; a short one, or one without the bit set's memory, appends as it
+// goes.
 template <class Matches>
 void appendMatches(const WordEntry* entries, std::uint32_t count, ResultSink& sink,
                    const Matches& matches) {
-  const std::uint32_t middle = count / 2;
-  const std::size_t words = (count - middle + 63) / 64;
+  constexpr std::uint32_t kBits = 64;
+  const std::uint32_t words = (count + kBits - 1) / kBits;
+  // Its pages cost nothing until a thread marks a match in them.
   std::uint64_t* const marks =
-      count >= kTwoThreadsFrom ? static_cast<std::uint64_t*>(std::calloc(words, 8)) : nullptr;
-  if (marks == nullptr) {
-    for (std::uint32_t i = 0; i < count; ++i) {
+      count >= kTwoThreadsFrom
+          ? static_cast<std::uint64_t*>(std::calloc(words, sizeof(std::uint64_t)))
+          : nullptr;
+  auto append = [&](std::uint32_t begin, std::uint32_t end) {
+    for (std::uint32_t i = begin; i < end; ++i) {
       if (matches(entries[i].text)) sink.appendLine(entries[i].text);
     }
+  };
+  if (marks == nullptr) {
+    append(0, count);
     return;
   }
-  // Only this thread uses the sink: the helper marks its matches, which are
-  // appended after this thread's own.
-  bothAtOnce(
-      [&] {
-        for (std::uint32_t i = 0; i < middle; ++i) {
-          if (matches(entries[i].text)) sink.appendLine(entries[i].text);
-        }
-      },
-      [&] {
-        for (std::uint32_t i = middle; i < count; ++i) {
-          if (matches(entries[i].text))
-            marks[(i - middle) / 64] |= std::uint64_t{1} << ((i - middle) % 64);
-        }
-      });
-  for (std::uint32_t i = middle; i < count; ++i) {
-    if ((marks[(i - middle) / 64] >> ((i - middle) % 64)) & 1) sink.appendLine(entries[i].text);
+  auto mark = [&](std::uint32_t begin, std::uint32_t end) {
+    for (std::uint32_t i = begin; i < end; ++i) {
+      if (matches(entries[i].text)) marks[i / kBits] |= std::uint64_t{1} << (i % kBits);
+    }
+  };
+  // The lines appended alone come first; the marks are all after them.
+  if (shareOut(count, kPiece, append, mark)) {
+    for (std::uint32_t word = 0; word < words; ++word) {
+      for (std::uint64_t bits = marks[word]; bits != 0; bits &= bits - 1) {
+        sink.appendLine(
+            entries[word * kBits + static_cast<std::uint32_t>(std::countr_zero(bits))].text);
+      }
+    }
   }
   std::free(marks);
 }
@@ -72,7 +80,7 @@ SearchOutcome searchWords(const WordList& list, const SoundIndex* keys, const ch
   if (isPattern(query)) {
     const WildPattern pattern(query);
     if (std::count(query, query + std::strlen(query), '*') <= kMaxStars) {
-      // No line can stop the search: the halves are independent.
+      // No line can stop the search: the lines are independent.
       appendMatches(entries, count, sink,
                     [&pattern](const char* text) { return pattern.match(text) == kMatch; });
       return SearchOutcome::kDone;

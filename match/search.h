@@ -5,7 +5,7 @@
 // key is equal is a match: the key from a SoundIndex when one is given, else
 // computed as the search goes. Matching lines go to the sink whole, in file
 // order. The sink keeps what it needs; the search allocates nothing but, on a
-// long list, a bit a line for the half that a second thread looks at.
+// long list that two threads share, a bit a line to mark the matches in.
 #pragma once
 
 #include "match/sound_index.h"

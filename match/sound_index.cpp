@@ -11,6 +11,8 @@ namespace {
 
 // Below this many lines one thread is done before a second one would have started.
 constexpr std::uint32_t kTwoThreadsFrom = 20000;
+// The lines a thread takes at a time: enough to make taking them cost nothing.
+constexpr std::uint32_t kPiece = 4096;
 
 }  // namespace
 
@@ -31,12 +33,12 @@ bool SoundIndex::build(const WordList& list, Notifier& notifier) {
   auto computeKeys = [keys, entries](std::uint32_t begin, std::uint32_t end) {
     for (std::uint32_t i = begin; i < end; ++i) keys[i] = soundKey(entries[i].text);
   };
-  // The keys of the two halves are independent: a second thread takes the second
-  // half where the list is long enough to pay for starting it.
+  // The keys are independent: a second thread takes a share where the list is
+  // long enough to pay for starting it.
   if (count < kTwoThreadsFrom) {
     computeKeys(0, count);
   } else {
-    bothAtOnce([&] { computeKeys(0, count / 2); }, [&] { computeKeys(count / 2, count); });
+    shareOut(count, kPiece, computeKeys, computeKeys);
   }
   keys_ = keys;
   count_ = count;

@@ -21,7 +21,7 @@ mkdir -p build-fuzz/artifacts
 for target in load sound_key wild_match; do
   corpus=build-fuzz/corpus/$target
   mkdir -p "$corpus"
-  # The loader's line buffer starts at 64 KiB; longer inputs reach its growth.
+  # The loader reads a file whole; long inputs give it long lines and many.
   max_len=4096
   [ "$target" = load ] && max_len=140000
   log=build-fuzz/fuzz_$target.log

@@ -1,11 +1,13 @@
-// bothAtOnce: runs two independent pieces of work on the machine's cores.
+// bothAtOnce and shareOut: independent work on the machine's two cores.
 //
-// The core splits long jobs (the lines of a large file, the keys of a long list)
-// into two halves that share nothing. The second half runs on a thread of its
-// own; when no thread can be had, this thread does it after the first, so the
-// outcome never depends on threads.
+// A second thread helps where it can, and the outcome never depends on it: when
+// no thread can be had, or the helper gets no core while this thread is busy,
+// this thread does all the work itself.
 #pragma once
 
+#include <atomic>
+#include <chrono>
+#include <cstdint>
 #include <exception>
 #include <optional>
 #include <thread>
@@ -27,6 +29,40 @@ void bothAtOnce(Here&& here, There&& there) {
   } else {
     there();
   }
+}
+
+// Runs a job over the items [0, count), in pieces of `piece` items, and returns
+// when every piece is done. The first piece goes to alone(begin, end) on this
+// thread, and tells how long the whole would take: a short job stays there, all
+// of it through alone(), since a helper that loses its core while it holds a
+// piece can keep this thread waiting longer than the helper saves. Otherwise
+// the other pieces go to shared(begin, end), taken in turn by this thread and a
+// helper as they come to them, so a helper that starts late costs nothing;
+// pieces may then run at once and must touch nothing another piece touches.
+// Returns whether shared() was used. `worthAHelper` is the shortest job that
+// gets a helper.
+template <class Alone, class Shared>
+bool shareOut(std::uint32_t count, std::uint32_t piece, const Alone& alone, const Shared& shared,
+              std::chrono::microseconds worthAHelper = std::chrono::milliseconds(15)) {
+  const auto start = std::chrono::steady_clock::now();
+  const std::uint32_t first = count < piece ? count : piece;
+  alone(0, first);
+  const auto firstTook = std::chrono::steady_clock::now() - start;
+  if (first == count || firstTook * (count / first) < worthAHelper) {
+    alone(first, count);
+    return false;
+  }
+  std::atomic<std::uint64_t> next{first};
+  auto takePieces = [&] {
+    for (;;) {
+      const std::uint64_t begin = next.fetch_add(piece);
+      if (begin >= count) return;
+      const std::uint64_t end = begin + piece < count ? begin + piece : count;
+      shared(static_cast<std::uint32_t>(begin), static_cast<std::uint32_t>(end));
+    }
+  };
+  bothAtOnce(takePieces, takePieces);
+  return true;
 }
 
 }  // namespace lexi
