@@ -17,6 +17,7 @@ occurs more than once is reported as not applicable, and the run fails.
 
 import argparse
 import os
+import resource
 import shutil
 import subprocess
 import sys
@@ -67,9 +68,15 @@ def copy_tree(source, target):
         shutil.copymode(src, dst)
 
 
+def limit_memory():
+    # A fault can make a program gather lines for ever: it must fail, not fill the machine.
+    resource.setrlimit(resource.RLIMIT_AS, (8 << 30, 8 << 30))
+
+
 def run(command, log):
     with open(log, "w") as out:
-        return subprocess.run(command, stdout=out, stderr=subprocess.STDOUT).returncode
+        return subprocess.run(command, stdout=out, stderr=subprocess.STDOUT,
+                              preexec_fn=limit_memory).returncode
 
 
 def main():

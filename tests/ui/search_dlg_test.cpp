@@ -186,7 +186,7 @@ TEST_F(SearchDlgTest, CopyIsEnabledOnlyWhileALineIsSelected) {
 TEST_F(SearchDlgTest, ExitChecksTheLengthOfTheWordField) {
   const std::vector<ShownMessage> tooLong = {
       {"Please enter no more than 1000 characters.", "lexiquarium", MessageIcon::kExclamation}};
-  for (const std::size_t length : {0, 1000, 1001, 5000}) {
+  for (const std::size_t length : {0u, 1000u, 1001u, 5000u}) {
     messages_.shown.clear();
     field_.type(std::string(length, 'a'));
     const bool closes = dlg_.OnOK();
