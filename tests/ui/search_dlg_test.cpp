@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/core/test_support.h"
@@ -202,36 +203,28 @@ TEST_F(SearchDlgTest, AboutAndHelpRunTheirCommands) {
   dlg_.OnAboutButton();
   EXPECT_EQ(about_.runs, 2);
 
-  // Help runs in the directory that should hold its page.
+  // Help runs in the directory that should hold its page; without it, nothing starts.
   const std::filesystem::path saved = std::filesystem::current_path();
   std::filesystem::current_path(dir_.path());
   const std::string page = dir_.path().string() + "/Lexiquarium.html";
-  const struct {
-    bool pagePresent;
-    int startError;
-    Lines started;
-    std::string message;
-  } cases[] = {
-      {true, 0, {"xdg-open Lexiquarium.html"}, ""},
-      {true,
-       ENOENT,
-       {"xdg-open Lexiquarium.html"},
-       "Cannot run Hypertext Help program 'xdg-open': No such file or directory."},
-      {false, 0, {}, "Cannot open help file '" + page + "': No such file or directory."},
-  };
-  for (const auto& c : cases) {
-    std::filesystem::remove(page);
-    if (c.pagePresent) dir_.write("Lexiquarium.html", "<html></html>");
+  const std::pair<int, std::string> cases[] = {
+      // the start's error (-1: no page), the message
+      {0, ""},
+      {ENOENT, "Cannot run Hypertext Help program 'xdg-open': No such file or directory."},
+      {-1, "Cannot open help file '" + page + "': No such file or directory."}};
+  for (const auto& [error, message] : cases) {
+    if (error < 0)
+      std::filesystem::remove(page);
+    else
+      dir_.write("Lexiquarium.html", "");
     starter_.started.clear();
-    starter_.error = c.startError;
+    starter_.error = error;
     messages_.shown.clear();
     dlg_.OnHelpButton();
-    const std::vector<ShownMessage> expected =
-        c.message.empty() ? std::vector<ShownMessage>{}
-                          : std::vector<ShownMessage>{
-                                {c.message, "Lexiquarium Error", MessageIcon::kExclamation}};
-    EXPECT_EQ(messages_.shown, expected) << c.message;
-    EXPECT_EQ(starter_.started, c.started) << c.message;
+    EXPECT_EQ(starter_.started, error < 0 ? Lines{} : Lines{"xdg-open Lexiquarium.html"});
+    const std::vector<ShownMessage> shown = {
+        {message, "Lexiquarium Error", MessageIcon::kExclamation}};
+    EXPECT_EQ(messages_.shown, message.empty() ? std::vector<ShownMessage>{} : shown);
   }
   std::filesystem::current_path(saved);
 }
