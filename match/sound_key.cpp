@@ -78,7 +78,8 @@ void adjustStart(ReducedWord& word) {
   if (word.at(0) == 'x') word.setFirst('s');
 }
 
-// What the letter at `i` gives: nothing, one or two characters.
+// What the letter at `i` gives, for the letters whose code depends on the
+// letters around them (kByNeighbours below): nothing, one or two characters.
 const char* code(const ReducedWord& word, std::size_t i) {
   const char c = word.at(i);
   const char prev = i > 0 ? word.at(i - 1) : '\0';
@@ -99,18 +100,6 @@ const char* code(const ReducedWord& word, std::size_t i) {
       return "k";
     case 'd':
       return next == 'g' && isFrontVowel(next2) ? "j" : "t";
-    case 'f':
-      return "f";
-    case 'j':
-      return "j";
-    case 'l':
-      return "l";
-    case 'm':
-      return "m";
-    case 'n':
-      return "n";
-    case 'r':
-      return "r";
     case 'g':
       if (!first && next == 'h' && next2 != '\0' && !isVowel(next2)) return "";
       if (word.restIs(i, "gn") || word.restIs(i, "gned")) return "";
@@ -125,8 +114,6 @@ const char* code(const ReducedWord& word, std::size_t i) {
       return prev == 'c' ? "" : "k";
     case 'p':
       return next == 'h' ? "f" : "p";
-    case 'q':
-      return "k";
     case 's':
       if (!first && next == 'i' && (next2 == 'o' || next2 == 'a')) return "x";
       return next == 'h' ? "x" : "s";
@@ -135,17 +122,13 @@ const char* code(const ReducedWord& word, std::size_t i) {
       if (next == 'h') return "0";
       if (next == 'c' && next2 == 'h') return "";
       return "t";
-    case 'v':
-      return "f";
     case 'w':
       return isVowel(next) ? "w" : "";
     case 'y':
       return isVowel(next) ? "y" : "";
     case 'x':
       return "ks";
-    case 'z':
-      return "s";
-    default:  // a vowel after the first letter
+    default:  // no other letter comes here
       return "";
   }
 }
