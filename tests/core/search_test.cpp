@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "tests/core/test_support.h"
@@ -86,6 +88,30 @@ TEST(Search, FindsTheLinesInFileOrder) {
       }
     }
   }
+}
+
+// A sink slow at first makes the search's first piece look long, so that two
+// threads share out the rest on any machine: the lines still come in file order.
+TEST(Search, SharedOutBetweenTwoThreadsKeepsTheLinesInOrder) {
+  struct SlowAtFirstSink : CollectingSink {
+    void appendLine(const char* text) override {
+      if (lines.size() < 500) std::this_thread::sleep_for(std::chrono::microseconds(50));
+      CollectingSink::appendLine(text);
+    }
+  };
+  ScratchDirectory dir;
+  RecordingNotifier notifier;
+  std::string contents;
+  Lines expected;
+  for (int i = 0; i < 2000; ++i) {
+    contents += kWords;
+    expected.insert(expected.end(), {"cat", "CUT"});
+  }
+  WordList list;
+  ASSERT_TRUE(list.load(dir.write("words.txt", contents).c_str(), notifier));
+  SlowAtFirstSink sink;
+  searchWords(list, nullptr, "c?t", sink, notifier);
+  EXPECT_TRUE(sink.lines == expected);
 }
 
 }  // namespace
