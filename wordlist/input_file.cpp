@@ -10,6 +10,7 @@
 #include <io.h>
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <windows.h>
 
 #include <cstdlib>
 #else
@@ -32,6 +33,23 @@ long readFd(int fd, char* buffer, std::size_t size) {
   const unsigned int chunk = size > 0x40000000u ? 0x40000000u : static_cast<unsigned int>(size);
   return ::_read(fd, buffer, chunk);
 }
+long readFdAt(int fd, char* buffer, std::size_t size, std::uint64_t offset) {
+  // A read at an offset, which the runtime lacks: the system's own, on the
+  // runtime's handle. It moves the file's place as well.
+  OVERLAPPED at{};
+  at.Offset = static_cast<DWORD>(offset);
+  at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+  const DWORD chunk = size > 0x40000000u ? 0x40000000u : static_cast<DWORD>(size);
+  DWORD got = 0;
+  const auto handle = reinterpret_cast<HANDLE>(::_get_osfhandle(fd));
+  if (::ReadFile(handle, buffer, chunk, &got, &at)) return static_cast<long>(got);
+  if (::GetLastError() == ERROR_HANDLE_EOF) return 0;
+  errno = EIO;
+  return -1;
+}
+void seekToStart(int fd) {
+  ::_lseeki64(fd, 0, SEEK_SET);
+}
 void closeFd(int fd) {
   ::_close(fd);
 }
@@ -52,6 +70,12 @@ int openRead(const char* path) {
 long readFd(int fd, char* buffer, std::size_t size) {
   return ::read(fd, buffer, size);
 }
+long readFdAt(int fd, char* buffer, std::size_t size, std::uint64_t offset) {
+  return ::pread(fd, buffer, size, static_cast<off_t>(offset));
+}
+void seekToStart(int fd) {
+  ::lseek(fd, 0, SEEK_SET);
+}
 void closeFd(int fd) {
   ::close(fd);
 }
@@ -63,6 +87,18 @@ std::uint64_t regularFileSize(int fd) {
 constexpr int kStandardInput = STDIN_FILENO;
 void useBinaryMode(int) {}
 #endif
+
+// A read, again as long as a signal interrupts it; on failure, `error` holds why.
+template <class Read>
+long retried(const Read& read, int& error) {
+  long got;
+  do {
+    errno = 0;
+    got = read();
+  } while (got < 0 && errno == EINTR);
+  if (got < 0) error = errno != 0 ? errno : EIO;
+  return got;
+}
 
 }  // namespace
 
@@ -90,13 +126,15 @@ std::uint64_t InputFile::size() const {
 }
 
 long InputFile::readSome(char* buffer, std::size_t size, int& error) {
-  long got;
-  do {
-    errno = 0;
-    got = readFd(fd_, buffer, size);
-  } while (got < 0 && errno == EINTR);
-  if (got < 0) error = errno != 0 ? errno : EIO;
-  return got;
+  return retried([&] { return readFd(fd_, buffer, size); }, error);
+}
+
+long InputFile::readAt(char* buffer, std::size_t size, std::uint64_t offset, int& error) {
+  return retried([&] { return readFdAt(fd_, buffer, size, offset); }, error);
+}
+
+void InputFile::rewind() {
+  if (fd_ >= 0) seekToStart(fd_);
 }
 
 void InputFile::close() {

@@ -32,6 +32,14 @@ class InputFile {
   // 0 at the end, or -1 with `error` set to the error number.
   long readSome(char* buffer, std::size_t size, int& error);
 
+  // Reads up to `size` bytes from `offset` of a regular file, leaving the place
+  // that readSome() reads from alone on POSIX systems and not on Windows (see
+  // rewind()); two threads may read different parts at once. Returns as readSome().
+  long readAt(char* buffer, std::size_t size, std::uint64_t offset, int& error);
+
+  // Makes readSome() read from the start of a regular file again.
+  void rewind();
+
   void close();
 
  private:

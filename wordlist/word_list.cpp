@@ -6,15 +6,14 @@
 #include <string>
 #include <utility>
 
+#include "wordlist/entry_array.h"
 #include "wordlist/input_file.h"
 #include "wordlist/line_reader.h"
+#include "wordlist/piece_reader.h"
 
 namespace lexi {
 
 namespace {
-
-// Enough for most word lists in one allocation; it doubles beyond.
-constexpr std::uint64_t kFirstCapacity = 145000;
 
 constexpr const char* kClosing = ".\n\nLexiquarium will close now.";
 
@@ -29,67 +28,9 @@ std::string cannotRead(const char* name, int error) {
 constexpr const char* kLineOutOfMemory =
     "Error: Cannot get memory in getALine.\n\nLexiquarium will close now.";
 
-// Resizes `entries` to `capacity` entries; false when the size does not fit
-// or the memory cannot be had, with the size asked for in `bytes`.
-bool resize(WordEntry*& entries, std::uint64_t capacity, std::uint64_t& bytes) {
-  bytes = capacity * sizeof(WordEntry);
-  if (capacity == 0) {
-    std::free(entries);
-    entries = nullptr;
-    return true;
-  }
-  if (bytes > std::numeric_limits<std::size_t>::max()) return false;
-  void* resized = std::realloc(entries, static_cast<std::size_t>(bytes));
-  if (resized == nullptr) return false;
-  entries = static_cast<WordEntry*>(resized);
-  return true;
-}
-
-// The entries of consecutive lines, as a load gathers them.
-struct Entries {
-  WordEntry* entries = nullptr;
-  std::uint64_t capacity = 0;
-  std::uint32_t count = 0;
-  std::uint64_t failedBytes = 0;  // the size asked for when memory ran out
-
-  Entries() = default;
-  ~Entries() { std::free(entries); }
-  Entries(const Entries&) = delete;
-  Entries& operator=(const Entries&) = delete;
-
-  // Appends one entry; false when there is no room for it and no memory either.
-  bool add(const char* text) {
-    if (count == capacity && !grow()) return false;
-    entries[count++].text = text;
-    return true;
-  }
-
-  // Gives back the room no entry took.
-  bool shrinkToFit() {
-    if (!resize(entries, count, failedBytes)) return false;
-    capacity = count;
-    return true;
-  }
-
- private:
-  bool grow() {
-    constexpr std::uint64_t kMost = std::numeric_limits<std::uint32_t>::max();
-    std::uint64_t grown = capacity == 0 ? kFirstCapacity : capacity * 2;
-    if (grown > kMost && capacity < kMost) grown = kMost;
-    if (capacity >= kMost) {
-      failedBytes = grown * sizeof(WordEntry);
-      return false;
-    }
-    if (!resize(entries, grown, failedBytes)) return false;
-    adviseLargeBlock(entries, static_cast<std::size_t>(failedBytes));
-    capacity = grown;
-    return true;
-  }
-};
-
 }  // namespace
 
-bool WordList::load(const char* path, Notifier& notifier) {
+bool WordList::load(const char* path, Notifier& notifier, const ReadingPlan& plan) {
   release();
 
   InputFile file;
@@ -100,10 +41,40 @@ bool WordList::load(const char* path, Notifier& notifier) {
     return false;
   }
 
-  // The whole file goes into one buffer, and the lines stay where they are read:
-  // room for the file, the NUL after its last line, and one byte more so that the
-  // end of a file that does not grow is seen without growing the buffer.
   const std::uint64_t size = file.size();
+  if (size > 0 && size < std::numeric_limits<std::size_t>::max() - 2 &&
+      size / plan.chunkBytes < std::numeric_limits<std::uint32_t>::max()) {
+    // One buffer for the whole file, the NUL after its last line, and the byte
+    // that tells whether the file grew.
+    char* const texts = static_cast<char*>(std::malloc(static_cast<std::size_t>(size) + 2));
+    if (texts == nullptr) {
+      notifier.error(kLineOutOfMemory);
+      return false;
+    }
+    adviseLargeBlock(texts, static_cast<std::size_t>(size) + 2);
+    PieceReading reading;
+    readInPieces(file, texts, size, plan, reading);
+    switch (reading.outcome) {
+      case PieceReading::Outcome::kRead:
+        return keep(texts, reading.lines, notifier);
+      case PieceReading::Outcome::kGrew:
+        // Read as a stream from the start, to wherever the file ends now.
+        std::free(texts);
+        file.rewind();
+        break;
+      case PieceReading::Outcome::kOutOfMemory:
+        std::free(texts);
+        notifier.error(OutOfMemoryMessage(reading.failedBytes).text());
+        return false;
+      case PieceReading::Outcome::kReadFailed:
+        std::free(texts);
+        notifier.error(cannotRead(path, reading.error));
+        return false;
+    }
+  }
+
+  // A file of no known size (a pipe, a device) or one that grew: as a stream,
+  // into a buffer that starts at the size when there is one.
   const std::size_t firstCapacity = size > 0 && size < std::numeric_limits<std::size_t>::max() - 2
                                         ? static_cast<std::size_t>(size) + 2
                                         : LineReader::kDefaultCapacity;
@@ -119,19 +90,25 @@ bool WordList::load(const char* path, Notifier& notifier) {
     notifier.error(cannotRead(path, status));
     return false;
   }
-
   std::size_t textSize = 0;
   char* const texts = reader.takeBuffer(textSize);
-  Entries lines;
-  const bool split =
-      endLines(texts, texts + textSize, [&lines](const char* line) { return lines.add(line); });
-  if (!split || !lines.shrinkToFit()) {
+  EntryArray lines;
+  if (!endLines(texts, texts + textSize, [&lines](const char* line) { return lines.add(line); })) {
     std::free(texts);
-    notifier.error(OutOfMemoryMessage(lines.failedBytes).text());
+    notifier.error(OutOfMemoryMessage(lines.failedBytes()).text());
     return false;
   }
-  count_ = lines.count;
-  entries_ = std::exchange(lines.entries, nullptr);
+  return keep(texts, lines, notifier);
+}
+
+bool WordList::keep(char* texts, EntryArray& lines, Notifier& notifier) {
+  if (!lines.shrinkToFit()) {
+    std::free(texts);
+    notifier.error(OutOfMemoryMessage(lines.failedBytes()).text());
+    return false;
+  }
+  count_ = lines.count();
+  entries_ = lines.release();
   texts_ = texts;
   return true;
 }

@@ -15,8 +15,11 @@
 #include <cstdint>
 
 #include "wordlist/notifier.h"
+#include "wordlist/reading_plan.h"
 
 namespace lexi {
+
+class EntryArray;
 
 // One line of the word list.
 struct WordEntry {
@@ -37,7 +40,7 @@ class WordList {
   // having told `notifier` (except when the file cannot be opened and the
   // current directory cannot be found either: that failure is silent).
   // The file is closed before load() returns, whatever the outcome.
-  bool load(const char* path, Notifier& notifier);
+  bool load(const char* path, Notifier& notifier, const ReadingPlan& plan = ReadingPlan{});
 
   // Frees every entry; the list is then empty.
   void release();
@@ -46,6 +49,10 @@ class WordList {
   const WordEntry* entries() const { return entries_; }
 
  private:
+  // Takes `texts` and the entries of its lines, or, when memory for them runs
+  // out, tells `notifier` and frees them.
+  bool keep(char* texts, EntryArray& lines, Notifier& notifier);
+
   std::uint32_t count_ = 0;
   WordEntry* entries_ = nullptr;
   char* texts_ = nullptr;  // every line, each ended by a NUL in place

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "tests/core/test_support.h"
@@ -13,6 +15,7 @@
 #include "wordlist/text_encoding.h"
 
 #ifndef _WIN32
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -23,28 +26,48 @@ using testing_only::RecordingNotifier;
 using testing_only::ScratchDirectory;
 using Lines = std::vector<std::string>;
 
-// Loads `bytes`, which must succeed without a message, and gives the lines.
-Lines loaded(const std::string& bytes, WordList& list) {
+using namespace std::chrono_literals;
+
+// Loads `bytes`, which must succeed without a message, and gives the lines. A
+// plan without chunks stands for a pipe, which has no size and is read as a stream.
+Lines loaded(const std::string& bytes, WordList& list, const ReadingPlan& plan = {}) {
   ScratchDirectory dir;
+  std::string path = (dir.path() / "words.txt").string();
+  std::thread writer;
+#ifndef _WIN32
+  if (plan.chunkBytes == 0) {
+    EXPECT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    writer = std::thread([&] { dir.write("words.txt", bytes); });
+  }
+#endif
+  if (!writer.joinable()) path = dir.write("words.txt", bytes);
   RecordingNotifier notifier;
-  EXPECT_TRUE(list.load(dir.write("words.txt", bytes).c_str(), notifier));
+  EXPECT_TRUE(list.load(path.c_str(), notifier, plan.chunkBytes == 0 ? ReadingPlan{} : plan));
+  if (writer.joinable()) writer.join();
   EXPECT_TRUE(notifier.errors.empty() && notifier.warnings.empty());
   Lines lines;
   for (std::uint32_t i = 0; i < list.count(); ++i) lines.emplace_back(list.entries()[i].text);
   return lines;
 }
 
-TEST(Loader, FollowsTheTextModeRulesOfTheTable) {
+// Pieces of one chunk of one byte, of two of two, ..., each shared out with a
+// helper, and a pipe.
+const ReadingPlan kEveryWay[] = {{1, 1, 0us}, {2, 2, 0us}, {3, 1, 0us}, {0, 1, 0us}};
+
+TEST(Loader, FollowsTheTextModeRulesOfTheTableReadAnyWay) {
   const auto rows = testing_only::readTable("core/line_rules.txt");
   EXPECT_GT(rows.size(), 15u);
   for (const auto& row : rows) {
-    WordList list;
-    EXPECT_EQ(loaded(row[0], list), Lines(row.begin() + 1, row.end())) << row[0];
+    for (const ReadingPlan& plan : kEveryWay) {
+      WordList list;
+      EXPECT_EQ(loaded(row[0], list, plan), Lines(row.begin() + 1, row.end()))
+          << row[0] << " in chunks of " << plan.chunkBytes;
+    }
   }
 }
 
 // Files with lines of every length, so that line ends, CR LF pairs and 0x1A fall
-// on every kind of boundary, and a line of 3 MB.
+// on every kind of boundary of lines, chunks and pieces, and a line of 3 MB.
 TEST(Loader, AgreesWithThePlainModelOnLargeRandomFiles) {
   std::mt19937 random(77);
   const std::string bytes = "ab\r\n\0 \x1A";
@@ -62,8 +85,12 @@ TEST(Loader, AgreesWithThePlainModelOnLargeRandomFiles) {
     if (round % 4 == 1) content.insert(content.size() * 3 / 4, 1, '\x1A');
     if (round == 5) content.insert(65535, "\r\n");
     if (round == 12) content.insert(1000, std::string(3'000'000, 'q'));
+    ReadingPlan plan{static_cast<std::size_t>(7 + round * round * 50),
+                     static_cast<std::uint32_t>(1 + round % 3), 0us};
+    if (round >= 12) plan.chunkBytes = std::size_t{1} << 20;
+    if (round == 4) plan.chunkBytes = 0;
     WordList list;
-    ASSERT_EQ(loaded(content, list), testing_only::modelLines(content)) << "round " << round;
+    ASSERT_EQ(loaded(content, list, plan), testing_only::modelLines(content)) << "round " << round;
   }
 }
 
