@@ -1,11 +1,12 @@
 // readInPieces: the fast way to load a regular file whose size is known.
 //
-// The file is read into one buffer, of its size and two bytes more, in chunks, and each chunk is
-// split into lines as soon as it arrives, while it is still in the processor's
-// cache, by the rules of LineReader. A large file is read in pieces of a few
-// chunks, taken in turn by this thread and a helper (see shareOut), each piece
-// into a part of the buffer of its own; the pieces' lines are then joined in
-// file order. The outcome never depends on how the pieces were shared out.
+// The file is read into one buffer, of its size and two bytes more, in chunks,
+// and each chunk is split into lines as soon as it arrives, while it is still
+// in the processor's cache, by the rules of LineReader. A large file is read in
+// pieces of a few chunks, taken in turn by this thread and a helper (see
+// shareOut), each piece into a part of the buffer of its own; the pieces' lines
+// are then joined in file order. The outcome never depends on how the pieces
+// were shared out.
 //
 // A file that turns out longer than its size said, because it grew while it
 // was read, is not read this way: the caller reads it again from its start as
@@ -28,9 +29,9 @@ struct PieceReading {
   EntryArray lines;               // kRead: the lines, in file order
 };
 
-// Reads `file`, a regular file of `size` bytes, into `text`, which has room for
-// size + 2 bytes; see above. The size is below 2^32 chunks. The lines point into `text`, which the
-// caller owns.
+// Reads `file`, a regular file of `size` bytes, above 0 and below 2^32 chunks,
+// into `text`, which has room for size + 2 bytes; see above. The lines point
+// into `text`, which the caller owns.
 void readInPieces(InputFile& file, char* text, std::uint64_t size, const ReadingPlan& plan,
                   PieceReading& reading);
 

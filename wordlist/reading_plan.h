@@ -1,6 +1,6 @@
-// ReadingPlan: how the word list reads a regular file, in chunks of a few
-// bytes that pieces group (see piece_reader.h). The defaults suit every list;
-// tests choose tiny chunks, and a helper for every file, to reach every path.
+// ReadingPlan: how the word list reads a regular file, in chunks that pieces
+// group (see piece_reader.h). The defaults suit every list; tests choose tiny
+// chunks, and a helper for every file, to reach every path.
 #pragma once
 
 #include <chrono>
@@ -9,6 +9,7 @@
 
 namespace lexi {
 
+// Both sizes are above 0.
 struct ReadingPlan {
   std::size_t chunkBytes = std::size_t{1} << 20;
   std::uint32_t chunksPerPiece = 2;
