@@ -15,8 +15,14 @@ struct ReadingPlan {
   std::uint32_t chunksPerPiece = 2;
   // The shortest read that gets a helper, as estimated from the first piece:
   // a piece takes about a millisecond, so a helper that loses its core while
-  // it holds one costs little.
+  // it holds one costs little. Under Wine, where the Windows program is tested,
+  // a helper doubled the processor time of a load (the two threads' page
+  // faults contend in the kernel) and made it slower: there, one thread reads.
+#ifdef _WIN32
+  std::chrono::microseconds worthAHelper = std::chrono::hours(1);
+#else
   std::chrono::microseconds worthAHelper = std::chrono::milliseconds(5);
+#endif
 };
 
 }  // namespace lexi
