@@ -12,6 +12,7 @@
 #include "tests/core/test_support.h"
 #include "tests/core/text_mode_model.h"
 #include "wordlist/input_file.h"
+#include "wordlist/piece_reader.h"
 #include "wordlist/text_encoding.h"
 
 #ifndef _WIN32
@@ -92,6 +93,17 @@ TEST(Loader, AgreesWithThePlainModelOnLargeRandomFiles) {
     WordList list;
     ASSERT_EQ(loaded(content, list, plan), testing_only::modelLines(content)) << "round " << round;
   }
+}
+
+// A file that grew after its size was taken is read again as a stream.
+TEST(Loader, TellsAFileThatGrewWhileReadInPieces) {
+  ScratchDirectory dir;
+  InputFile file;
+  ASSERT_EQ(file.open(dir.write("words.txt", "one\ntwo\n").c_str()), 0);
+  std::string text(8, '\0');
+  PieceReading reading;
+  readInPieces(file, text.data(), 6, ReadingPlan{2, 1, 0us}, reading);
+  EXPECT_EQ(reading.outcome, PieceReading::Outcome::kGrew);
 }
 
 // The failures a user can meet, each with the exact text shown; the list is then
