@@ -8,8 +8,10 @@
 //
 // Lines are ended in place: the reader writes a NUL over each line end and hands
 // out pointers into its one buffer, so a line costs no copy. The word list reads
-// the whole stream first (readAll) and then takes the buffer with every line in
-// it; the query tool reads standard input a line at a time.
+// a pipe, or a file that grew while it was read, whole first (readAll) and then
+// takes the buffer with every line in it; a file of known size goes in pieces
+// (piece_reader.h) by the same line ends. The query tool reads standard input a
+// line at a time.
 #pragma once
 
 #include <bit>
