@@ -4,6 +4,7 @@
 #include <cstring>
 #include <limits>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "wordlist/entry_array.h"
@@ -28,6 +29,13 @@ std::string cannotRead(const char* name, int error) {
 constexpr const char* kLineOutOfMemory =
     "Error: Cannot get memory in getALine.\n\nLexiquarium will close now.";
 
+// Ends a failed load: frees the text read so far and tells why.
+bool giveUp(char* texts, std::string_view message, Notifier& notifier) {
+  std::free(texts);
+  notifier.error(message);
+  return false;
+}
+
 }  // namespace
 
 bool WordList::load(const char* path, Notifier& notifier, const ReadingPlan& plan) {
@@ -42,8 +50,8 @@ bool WordList::load(const char* path, Notifier& notifier, const ReadingPlan& pla
   }
 
   const std::uint64_t size = file.size();
-  if (size > 0 && size < std::numeric_limits<std::size_t>::max() - 2 &&
-      size / plan.chunkBytes < std::numeric_limits<std::uint32_t>::max()) {
+  const bool sized = size > 0 && size < std::numeric_limits<std::size_t>::max() - 2;
+  if (sized && size / plan.chunkBytes < std::numeric_limits<std::uint32_t>::max()) {
     // One buffer for the whole file, the NUL after its last line, and the byte
     // that tells whether the file grew.
     char* const texts = static_cast<char*>(std::malloc(static_cast<std::size_t>(size) + 2));
@@ -63,22 +71,16 @@ bool WordList::load(const char* path, Notifier& notifier, const ReadingPlan& pla
         file.rewind();
         break;
       case PieceReading::Outcome::kOutOfMemory:
-        std::free(texts);
-        notifier.error(OutOfMemoryMessage(reading.failedBytes).text());
-        return false;
+        return giveUp(texts, OutOfMemoryMessage(reading.failedBytes).text(), notifier);
       case PieceReading::Outcome::kReadFailed:
-        std::free(texts);
-        notifier.error(cannotRead(path, reading.error));
-        return false;
+        return giveUp(texts, cannotRead(path, reading.error), notifier);
     }
   }
 
   // A file of no known size (a pipe, a device) or one that grew: as a stream,
   // into a buffer that starts at the size when there is one.
-  const std::size_t firstCapacity = size > 0 && size < std::numeric_limits<std::size_t>::max() - 2
-                                        ? static_cast<std::size_t>(size) + 2
-                                        : LineReader::kDefaultCapacity;
-  LineReader reader(file, firstCapacity);
+  LineReader reader(file,
+                    sized ? static_cast<std::size_t>(size) + 2 : LineReader::kDefaultCapacity);
   int status = 0;
   reader.readAll(status);
   file.close();
@@ -94,18 +96,14 @@ bool WordList::load(const char* path, Notifier& notifier, const ReadingPlan& pla
   char* const texts = reader.takeBuffer(textSize);
   EntryArray lines;
   if (!endLines(texts, texts + textSize, [&lines](const char* line) { return lines.add(line); })) {
-    std::free(texts);
-    notifier.error(OutOfMemoryMessage(lines.failedBytes()).text());
-    return false;
+    return giveUp(texts, OutOfMemoryMessage(lines.failedBytes()).text(), notifier);
   }
   return keep(texts, lines, notifier);
 }
 
 bool WordList::keep(char* texts, EntryArray& lines, Notifier& notifier) {
   if (!lines.shrinkToFit()) {
-    std::free(texts);
-    notifier.error(OutOfMemoryMessage(lines.failedBytes()).text());
-    return false;
+    return giveUp(texts, OutOfMemoryMessage(lines.failedBytes()).text(), notifier);
   }
   count_ = lines.count();
   entries_ = lines.release();
