@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -30,15 +31,16 @@ class CollectingSink : public ResultSink {
   std::vector<std::string> lines;
 };
 
-// A fresh directory below the system's temporary one, removed at the end.
+// A fresh directory below the system's temporary one, removed at the end. Its
+// name is drawn until it is new: test processes run side by side, and one must
+// never remove another's files.
 class ScratchDirectory {
  public:
   ScratchDirectory() {
-    static int serial = 0;
-    path_ = std::filesystem::temp_directory_path() /
-            ("lexi-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + std::to_string(serial++) + "-" + std::to_string(std::rand()));
-    std::filesystem::create_directories(path_);
+    std::random_device entropy;
+    do {
+      path_ = std::filesystem::temp_directory_path() / ("lexi-test-" + std::to_string(entropy()));
+    } while (!std::filesystem::create_directory(path_));
   }
   ~ScratchDirectory() {
     std::error_code ignored;
