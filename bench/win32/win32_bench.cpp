@@ -96,7 +96,7 @@ bool runDialog(const char* path, const std::vector<Query>& queries, bool startUp
   pending = &queries;
   reportStartUp = startUp;
   SetTimer(nullptr, 0, 0, dialogUp);
-  lexi::SearchDialog(words, keys, "lexiquarium").run();
+  lexi::SearchDialog(words, keys, lexi::detectEncoding(words), "lexiquarium").run();
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "res/windows/resource.h"
 #include "ui/win32/search_dialog.h"
@@ -30,13 +31,37 @@ void go(const std::string& query) {
   send(IDC_GO, BM_CLICK);
 }
 
-// The word field's text, or with an index, that item of the history.
+std::string utf8(const wchar_t* text) {
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes.data(), size, nullptr, nullptr);
+  bytes.pop_back();
+  return bytes;
+}
+
+// The word field's text, or with an index, that item of the history, in UTF-8.
 std::string wordText(int index = -1) {
-  char text[64] = "";
+  wchar_t text[64] = L"";
   if (index < 0)
-    GetDlgItemTextA(dialog, IDC_WORD, text, sizeof text);
+    GetDlgItemTextW(dialog, IDC_WORD, text, 64);
   else
-    send(IDC_WORD, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+    SendDlgItemMessageW(dialog, IDC_WORD, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                        reinterpret_cast<LPARAM>(text));
+  return utf8(text);
+}
+
+// The clipboard's text: as CF_TEXT, or as CF_UNICODETEXT given in UTF-8.
+std::string clipboardText(UINT format) {
+  std::string text = "(nothing)";
+  if (OpenClipboard(nullptr)) {
+    if (const HANDLE data = GetClipboardData(format)) {
+      const void* units = GlobalLock(data);
+      text = format == CF_TEXT ? static_cast<const char*>(units)
+                               : utf8(static_cast<const wchar_t*>(units));
+      GlobalUnlock(data);
+    }
+    CloseClipboard();
+  }
   return text;
 }
 
@@ -44,12 +69,7 @@ std::string wordText(int index = -1) {
 std::string copyLine(int index) {
   send(IDC_RESULTS, LB_SETCURSEL, static_cast<WPARAM>(index));
   send(IDC_COPY, BM_CLICK);
-  std::string text = "(nothing)";
-  if (OpenClipboard(nullptr)) {
-    if (const HANDLE data = GetClipboardData(CF_TEXT)) text = static_cast<char*>(GlobalLock(data));
-    CloseClipboard();
-  }
-  return text;
+  return clipboardText(CF_UNICODETEXT);
 }
 
 // What the box that `action` opens says, as "caption: text". A box cannot be
@@ -93,8 +113,9 @@ struct Case {
   std::function<bool()> passes;
 };
 
-const Case kCases[] = {
-    {"typed capitals come out lower; Go lists; a selection enables Copy, which gives CF_TEXT",
+// Over a list of a million ASCII lines, read in the ANSI code page.
+const std::vector<Case> kCases = {
+    {"typed capitals come out lower; Go lists; a selection enables Copy, which gives CF_TEXT too",
      [] {
        const HWND edit = GetWindow(GetDlgItem(dialog, IDC_WORD), GW_CHILD);
        for (const char c : std::string("FONE")) SendMessageA(edit, WM_CHAR, c, 0);
@@ -104,7 +125,8 @@ const Case kCases[] = {
        SetFocus(GetDlgItem(dialog, IDC_RESULTS));
        send(IDC_RESULTS, WM_KEYDOWN, VK_HOME);
        return lower && disabled && IsWindowEnabled(GetDlgItem(dialog, IDC_COPY)) &&
-              send(IDC_RESULTS, LB_GETCOUNT) == 1 && copyLine(0) == "phone";
+              send(IDC_RESULTS, LB_GETCOUNT) == 1 && copyLine(0) == "phone" &&
+              clipboardText(CF_TEXT) == "phone";
      }},
     {"a million lines at once; Home, End and a letter move through them",
      [] {
@@ -171,7 +193,52 @@ const Case kCases[] = {
     {"the product version is 2.2 in words too", [] { return productVersionText() == "2.2"; }},
 };
 
+// Over a UTF-8 list, read as UTF-8.
+const std::vector<Case> kUtf8Cases = {
+    {"a UTF-8 list is searched, copied and kept in the history as it holds its words",
+     [] {
+       SetDlgItemTextW(dialog, IDC_WORD, L"*\u00ef*");
+       send(IDC_GO, BM_CLICK);
+       return send(IDC_RESULTS, LB_GETCOUNT) == 1 && copyLine(0) == "na\u00efve" &&
+              wordText(0) == "*\u00ef*";
+     }},
+    {"a letter of two bytes moves to the line that begins with it",
+     [] {
+       go("*");
+       SetFocus(GetDlgItem(dialog, IDC_RESULTS));
+       send(IDC_RESULTS, WM_KEYDOWN, VK_HOME);
+       SendDlgItemMessageW(dialog, IDC_RESULTS, WM_CHAR, L'\u00e9', 0);
+       return send(IDC_RESULTS, LB_GETCURSEL) == 1;
+     }},
+};
+
 int failures = 0;
+const std::vector<Case>* running;
+
+// Runs the dialog over the list in LexiquariumWords.txt, and `cases` in it.
+bool runDialog(const std::vector<Case>& cases) {
+  lexi::WordList words;
+  lexi::SoundIndex keys;
+  lexi::Win32MessageDisplay messages;
+  lexi::MessageNotifier notifier(messages);
+  if (!words.load(lexi::WordList::kFileName, notifier) || !keys.build(words, notifier)) {
+    return false;
+  }
+  running = &cases;
+  SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    dialog = FindWindowA(nullptr, "Lexiquarium");
+    for (const Case& c : *running) {
+      const bool passed = c.passes();
+      failures += passed ? 0 : 1;
+      std::printf("%s: %s\n", passed ? "ok" : "FAIL", c.what);
+    }
+    go("");
+    send(IDOK, BM_CLICK);
+  });
+  lexi::SearchDialog(words, keys, lexi::detectEncoding(words), "Lexiquarium").run();
+  return true;
+}
 
 }  // namespace
 
@@ -189,23 +256,10 @@ int main(int argc, char** argv) {
   for (int i = 0; i < kLines - 2; ++i) list << 'x' << i << '\n';
   list.close();
 
-  lexi::WordList words;
-  lexi::SoundIndex keys;
-  lexi::Win32MessageDisplay messages;
-  lexi::MessageNotifier notifier(messages);
-  if (!words.load(lexi::WordList::kFileName, notifier) || !keys.build(words, notifier)) return 1;
-  SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    dialog = FindWindowA(nullptr, "Lexiquarium");
-    for (const Case& c : kCases) {
-      const bool passed = c.passes();
-      failures += passed ? 0 : 1;
-      std::printf("%s: %s\n", passed ? "ok" : "FAIL", c.what);
-    }
-    go("");
-    send(IDOK, BM_CLICK);
-  });
-  lexi::SearchDialog(words, keys, "Lexiquarium").run();
+  if (!runDialog(kCases)) return 1;
+  std::ofstream("LexiquariumWords.txt", std::ios::binary)
+      << "caf\u00e9 n. a coffee house\n\u00e9clair n. a pastry\nna\u00efve adj. simple\n";
+  if (!runDialog(kUtf8Cases)) return 1;
   fs::current_path(work.parent_path());
   std::error_code ignored;
   fs::remove_all(work, ignored);

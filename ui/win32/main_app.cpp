@@ -29,9 +29,8 @@ int CMainApp::run() {
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
         InitCommonControlsEx(&controls);
       },
-      // The controls show the list in the ANSI code page, whatever it holds.
-      [](const WordList& words, const SoundIndex& keys, TextEncoding) {
-        SearchDialog(words, keys, applicationTitle()).run();
+      [](const WordList& words, const SoundIndex& keys, TextEncoding encoding) {
+        SearchDialog(words, keys, encoding, applicationTitle()).run();
       });
 }
 

@@ -21,18 +21,20 @@ HWND item(HWND dialog, int id) {
 }  // namespace
 
 SearchDialog::Live::Live(HWND dialog, SearchDialog& owner)
-    : word(dialog, item(dialog, IDC_WORD)),
-      results(item(dialog, IDC_RESULTS)),
+    : word(dialog, item(dialog, IDC_WORD), owner.page_),
+      results(item(dialog, IDC_RESULTS), owner.page_),
       go(item(dialog, IDC_GO)),
       copy(item(dialog, IDC_COPY)),
-      clipboard(dialog),
+      clipboard(dialog, owner.page_),
       about(dialog),
       dlg({word, results, go, copy, clipboard, owner.messages_}, owner.words_, owner.keys_,
           owner.helpStarter_, about, owner.appTitle_) {}
 
-SearchDialog::SearchDialog(const WordList& words, const SoundIndex& keys, std::string appTitle)
+SearchDialog::SearchDialog(const WordList& words, const SoundIndex& keys, TextEncoding encoding,
+                           std::string appTitle)
     : words_(words),
       keys_(keys),
+      page_(encoding),
       appTitle_(std::move(appTitle)),
       m_hIcon(loadIcon(SM_CXICON, SM_CYICON)),
       smallIcon_(loadIcon(SM_CXSMICON, SM_CYSMICON)) {}
@@ -73,7 +75,7 @@ INT_PTR CALLBACK SearchDialog::proc(HWND dialog, UINT message, WPARAM wParam, LP
       const HWND list = GetDlgItem(dialog, IDC_RESULTS);
       if (reinterpret_cast<HWND>(lParam) != list) return -1;
       const auto caret = static_cast<int>(SendMessageA(list, LB_GETCARETINDEX, 0, 0));
-      return self->live_->results.lineAfter(caret, static_cast<char>(LOWORD(wParam)));
+      return self->live_->results.lineAfter(caret, static_cast<wchar_t>(LOWORD(wParam)));
     }
     case WM_HELP:  // F1
       self->live_->dlg.OnHelpButton();

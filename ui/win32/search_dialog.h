@@ -17,9 +17,11 @@ namespace lexi {
 
 class SearchDialog {
  public:
-  // `keys` is the sound index over `words`; both must outlive the dialog.
-  // `appTitle` titles the length message.
-  SearchDialog(const WordList& words, const SoundIndex& keys, std::string appTitle);
+  // `keys` is the sound index over `words`; both must outlive the dialog. The
+  // lines are shown, and queries made, in `encoding`. `appTitle` titles the
+  // length message.
+  SearchDialog(const WordList& words, const SoundIndex& keys, TextEncoding encoding,
+               std::string appTitle);
   ~SearchDialog();
   SearchDialog(const SearchDialog&) = delete;
   SearchDialog& operator=(const SearchDialog&) = delete;
@@ -49,6 +51,7 @@ class SearchDialog {
 
   const WordList& words_;
   const SoundIndex& keys_;
+  CodePage page_;
   std::string appTitle_;
   HICON m_hIcon;
   HICON smallIcon_;

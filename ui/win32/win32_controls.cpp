@@ -18,28 +18,16 @@ std::string Win32WordField::text() const {
   const int length = GetWindowTextLengthW(combo_);
   std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
   wide.resize(static_cast<std::size_t>(GetWindowTextW(combo_, wide.data(), length + 1)));
-  if (wide.empty()) return {};
-  const int wideLength = static_cast<int>(wide.size());
-  char substitute = '\x1a';
-  const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), wideLength,
-                                       nullptr, 0, &substitute, nullptr);
-  std::string bytes(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), wideLength, bytes.data(), size,
-                      &substitute, nullptr);
-  // The engine's strings end at NUL: one typed becomes the substitute too.
-  for (char& c : bytes) {
-    if (c == '\0') c = substitute;
-  }
-  return bytes;
+  return page_.toEngine(wide);
 }
 
 void Win32WordField::setText(std::string_view text) {
-  SetWindowTextA(combo_, std::string(text).c_str());
+  SetWindowTextW(combo_, page_.toWide(text).c_str());
 }
 
 int Win32WordField::findExact(std::string_view text) const {
-  return static_cast<int>(SendMessageA(combo_, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                       reinterpret_cast<LPARAM>(std::string(text).c_str())));
+  return static_cast<int>(SendMessageW(combo_, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(page_.toWide(text).c_str())));
 }
 
 int Win32WordField::deleteItem(int index) {
@@ -47,10 +35,10 @@ int Win32WordField::deleteItem(int index) {
 }
 
 int Win32WordField::insertTop(std::string_view text) {
-  std::string item(text);
-  CharLowerBuffA(item.data(), static_cast<DWORD>(item.size()));
+  std::wstring item = page_.toWide(text);
+  CharLowerBuffW(item.data(), static_cast<DWORD>(item.size()));
   const LRESULT index =
-      SendMessageA(combo_, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+      SendMessageW(combo_, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
   return index == CB_ERRSPACE ? kNoRoom : static_cast<int>(index);
 }
 
@@ -99,20 +87,28 @@ void Win32ResultList::drawItem(const DRAWITEMSTRUCT& item) const {
   SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
   const char* text = "";
   if (item.itemID < lines_.size()) text = lines_[item.itemID];
-  const std::size_t length = strnlen(text, kMostDrawnChars);
-  ExtTextOutA(dc, item.rcItem.left + 2, item.rcItem.top, ETO_OPAQUE | ETO_CLIPPED, &item.rcItem,
-              text, static_cast<UINT>(length), nullptr);
+  const std::wstring shown = page_.toWide({text, strnlen(text, kMostDrawnChars)});
+  ExtTextOutW(dc, item.rcItem.left + 2, item.rcItem.top, ETO_OPAQUE | ETO_CLIPPED, &item.rcItem,
+              shown.data(), static_cast<UINT>(shown.size()), nullptr);
   if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(dc, &item.rcItem);
 }
 
-int Win32ResultList::lineAfter(int caret, char letter) const {
+int Win32ResultList::lineAfter(int caret, wchar_t letter) const {
   const auto lower = [](char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  };
+  // A letter may take several bytes in the list.
+  const std::string bytes = page_.toEngine({&letter, 1});
+  const auto beginsWithLetter = [&](const char* line) {
+    for (const char c : bytes) {
+      if (lower(*line++) != lower(c)) return false;
+    }
+    return true;
   };
   const std::size_t count = lines_.size();
   for (std::size_t step = 1; step <= count; ++step) {
     const std::size_t index = (static_cast<std::size_t>(caret < 0 ? -1 : caret) + step) % count;
-    if (lower(lines_[index][0]) == lower(letter)) return static_cast<int>(index);
+    if (beginsWithLetter(lines_[index])) return static_cast<int>(index);
   }
   return -2;
 }
@@ -120,18 +116,18 @@ int Win32ResultList::lineAfter(int caret, char letter) const {
 void Win32Clipboard::setText(std::string_view text) {
   // The block is made before the clipboard is emptied, so that a failure
   // leaves the clipboard as it was.
-  const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  const std::wstring wide = page_.toWide(text);
+  const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
   if (block == nullptr) return;
-  char* bytes = static_cast<char*>(GlobalLock(block));
-  std::memcpy(bytes, text.data(), text.size());
-  bytes[text.size()] = '\0';
+  auto* const units = static_cast<wchar_t*>(GlobalLock(block));
+  std::memcpy(units, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
   GlobalUnlock(block);
   if (!OpenClipboard(owner_)) {
     GlobalFree(block);
     return;
   }
   EmptyClipboard();
-  if (SetClipboardData(CF_TEXT, block) == nullptr) GlobalFree(block);
+  if (SetClipboardData(CF_UNICODETEXT, block) == nullptr) GlobalFree(block);
   CloseClipboard();
 }
 

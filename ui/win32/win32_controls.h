@@ -1,8 +1,8 @@
 // The dialog's control interfaces over the real Win32 controls of the
 // IDD_SEARCH template, and the message boxes and About box they open.
 //
-// Text crosses as the engine's bytes in the system's ANSI code page, which for
-// the bundled Latin-1 list is Windows-1252.
+// Text crosses as the engine's bytes in the list's code page (code_page.h):
+// for the bundled Latin-1 list, the ANSI code page, which is Windows-1252 there.
 #pragma once
 
 #include <windows.h>
@@ -10,16 +10,16 @@
 #include <vector>
 
 #include "ui/controls.h"
+#include "ui/win32/code_page.h"
 
 namespace lexi {
 
 class Win32WordField : public WordField {
  public:
   // `combo` is a drop-down combo box with CBS_LOWERCASE on dialog `dialog`.
-  Win32WordField(HWND dialog, HWND combo) : dialog_(dialog), combo_(combo) {}
+  Win32WordField(HWND dialog, HWND combo, CodePage page)
+      : dialog_(dialog), combo_(combo), page_(page) {}
 
-  // A character that the code page cannot hold reads as 0x1A (the substitute
-  // character), never as '?', which would turn the query into a pattern.
   std::string text() const override;
   void setText(std::string_view text) override;
   int findExact(std::string_view text) const override;
@@ -34,6 +34,7 @@ class Win32WordField : public WordField {
  private:
   HWND dialog_;
   HWND combo_;
+  CodePage page_;
 };
 
 // The result lines over an owner-drawn list box without data of its own
@@ -41,7 +42,7 @@ class Win32WordField : public WordField {
 // cost no copies and show at once. Appended lines become visible at publish().
 class Win32ResultList : public ResultList {
  public:
-  explicit Win32ResultList(HWND list) : list_(list) {}
+  Win32ResultList(HWND list, CodePage page) : list_(list), page_(page) {}
 
   void appendLine(const char* text) override { lines_.push_back(text); }
   void clear() override;
@@ -53,12 +54,13 @@ class Win32ResultList : public ResultList {
   // Draws one line for WM_DRAWITEM.
   void drawItem(const DRAWITEMSTRUCT& item) const;
   // Typing a letter in the list moves to the next line that begins with it,
-  // ignoring case, as in a list box that keeps its own strings: the index of
-  // that line after `caret` (wrapping round), or -2 when there is none.
-  int lineAfter(int caret, char letter) const;
+  // ignoring the case of A to Z, as in a list box that keeps its own strings:
+  // the index of that line after `caret` (wrapping round), or -2 when there is none.
+  int lineAfter(int caret, wchar_t letter) const;
 
  private:
   HWND list_;
+  CodePage page_;
   std::vector<const char*> lines_;
 };
 
@@ -71,14 +73,16 @@ class Win32Button : public Button {
   HWND button_;
 };
 
-// Plain text (CF_TEXT) owned by the dialog while it is on the clipboard.
+// Unicode text (CF_UNICODETEXT, from which the system makes CF_TEXT for
+// programs that ask for it) owned by the dialog while it is on the clipboard.
 class Win32Clipboard : public Clipboard {
  public:
-  explicit Win32Clipboard(HWND owner) : owner_(owner) {}
+  Win32Clipboard(HWND owner, CodePage page) : owner_(owner), page_(page) {}
   void setText(std::string_view text) override;
 
  private:
   HWND owner_;
+  CodePage page_;
 };
 
 // Task-modal message boxes with no owner window.
