@@ -1,7 +1,6 @@
 #include "wordlist/entry_array.h"
 
 #include <cstdlib>
-#include <cstring>
 #include <limits>
 #include <utility>
 
@@ -29,12 +28,11 @@ EntryArray& EntryArray::operator=(EntryArray&& other) noexcept {
   return *this;
 }
 
-bool EntryArray::append(const EntryArray& more) {
-  if (!reserve(std::uint64_t{count_} + more.count_)) return false;
-  if (more.count_ != 0)
-    std::memcpy(entries_ + count_, more.entries_, more.count_ * sizeof(WordEntry));
-  count_ += more.count_;
-  return true;
+WordEntry* EntryArray::addUnset(std::uint64_t count) {
+  if (!reserve(std::uint64_t{count_} + count)) return nullptr;
+  WordEntry* const first = entries_ + count_;
+  count_ += static_cast<std::uint32_t>(count);
+  return first;
 }
 
 bool EntryArray::shrinkToFit() {

@@ -1,8 +1,9 @@
 // EntryArray: the entries of consecutive lines, gathered while a file is split.
 //
-// It starts at a capacity meant to hold most word lists in one allocation and
-// doubles beyond. When memory runs out, failedBytes() tells the size that was
-// asked for, which the user is shown. The array owns its memory until release().
+// It starts at a capacity meant to hold most word lists in one allocation, or
+// at the count of lines when it is known, and doubles beyond. When memory runs out, failedBytes()
+// tells the size that was asked for, which the user is shown. The array owns its memory until
+// release().
 #pragma once
 
 #include <cstdint>
@@ -30,8 +31,9 @@ class EntryArray {
     return true;
   }
 
-  // Appends every entry of `more`; false when there is no memory for them.
-  bool append(const EntryArray& more);
+  // Appends `count` entries whose texts the caller sets, and gives the first
+  // of them; null when there is no memory for them.
+  WordEntry* addUnset(std::uint64_t count);
 
   // Makes room for `count` entries in all, so that adding up to them allocates nothing.
   bool reserve(std::uint64_t count) { return count <= capacity_ || grow(count); }

@@ -1,5 +1,6 @@
 #include "wordlist/piece_reader.h"
 
+#include <chrono>
 #include <cstring>
 #include <new>
 #include <utility>
@@ -14,35 +15,73 @@ namespace {
 
 constexpr char kEndOfFile = 0x1A;
 
-// What a run of consecutive chunks made of its bytes.
+// What the first pass found in a run of consecutive chunks.
 struct Piece {
-  EntryArray lines;
-  // The line not yet ended. In a piece that may start within a line, it is
-  // null until the piece's first LF, which ends a line of an earlier piece
-  // and is kept in firstLineFeed, to be ended once every piece is read.
-  char* open = nullptr;
-  char* firstLineFeed = nullptr;
+  std::uint64_t lineFeeds = 0;
+  char* lastLineFeed = nullptr;
   char* end = nullptr;  // where the text ended: the first 0x1A, or the end of the file
   bool grew = false;
-  std::uint64_t failedBytes = 0;  // the size of entries asked for when memory ran out
   int error = 0;
+  // The line the piece begins in: the count of LFs before it.
+  std::uint64_t firstLine = 0;
 
-  bool finished() const { return end != nullptr || grew || failedBytes != 0 || error != 0; }
+  bool finished() const { return end != nullptr || grew || error != 0; }
 };
 
 class PieceReader {
  public:
-  PieceReader(InputFile& file, char* text, std::uint64_t size, std::size_t chunkBytes)
-      : file_(file), text_(text), size_(size), chunkBytes_(chunkBytes) {}
+  PieceReader(InputFile& file, char* text, std::uint64_t size, const ReadingPlan& plan)
+      : file_(file),
+        text_(text),
+        size_(size),
+        chunkBytes_(plan.chunkBytes),
+        perPiece_(plan.chunksPerPiece) {}
 
   // A chunk more than the size fills: its first byte is past the end of the file.
-  std::uint64_t chunks() const { return size_ / chunkBytes_ + 1; }
+  std::uint32_t chunks() const { return static_cast<std::uint32_t>(size_ / chunkBytes_ + 1); }
+  std::uint32_t pieces() const { return (chunks() + perPiece_ - 1) / perPiece_; }
 
-  void read(std::uint32_t begin, std::uint32_t end, Piece& piece) {
-    for (std::uint32_t chunk = begin; chunk < end && !piece.finished(); ++chunk) read(chunk, piece);
+  // The first pass: reads the chunks [begin, end) and counts their line ends,
+  // up to the first chunk that finishes the text.
+  void read(std::uint32_t begin, std::uint32_t end, std::vector<Piece>& pieces) {
+    for (std::uint32_t chunk = begin; chunk < end; ++chunk) {
+      Piece& piece = pieces[chunk / perPiece_];
+      read(chunk, piece);
+      if (piece.finished()) return;
+    }
+  }
+
+  // The second pass: ends the lines of piece `index` in place and sets the
+  // entry of every line that starts after one of its LFs, the entries from
+  // `piece.firstLine` on. An LF that opens the piece is ended without a look at
+  // the byte before it, which belongs to another piece (see endLinesAcross).
+  void split(std::uint32_t index, const Piece& piece, WordEntry* entries,
+             std::uint64_t count) const {
+    char* const begin = pieceBegin(index);
+    char* const end = piece.end != nullptr ? piece.end : pieceBegin(index + 1);
+    std::uint64_t line = piece.firstLine;
+    forEachLineFeed(begin, end, [&](char* lf) {
+      endLineAt(begin, lf);
+      if (++line < count) entries[line].text = lf + 1;
+      return true;
+    });
+  }
+
+  // Ends, at its CR, each line whose CR LF straddles two of the first `pieces`
+  // pieces, before any of them is split.
+  void endLinesAcross(std::uint32_t pieces) const {
+    for (std::uint32_t index = 1; index < pieces; ++index) {
+      char* const begin = pieceBegin(index);
+      if (*begin == '\n' && begin[-1] == '\r') begin[-1] = '\0';
+    }
   }
 
  private:
+  char* pieceBegin(std::uint32_t index) const {
+    const std::uint64_t from = std::uint64_t{index} * perPiece_ * chunkBytes_;
+    return text_ + (from < size_ ? from : size_);
+  }
+
   void read(std::uint32_t chunk, Piece& piece) {
     const std::uint64_t from = std::uint64_t{chunk} * chunkBytes_;
     // The last chunk asks for one byte past the size: getting it means the file grew.
@@ -64,21 +103,9 @@ class PieceReader {
     char* end = begin + got;
     if (void* const eof = std::memchr(begin, kEndOfFile, got)) end = static_cast<char*>(eof);
     if (end != begin + wanted) piece.end = end;
-    split(begin, end, piece);
-  }
-
-  static void split(char* begin, char* end, Piece& piece) {
     forEachLineFeed(begin, end, [&piece](char* lf) {
-      if (piece.open == nullptr) {
-        piece.firstLineFeed = lf;
-      } else {
-        endLineAt(piece.open, lf);
-        if (!piece.lines.add(piece.open)) {
-          piece.failedBytes = piece.lines.failedBytes();
-          return false;
-        }
-      }
-      piece.open = lf + 1;
+      ++piece.lineFeeds;
+      piece.lastLineFeed = lf;
       return true;
     });
   }
@@ -87,85 +114,81 @@ class PieceReader {
   char* text_;
   std::uint64_t size_;
   std::size_t chunkBytes_;
+  std::uint32_t perPiece_;
 };
-
-// Joins the lines of `next`, the piece after those of `joined`, onto them.
-void join(Piece& joined, const Piece& next) {
-  if (next.firstLineFeed != nullptr) {
-    endLineAt(joined.open, next.firstLineFeed);
-    if (!joined.lines.add(joined.open) || !joined.lines.append(next.lines)) {
-      joined.failedBytes = joined.lines.failedBytes();
-      return;
-    }
-    joined.open = next.open;
-  }
-  joined.end = next.end;
-  joined.grew = next.grew;
-  joined.error = next.error;
-  joined.failedBytes = next.failedBytes;
-}
 
 }  // namespace
 
 void readInPieces(InputFile& file, char* text, std::uint64_t size, const ReadingPlan& plan,
                   PieceReading& reading) {
-  PieceReader reader(file, text, size, plan.chunkBytes);
-  const auto chunks = static_cast<std::uint32_t>(reader.chunks());
-  const std::uint32_t perPiece = plan.chunksPerPiece;
-
-  // The first piece starts the first line, and takes every other piece read
-  // alone; a piece read while shared out goes into one of `others`.
-  Piece joined;
-  joined.lines = EntryArray(EntryArray::kFirstCapacity);
-  joined.open = text;
-  std::vector<Piece> others;
-  const std::size_t pieces = (chunks - 1) / perPiece;
+  PieceReader reader(file, text, size, plan);
+  std::vector<Piece> pieces;
   try {
-    others.resize(pieces);
+    pieces.resize(reader.pieces());
   } catch (const std::bad_alloc&) {
     reading.outcome = PieceReading::Outcome::kOutOfMemory;
-    reading.failedBytes = pieces * sizeof(Piece);
+    reading.failedBytes = std::uint64_t{reader.pieces()} * sizeof(Piece);
     return;
   }
-  // Room for lines of eight bytes on average, and more when they are shorter.
-  for (Piece& piece : others) piece.lines = EntryArray(plan.chunkBytes * perPiece / 8);
   const bool shared = shareOut(
-      chunks, perPiece,
-      [&](std::uint32_t begin, std::uint32_t end) { reader.read(begin, end, joined); },
-      [&](std::uint32_t begin, std::uint32_t end) {
-        reader.read(begin, end, others[begin / perPiece - 1]);
-      },
+      reader.chunks(), plan.chunksPerPiece,
+      [&](std::uint32_t begin, std::uint32_t end) { reader.read(begin, end, pieces); },
+      [&](std::uint32_t begin, std::uint32_t end) { reader.read(begin, end, pieces); },
       plan.worthAHelper);
-  if (shared) {
-    // Room for every line at once: the lines of each piece, the one each
-    // piece ends, and the last.
-    std::uint64_t total = std::uint64_t{joined.lines.count()} + 1;
-    for (std::size_t i = 0; i < others.size(); ++i) total += others[i].lines.count() + 1;
-    if (!joined.lines.reserve(total)) joined.failedBytes = joined.lines.failedBytes();
-    for (std::size_t i = 0; i < others.size() && !joined.finished(); ++i) join(joined, others[i]);
+
+  // The pieces up to the one where the text ends; each learns where its lines
+  // go among the entries.
+  std::uint32_t used = 0;
+  std::uint64_t lineFeeds = 0;
+  char* lastLineFeed = nullptr;
+  char* textEnd = nullptr;
+  for (Piece& piece : pieces) {
+    ++used;
+    piece.firstLine = lineFeeds;
+    lineFeeds += piece.lineFeeds;
+    if (piece.lastLineFeed != nullptr) lastLineFeed = piece.lastLineFeed;
+    if (piece.error != 0) {
+      reading.outcome = PieceReading::Outcome::kReadFailed;
+      reading.error = piece.error;
+      return;
+    }
+    if (piece.grew) {
+      reading.outcome = PieceReading::Outcome::kGrew;
+      return;
+    }
+    if (piece.end != nullptr) {
+      textEnd = piece.end;
+      break;
+    }
   }
 
-  if (joined.error != 0) {
-    reading.outcome = PieceReading::Outcome::kReadFailed;
-    reading.error = joined.error;
-    return;
-  }
-  if (joined.grew) {
-    reading.outcome = PieceReading::Outcome::kGrew;
-    return;
-  }
   // The last line needs no line end.
-  if (joined.failedBytes == 0 && joined.open != joined.end) {
-    *joined.end = '\0';
-    if (!joined.lines.add(joined.open)) joined.failedBytes = joined.lines.failedBytes();
-  }
-  if (joined.failedBytes != 0) {
-    reading.outcome = PieceReading::Outcome::kOutOfMemory;
-    reading.failedBytes = joined.failedBytes;
-    return;
+  char* const lastLine = lastLineFeed != nullptr ? lastLineFeed + 1 : text;
+  const std::uint64_t count = lineFeeds + (lastLine != textEnd ? 1 : 0);
+  EntryArray lines(count);
+  if (count != 0) {
+    WordEntry* const entries = lines.addUnset(count);
+    if (entries == nullptr) {
+      reading.outcome = PieceReading::Outcome::kOutOfMemory;
+      reading.failedBytes = lines.failedBytes();
+      return;
+    }
+    entries[0].text = text;
+    // Before the look across pieces, which may come to where the text ends.
+    *textEnd = '\0';
+    reader.endLinesAcross(used);
+    const auto split = [&](std::uint32_t begin, std::uint32_t end) {
+      for (std::uint32_t i = begin; i < end; ++i) reader.split(i, pieces[i], entries, count);
+    };
+    // Alongside each other when the pieces were read so.
+    if (shared) {
+      shareOut(used, 1, split, split, std::chrono::microseconds(0));
+    } else {
+      split(0, used);
+    }
   }
   reading.outcome = PieceReading::Outcome::kRead;
-  reading.lines = std::move(joined.lines);
+  reading.lines = std::move(lines);
 }
 
 }  // namespace lexi

@@ -1,12 +1,14 @@
 // readInPieces: the fast way to load a regular file whose size is known.
 //
 // The file is read into one buffer, of its size and two bytes more, in chunks,
-// and each chunk is split into lines as soon as it arrives, while it is still
-// in the processor's cache, by the rules of LineReader. A large file is read in
-// pieces of a few chunks, taken in turn by this thread and a helper (see
-// shareOut), each piece into a part of the buffer of its own; the pieces' lines
-// are then joined in file order. The outcome never depends on how the pieces
-// were shared out.
+// and the line ends of each chunk are counted as soon as it arrives, while it
+// is still in the processor's cache. Knowing the count, the lines are then
+// ended in place, by the rules of LineReader, and their entries written
+// straight into one array of that size: no entry is made twice, and no memory
+// is touched that the list does not keep. A large file is read, and then
+// split, in pieces of a few chunks, taken in turn by this thread and a helper
+// (see shareOut), each piece in a part of the buffer of its own. The outcome
+// never depends on how the pieces were shared out.
 //
 // A file that turns out longer than its size said, because it grew while it
 // was read, is not read this way: the caller reads it again from its start as
