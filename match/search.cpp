@@ -70,6 +70,34 @@ void appendMatches(const WordEntry* entries, std::uint32_t count, ResultSink& si
   std::free(marks);
 }
 
+// Appends the lines whose stored key is `key`. Keys are NUL-padded to 8 bytes,
+// so one comparison of 8 bytes decides a line; eight lines are decided at once,
+// with one branch, since matches are rare: a loop that branched on every line
+// ran at half its speed or full speed with where a build happened to place it.
+void appendKeyMatches(const WordEntry* entries, const SoundKey* stored, std::uint32_t count,
+                      const SoundKey& key, ResultSink& sink) {
+  static_assert(sizeof(SoundKey) == sizeof(std::uint64_t));
+  constexpr std::uint32_t kAtOnce = 8;
+  std::uint64_t wanted;
+  std::memcpy(&wanted, key.text, sizeof wanted);
+  std::uint64_t block[kAtOnce];
+  const auto appendFrom = [&](std::uint32_t first, std::uint32_t lines) {
+    for (std::uint32_t i = 0; i < lines; ++i) {
+      if (block[i] == wanted) sink.appendLine(entries[first + i].text);
+    }
+  };
+  std::uint32_t first = 0;
+  for (; count - first >= kAtOnce; first += kAtOnce) {
+    std::memcpy(block, stored + first, sizeof block);
+    bool any = false;
+    for (const std::uint64_t each : block) any |= each == wanted;
+    if (any) appendFrom(first, kAtOnce);
+  }
+  if (first == count) return;
+  std::memcpy(block, stored + first, (count - first) * sizeof wanted);
+  appendFrom(first, count - first);
+}
+
 }  // namespace
 
 SearchOutcome searchWords(const WordList& list, const SoundIndex* keys, const char* query,
@@ -100,13 +128,7 @@ SearchOutcome searchWords(const WordList& list, const SoundIndex* keys, const ch
   const SoundKey key = soundKey(query);
   if (key.empty()) return SearchOutcome::kDone;
   if (keys != nullptr) {
-    // Keys are NUL-padded to 8 bytes, so one comparison of 8 bytes decides.
-    const SoundKey* const stored = keys->keys();
-    for (std::uint32_t i = 0; i < count; ++i) {
-      if (std::memcmp(stored[i].text, key.text, sizeof key.text) == 0) {
-        sink.appendLine(entries[i].text);
-      }
-    }
+    appendKeyMatches(entries, keys->keys(), count, key, sink);
   } else {
     appendMatches(entries, count, sink, [&key](const char* text) { return hasKey(text, key); });
   }

@@ -58,6 +58,7 @@ TEST(Search, FindsTheLinesInFileOrder) {
       {"fone", phones, false},
       {"FONE", phones, false},
       {"nite whatever", {"Knight n. a soldier", "night n. dark"}, false},
+      {"kat", {"cat", "CUT"}, false},
       {"ph*ne", {"phone n. a device", "phone v. to call"}, false},
       {"PH*NE", {"phone n. a device", "phone v. to call"}, false},
       {"p*o*n*e", {"phone n. a device", "phoneme n. a sound", "phone v. to call"}, false},
