@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "wordlist/input_file.h"
 #include "wordlist/two_threads.h"
 
 namespace lexi {
@@ -29,6 +30,7 @@ bool SoundIndex::build(const WordList& list, Notifier& notifier) {
     notifier.error(OutOfMemoryMessage(bytes).text());
     return false;
   }
+  adviseLargeBlock(keys, static_cast<std::size_t>(bytes));
   const WordEntry* const entries = list.entries();
   auto computeKeys = [keys, entries](std::uint32_t begin, std::uint32_t end) {
     for (std::uint32_t i = begin; i < end; ++i) keys[i] = soundKey(entries[i].text);
