@@ -81,8 +81,18 @@ bool isValidUtf8(std::string_view text) {
 }
 
 TextEncoding detectEncoding(const WordList& list) {
+  const std::uint32_t count = list.count();
+  if (count == 0) return TextEncoding::kSingleByte;
+  // Most lists are plain ASCII, and their lines lie in one block: when the
+  // block from the first line to the end of the last holds no byte above 0x7F,
+  // no line does, and each line need not be measured.
+  const char* const first = list.entries()[0].text;
+  const char* const last = list.entries()[count - 1].text;
+  if (isAscii({first, static_cast<std::size_t>(last - first) + std::strlen(last)})) {
+    return TextEncoding::kSingleByte;
+  }
   bool sawHighByte = false;
-  for (std::uint32_t i = 0; i < list.count(); ++i) {
+  for (std::uint32_t i = 0; i < count; ++i) {
     if (!checkText(list.entries()[i].text, sawHighByte)) return TextEncoding::kSingleByte;
   }
   return sawHighByte ? TextEncoding::kUtf8 : TextEncoding::kSingleByte;

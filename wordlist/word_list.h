@@ -47,6 +47,7 @@ class WordList {
   void release();
 
   std::uint32_t count() const { return count_; }
+  // The lines in file order; their texts lie in one block, in the same order.
   const WordEntry* entries() const { return entries_; }
 
  private:
