@@ -1,9 +1,9 @@
 // EntryArray: the entries of consecutive lines, gathered while a file is split.
 //
 // It starts at a capacity meant to hold most word lists in one allocation, or
-// at the count of lines when it is known, and doubles beyond. When memory runs out, failedBytes()
-// tells the size that was asked for, which the user is shown. The array owns its memory until
-// release().
+// at the count of lines when it is known, and doubles beyond. When memory runs
+// out, failedBytes() tells the size that was asked for, which the user is shown.
+// The array owns its memory until release().
 #pragma once
 
 #include <cstdint>
