@@ -130,11 +130,10 @@ void readInPieces(InputFile& file, char* text, std::uint64_t size, const Reading
     reading.failedBytes = std::uint64_t{reader.pieces()} * sizeof(Piece);
     return;
   }
-  const bool shared = shareOut(
-      reader.chunks(), plan.chunksPerPiece,
-      [&](std::uint32_t begin, std::uint32_t end) { reader.read(begin, end, pieces); },
-      [&](std::uint32_t begin, std::uint32_t end) { reader.read(begin, end, pieces); },
-      plan.worthAHelper);
+  const auto read = [&](std::uint32_t begin, std::uint32_t end) {
+    reader.read(begin, end, pieces);
+  };
+  const bool shared = shareOut(reader.chunks(), plan.chunksPerPiece, read, read, plan.worthAHelper);
 
   // The pieces up to the one where the text ends; each learns where its lines
   // go among the entries.
