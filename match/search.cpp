@@ -13,10 +13,6 @@ namespace lexi {
 
 namespace {
 
-bool isPattern(const char* query) {
-  return std::strchr(query, '*') != nullptr || std::strchr(query, '?') != nullptr;
-}
-
 // Whether the line's key is `key`. Most lines differ in the key's first
 // character, which costs a fraction of the whole key: only the others get theirs.
 bool hasKey(const char* text, const SoundKey& key) {
@@ -99,6 +95,10 @@ void appendKeyMatches(const WordEntry* entries, const SoundKey* stored, std::uin
 }
 
 }  // namespace
+
+bool isPattern(const char* query) {
+  return std::strchr(query, '*') != nullptr || std::strchr(query, '?') != nullptr;
+}
 
 SearchOutcome searchWords(const WordList& list, const SoundIndex* keys, const char* query,
                           ResultSink& sink, Notifier& notifier) {

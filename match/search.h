@@ -29,6 +29,9 @@ enum class SearchOutcome {
   kTooManyStars,  // the pattern has more than 8 stars; the warning was given
 };
 
+// Whether `query` is a pattern: it holds a '*' or a '?'.
+bool isPattern(const char* query);
+
 // Runs `query` (NUL-terminated, not empty) over `list`. `keys` is the index built
 // over `list`, or nullptr to compute the keys instead (a single search costs less
 // that way than building the index first). A pattern with too many stars stops

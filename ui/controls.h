@@ -70,6 +70,26 @@ class MessageDisplay {
   virtual void show(const std::string& text, const std::string& title, MessageIcon icon) = 0;
 };
 
+// A control with two states that the user flips: a check box, or a checkable
+// menu item. Flipping it calls the dialog's handler; setChecked does not.
+class Toggle {
+ public:
+  virtual ~Toggle() = default;
+  virtual bool isChecked() const = 0;
+  virtual void setChecked(bool checked) = 0;
+};
+
+// What the program keeps between runs, by name: the toolkit's settings under the
+// user's configuration folder on Linux, the registry on Windows.
+class Preferences {
+ public:
+  virtual ~Preferences() = default;
+  // `fallback` when nothing is stored under `name`, or it cannot be read.
+  virtual bool readFlag(std::string_view name, bool fallback) const = 0;
+  // A value that cannot be stored is dropped: the choice then lasts this run.
+  virtual void writeFlag(std::string_view name, bool value) = 0;
+};
+
 // Runs the About box modally.
 class AboutBox {
  public:

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <utility>
 
+#include "match/near_search.h"
 #include "match/search.h"
 
 namespace lexi {
@@ -15,18 +16,24 @@ std::string tooManyCharsMessage(std::size_t maxChars) {
 
 CSearchDlg::CSearchDlg(const SearchControls& controls, const WordList& words,
                        const SoundIndex& keys, ProcessStarter& helpStarter, AboutBox& aboutBox,
-                       std::string appTitle)
+                       std::string appTitle, const ClosestFirstMode* closestFirst)
     : controls_(controls),
       words_(words),
       keys_(keys),
       helpStarter_(helpStarter),
       aboutBox_(aboutBox),
       appTitle_(std::move(appTitle)),
-      notifier_(controls.messages) {}
+      notifier_(controls.messages) {
+  if (closestFirst != nullptr) closestFirst_.emplace(*closestFirst);
+}
 
 void CSearchDlg::OnInitDialog() {
   controls_.word.setText(m_strWord);
   controls_.copy.setEnabled(false);
+  if (closestFirst_) {
+    closestFirst_->toggle.setChecked(
+        closestFirst_->preferences.readFlag(kClosestFirstSetting, false));
+  }
   controls_.word.setFocus();
 }
 
@@ -39,12 +46,26 @@ void CSearchDlg::OnGo() {
     for (const char* line : kGuidanceLines) controls_.results.appendLine(line);
   } else {
     AddToHistory(query);
-    searchWords(words_, &keys_, query.c_str(), controls_.results, notifier_);
+    if (!searchNear(query))
+      searchWords(words_, &keys_, query.c_str(), controls_.results, notifier_);
     if (controls_.results.count() == 0) controls_.results.appendLine(kNothingFound);
   }
   controls_.word.selectAll();
   controls_.word.setFocus();
   controls_.go.setEnabled(true);
+}
+
+bool CSearchDlg::searchNear(const std::string& query) {
+  if (!closestFirst_ || !closestFirst_->toggle.isChecked() || isPattern(query.c_str())) {
+    return false;
+  }
+  // Built on the first near query, so that a user who never asks for one pays
+  // nothing at start-up. Without its memory the exact sound search still works.
+  if (!near_.built() && !near_.build(words_, keys_, closestFirst_->encoding, notifier_)) {
+    return false;
+  }
+  nearSearch(near_, query.c_str(), kNearResults, controls_.results);
+  return true;
 }
 
 void CSearchDlg::AddToHistory(const std::string& query) {
@@ -83,6 +104,12 @@ void CSearchDlg::OnAboutButton() {
 
 void CSearchDlg::OnHelpButton() {
   launchHelp(helpStarter_, controls_.messages);
+}
+
+void CSearchDlg::OnClosestFirst() {
+  if (closestFirst_) {
+    closestFirst_->preferences.writeFlag(kClosestFirstSetting, closestFirst_->toggle.isChecked());
+  }
 }
 
 bool CSearchDlg::OnOK() {

@@ -9,12 +9,15 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 
+#include "match/near_search.h"
 #include "match/sound_index.h"
 #include "ui/controls.h"
 #include "ui/help_launcher.h"
 #include "ui/message_notifier.h"
+#include "wordlist/text_encoding.h"
 #include "wordlist/word_list.h"
 
 namespace lexi {
@@ -27,6 +30,18 @@ struct SearchControls {
   Clipboard& clipboard;
   MessageDisplay& messages;
 };
+
+// The "closest first" mode: when its toggle is on, a query without wild cards
+// lists the near search's lines best first (match/near_search.h). Off until the
+// user turns it on; the choice is kept in `preferences` between runs.
+struct ClosestFirstMode {
+  Toggle& toggle;
+  Preferences& preferences;
+  TextEncoding encoding;  // of the word list's lines
+};
+
+// The name the choice is kept under.
+inline constexpr const char* kClosestFirstSetting = "ClosestFirst";
 
 // What a find on an empty word field shows instead of results.
 inline constexpr std::array<const char*, 8> kGuidanceLines = {
@@ -54,10 +69,12 @@ std::string tooManyCharsMessage(std::size_t maxChars);
 class CSearchDlg {
  public:
   // `keys` is the sound index built over `words`. `appTitle` titles the length
-  // message, as the dialog framework titles its own messages. Everything passed
-  // in must outlive the dialog.
+  // message, as the dialog framework titles its own messages. Without
+  // `closestFirst` the dialog has no such mode. Everything passed in must
+  // outlive the dialog.
   CSearchDlg(const SearchControls& controls, const WordList& words, const SoundIndex& keys,
-             ProcessStarter& helpStarter, AboutBox& aboutBox, std::string appTitle);
+             ProcessStarter& helpStarter, AboutBox& aboutBox, std::string appTitle,
+             const ClosestFirstMode* closestFirst = nullptr);
 
   void OnInitDialog();
   void OnGo();
@@ -67,6 +84,8 @@ class CSearchDlg {
   void OnDblclkResults();
   void OnAboutButton();
   void OnHelpButton();
+  // The user flipped the "closest first" toggle: the choice is kept.
+  void OnClosestFirst();
   // Saves the word field into m_strWord. False, after telling the user, when it
   // is too long: the dialog then stays open.
   bool OnOK();
@@ -74,6 +93,10 @@ class CSearchDlg {
   std::string m_strWord;
 
  private:
+  // Lists the near search's lines when the mode is on and `query` is a word;
+  // false when the exact search is to run instead.
+  bool searchNear(const std::string& query);
+
   SearchControls controls_;
   const WordList& words_;
   const SoundIndex& keys_;
@@ -81,6 +104,8 @@ class CSearchDlg {
   AboutBox& aboutBox_;
   std::string appTitle_;
   MessageNotifier notifier_;
+  std::optional<ClosestFirstMode> closestFirst_;
+  NearIndex near_;
 };
 
 }  // namespace lexi

@@ -1,0 +1,73 @@
+// nearSearch: the lines whose first word is most likely the word a user meant,
+// best first, for a word typed as it sounds or with a slip of the fingers.
+//
+// The exact sound search (searchWords) lists every line whose key equals the
+// query's, in file order; a word misheard by one sound, or typed with one slip,
+// finds nothing there. The near search gathers the lines whose first word is a
+// few edits from the typed word, or whose sound key is an edit or two from its
+// key, and ranks them by how likely the slip is: a doubled or dropped double,
+// vowel for vowel, swapped neighbours, letters that sound alike, keys that lie
+// side by side cost less than other edits. A first word equal to the query,
+// ignoring the case of A-Z as the search does, always comes first; ties keep
+// file order.
+//
+// Only the query's first word counts, as for the sound search. A query holding
+// '*' or '?' is a pattern, not a word: callers send it to searchWords instead.
+//
+// Cost: NearIndex::build reads every line's first word once (a few ms for
+// 100,000 lines) and keeps 12 bytes a line. A query then looks at those bytes
+// for every line and works only on the few thousand lines they let through.
+#pragma once
+
+#include <cstdint>
+
+#include "match/search.h"
+#include "match/sound_index.h"
+#include "wordlist/notifier.h"
+#include "wordlist/text_encoding.h"
+#include "wordlist/word_list.h"
+
+namespace lexi {
+
+// How many lines a near search lists unless told otherwise.
+inline constexpr std::uint32_t kNearResults = 20;
+
+// What the near search derives once from every line: the length and letters of
+// its first word and of its sound key, so that a query can pass over the lines
+// that cannot be near without reading their text.
+class NearIndex {
+ public:
+  NearIndex() = default;
+  ~NearIndex() { release(); }
+  NearIndex(const NearIndex&) = delete;
+  NearIndex& operator=(const NearIndex&) = delete;
+
+  // Builds the index over `list`, whose lines are in `encoding`, and `keys`,
+  // the sound index built over the same list; both must outlive this index's
+  // use. Returns false when memory cannot be had, having told `notifier`
+  // "Error: Cannot get memory (N bytes)..."; the index is then empty.
+  bool build(const WordList& list, const SoundIndex& keys, TextEncoding encoding,
+             Notifier& notifier);
+
+  void release();
+
+  bool built() const { return list_ != nullptr; }
+
+ private:
+  friend std::uint32_t nearSearch(const NearIndex&, const char*, std::uint32_t, ResultSink&);
+
+  const WordList* list_ = nullptr;
+  const SoundIndex* keys_ = nullptr;
+  TextEncoding encoding_ = TextEncoding::kSingleByte;
+  struct Line;
+  Line* lines_ = nullptr;
+};
+
+// Appends to `sink` at most `maxResults` lines of the index's list, best first,
+// and returns how many it appended: none when no line is near, or when the
+// query's first word holds no letter. `query` is NUL-terminated, in the list's
+// encoding, and holds no '*' or '?'. Allocates a little for the candidates.
+std::uint32_t nearSearch(const NearIndex& index, const char* query, std::uint32_t maxResults,
+                         ResultSink& sink);
+
+}  // namespace lexi
