@@ -3,13 +3,17 @@
 // desktop program does, and prints the matching lines byte for byte.
 
 #include <cerrno>
+#include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <string_view>
 
 #include "cli/terminal_text.h"
+#include "match/near_search.h"
 #include "match/search.h"
+#include "match/sound_index.h"
 #include "match/sound_key.h"
 #include "wordlist/input_file.h"
 #include "wordlist/line_reader.h"
@@ -40,6 +44,7 @@ enum Status : int {
 
 constexpr const char* kUsage =
     "Usage: lexiquarium-find [--bytes] [--list FILE] [--] QUERY\n"
+    "       lexiquarium-find [--bytes] [--list FILE] --near [--max N] [--] QUERY\n"
     "       lexiquarium-find [--bytes] --key [WORD...]\n"
     "       lexiquarium-find --help | --version\n";
 
@@ -51,7 +56,14 @@ constexpr const char* kHelp =
     "line, ignoring the case of A-Z. Any other QUERY finds the lines whose first\n"
     "word sounds like the QUERY's first word.\n"
     "\n"
+    "With --near, QUERY is a word (no '*' or '?') and the lines printed are those\n"
+    "whose first word is nearest to it, best first: words a slip or two away,\n"
+    "and words that sound nearly alike. A line whose first word is QUERY itself,\n"
+    "ignoring the case of A-Z, comes first.\n"
+    "\n"
     "  --list FILE  search FILE instead of LexiquariumWords.txt in the current directory\n"
+    "  --near       print the lines nearest to the QUERY word, best first\n"
+    "  --max N      with --near, print at most N lines (default 20)\n"
     "  --key        print the sound key of each WORD, or of each line of standard input\n"
     "  --bytes      take the QUERY and print the lines as bytes, whatever the locale\n"
     "  --           end of options, for a QUERY that begins with '-'\n"
@@ -66,7 +78,8 @@ constexpr const char* kHelp =
     "\n"
     "Exit status: 0 lines or keys printed, 1 the word list or input could not be\n"
     "read, 2 bad usage or a query the word list cannot hold, 3 nothing found,\n"
-    "4 too many '*' (more than 8), 5 the output could not be written.\n";
+    "4 too many '*' (more than 8), 5 the output could not be written.\n"
+    "With --near, 3 means no line is near.\n";
 
 class StderrNotifier : public lexi::Notifier {
  public:
@@ -104,6 +117,18 @@ class StdoutSink : public lexi::ResultSink {
 int queryError(const std::string& problem) {
   std::fprintf(stderr, "lexiquarium-find: %s\n", problem.c_str());
   return kBadUsage;
+}
+
+// Reads a count of lines from 1 to a million: digits only, no sign or blank.
+bool parseCount(std::string_view text, std::uint32_t& count) {
+  constexpr std::uint32_t kMost = 1000000;
+  std::uint32_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || value == 0 || value > kMost) {
+    return false;
+  }
+  count = value;
+  return true;
 }
 
 int usageError(const char* problem) {
@@ -151,20 +176,47 @@ int printKeys(int count, char** words, bool utf8) {
   return finish(printed ? kFound : kNothingFound);
 }
 
-int search(const char* listPath, const char* query, bool utf8) {
+// How a QUERY is to be searched: --near and --max.
+struct NearOptions {
+  bool near = false;
+  std::uint32_t maxResults = lexi::kNearResults;
+};
+
+// The lines nearest to `query`, best first: the one search that needs the
+// indexes, built here for it.
+int searchNear(const lexi::WordList& list, lexi::TextEncoding encoding, const char* query,
+               std::uint32_t maxResults, StdoutSink& sink, lexi::Notifier& notifier) {
+  lexi::SoundIndex keys;
+  lexi::NearIndex near;
+  if (!keys.build(list, notifier) || !near.build(list, keys, encoding, notifier)) {
+    return kLoadFailed;
+  }
+  lexi::nearSearch(near, query, maxResults, sink);
+  return finish(sink.lines() > 0 ? kFound : kNothingFound);
+}
+
+int search(const char* listPath, const char* query, bool utf8, const NearOptions& options) {
   if (utf8 && !lexi::isValidUtf8(query)) return queryError("the QUERY is not valid UTF-8");
+  if (options.near && lexi::isPattern(query)) {
+    return queryError("--near finds words, not patterns: the QUERY holds '*' or '?'");
+  }
   StderrNotifier notifier;
   lexi::WordList list;
   if (!list.load(listPath, notifier)) return kLoadFailed;
   std::string converted = query;
   bool latin1AsUtf8 = false;
+  // The exact searches match bytes; only the near one reads characters.
+  const lexi::TextEncoding encoding =
+      utf8 || options.near ? lexi::detectEncoding(list) : lexi::TextEncoding::kSingleByte;
   if (utf8) {
-    const lexi::TextEncoding encoding = lexi::detectEncoding(list);
     const std::string problem = lexi::convertQuery(query, encoding, converted);
     if (!problem.empty()) return queryError(problem);
     latin1AsUtf8 = encoding == lexi::TextEncoding::kSingleByte;
   }
   StdoutSink sink(latin1AsUtf8);
+  if (options.near) {
+    return searchNear(list, encoding, converted.c_str(), options.maxResults, sink, notifier);
+  }
   // One search needs no index: it computes each line's key as it goes.
   const lexi::SearchOutcome outcome =
       lexi::searchWords(list, nullptr, converted.c_str(), sink, notifier);
@@ -205,6 +257,8 @@ int main(int argc, char** argv) {
   }
 
   const char* listPath = lexi::WordList::kFileName;
+  NearOptions near;
+  bool maxGiven = false;
   for (; next < argc && argv[next][0] == '-' && argv[next][1] != '\0'; ++next) {
     const std::string_view option = argv[next];
     if (option == "--") {
@@ -215,13 +269,26 @@ int main(int argc, char** argv) {
       utf8 = false;
       continue;
     }
+    if (option == "--near") {
+      near.near = true;
+      continue;
+    }
+    if (option == "--max") {
+      if (++next == argc) return usageError("--max needs a number N");
+      if (!parseCount(argv[next], near.maxResults)) {
+        return usageError("--max needs a whole number N from 1 to 1000000");
+      }
+      maxGiven = true;
+      continue;
+    }
     if (option != "--list")
       return usageError(("unknown option '" + std::string(option) + "'").c_str());
     if (++next == argc) return usageError("--list needs a FILE");
     listPath = argv[next];
   }
+  if (maxGiven && !near.near) return usageError("--max goes with --near");
   if (next == argc) return usageError("no QUERY given");
   if (argc - next > 1) return usageError("give one QUERY (quote a query that holds blanks)");
   if (argv[next][0] == '\0') return usageError("the QUERY is empty");
-  return search(listPath, argv[next], utf8);
+  return search(listPath, argv[next], utf8, near);
 }

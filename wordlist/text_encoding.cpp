@@ -80,6 +80,17 @@ bool isValidUtf8(std::string_view text) {
   return checkText(text, sawHighByte);
 }
 
+DecodedChar decodeChar(std::string_view text, std::size_t at, TextEncoding encoding) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data()) + at;
+  if (encoding == TextEncoding::kSingleByte || *p < 0x80) return {*p, 1};
+  const std::size_t length = sequenceLength(p, p + (text.size() - at));
+  if (length == 0) return {*p, 1};
+  // The lead byte keeps 7 - length bits, each further byte 6.
+  char32_t code = *p & (0x7Fu >> length);
+  for (std::size_t i = 1; i < length; ++i) code = (code << 6) | (p[i] & 0x3Fu);
+  return {code, length};
+}
+
 TextEncoding detectEncoding(const WordList& list) {
   const std::uint32_t count = list.count();
   if (count == 0) return TextEncoding::kSingleByte;

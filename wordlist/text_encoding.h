@@ -7,6 +7,7 @@
 // (Latin-1 on Linux, the ANSI code page on Windows). Plain ASCII is both.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 #include "wordlist/word_list.h"
@@ -18,6 +19,17 @@ enum class TextEncoding { kSingleByte, kUtf8 };
 // Whether `text` is well-formed UTF-8: no stray or missing continuation bytes,
 // no overlong forms, no surrogates, nothing above U+10FFFF.
 bool isValidUtf8(std::string_view text);
+
+// One character of a text: its code point and the bytes it takes (at least 1).
+struct DecodedChar {
+  char32_t code;
+  std::size_t size;
+};
+
+// The character that starts at `text[at]` (`at` below text.size()). In a
+// single-byte text every byte is a character, its code the byte (Latin-1). In
+// a UTF-8 text a byte that starts no well-formed sequence stands for itself.
+DecodedChar decodeChar(std::string_view text, std::size_t at, TextEncoding encoding);
 
 // Decides the encoding of a loaded list; it reads every line once.
 TextEncoding detectEncoding(const WordList& list);

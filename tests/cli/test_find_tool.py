@@ -21,6 +21,7 @@ NO_FAILALLOC = os.environ.get("LEXI_SANITIZED") == "1" or not FAILALLOC
 WORDS = (b"phone n. a device\nfone\r\nphoneme n. a sound\n\nKnight n. a soldier\n"
          b"night n. dark\ncaf\xe9 n. coffee house\ncat\n")
 USAGE = (b"Usage: lexiquarium-find [--bytes] [--list FILE] [--] QUERY\n"
+         b"       lexiquarium-find [--bytes] [--list FILE] --near [--max N] [--] QUERY\n"
          b"       lexiquarium-find [--bytes] --key [WORD...]\n"
          b"       lexiquarium-find --help | --version\n")
 

@@ -1,0 +1,240 @@
+#include "match/slip_distance.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <utility>
+
+namespace lexi {
+
+namespace {
+
+// What each slip costs, in tenths of a plain edit.
+constexpr int kAccent = 2;       // e for é: the accent left out or put in
+constexpr int kPunctuation = 2;  // a hyphen, apostrophe or full stop left out or added
+constexpr int kDouble = 3;       // a double typed single, or a single doubled
+constexpr int kSwap = 5;         // two neighbours swapped
+constexpr int kVowel = 5;        // a vowel for another
+constexpr int kSoundAlike = 5;   // c for k, s for z...
+constexpr int kNeighbourKey = 6;
+constexpr int kQuietLetter = 6;   // a vowel or an h left out or added
+constexpr int kSpelledAlike = 3;  // "f" for "ph": one sound, two spellings
+
+// Spellings of one sound that English mixes up, either way round.
+struct AlikeSpellings {
+  std::string_view one;
+  std::string_view other;
+};
+constexpr AlikeSpellings kAlikeSpellings[] = {
+    {"f", "ph"}, {"f", "gh"},   {"k", "ck"},  {"c", "ck"},  {"w", "wh"},  {"r", "wr"},
+    {"n", "kn"}, {"n", "gn"},   {"m", "mb"},  {"s", "sc"},  {"kw", "qu"}, {"ks", "x"},
+    {"j", "dg"}, {"ch", "tch"}, {"sh", "ti"}, {"sh", "ci"}, {"k", "ch"},  {"s", "ps"},
+};
+
+// The letter a to z that `c` is written with, accents aside, or 0. Latin-1's
+// letters with an accent are where both encodings put them (U+00C0 to U+00FF).
+constexpr std::array<char, 64> kLatin1Bases = [] {
+  std::array<char, 64> bases{};
+  const char* const upper =
+      "aaaaaaaceeeeiiii"
+      "dnooooo\0ouuuuy\0s";
+  for (std::size_t i = 0; i < 32; ++i) bases[i] = bases[i + 32] = upper[i];
+  bases[0x3F] = 'y';  // ÿ
+  bases[0x37] = 0;    // ÷
+  return bases;
+}();
+
+char baseLetter(char32_t c) {
+  if (c >= 'a' && c <= 'z') return static_cast<char>(c);
+  if (c >= 0xC0 && c <= 0xFF) return kLatin1Bases[c - 0xC0];
+  return 0;
+}
+
+bool isVowel(char c) {
+  return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u' || c == 'y';
+}
+
+// A character that is neither a letter nor a digit: "well-being", "don't".
+bool isPunctuation(char32_t c) {
+  return baseLetter(c) == 0 && !(c >= '0' && c <= '9') && c < 0x80;
+}
+
+// Pairs of letters that stand for one sound often enough to be mistaken.
+constexpr std::string_view kSoundAlikes[] = {"ck", "cs", "kq", "sz", "gj", "fv", "dt",
+                                             "bp", "mn", "iy", "xz", "sx", "wu"};
+
+// The keys around each key of a QWERTY keyboard: beside it, and above or below.
+constexpr std::string_view kRows[] = {"qwertyuiop", "asdfghjkl", "zxcvbnm"};
+
+using PairTable = std::array<std::array<bool, 26>, 26>;
+
+constexpr void setPair(PairTable& table, char a, char b) {
+  table[static_cast<std::size_t>(a - 'a')][static_cast<std::size_t>(b - 'a')] = true;
+  table[static_cast<std::size_t>(b - 'a')][static_cast<std::size_t>(a - 'a')] = true;
+}
+
+constexpr PairTable kAlike = [] {
+  PairTable table{};
+  for (const std::string_view pair : kSoundAlikes) setPair(table, pair[0], pair[1]);
+  return table;
+}();
+
+constexpr PairTable kNeighbours = [] {
+  PairTable table{};
+  for (std::size_t row = 0; row < 3; ++row) {
+    const std::string_view keys = kRows[row];
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+      if (i + 1 < keys.size()) setPair(table, keys[i], keys[i + 1]);
+      if (row == 0) continue;
+      // A key of a lower row sits between the key above it and the next one.
+      const std::string_view above = kRows[row - 1];
+      setPair(table, keys[i], above[i]);
+      if (i + 1 < above.size()) setPair(table, keys[i], above[i + 1]);
+    }
+  }
+  return table;
+}();
+
+int replaceCost(char32_t typed, char32_t meant) {
+  if (typed == meant) return 0;
+  const char a = baseLetter(typed);
+  const char b = baseLetter(meant);
+  if (a == 0 || b == 0) return kPlainEdit;
+  if (a == b) return kAccent;
+  if (isVowel(a) && isVowel(b)) return kVowel;
+  const std::size_t i = static_cast<std::size_t>(a - 'a');
+  const std::size_t j = static_cast<std::size_t>(b - 'a');
+  if (kAlike[i][j]) return kSoundAlike;
+  if (kNeighbours[i][j]) return kNeighbourKey;
+  return kPlainEdit;
+}
+
+// The cost of the character at `at` of `word` being there in one spelling and
+// not in the other: cheap when it doubles a neighbour, is quiet, or is no letter.
+int extraCost(const Spelling& word, std::size_t at) {
+  const char32_t c = word.chars[at];
+  if ((at > 0 && word.chars[at - 1] == c) || (at + 1 < word.length && word.chars[at + 1] == c)) {
+    return kDouble;
+  }
+  if (isPunctuation(c)) return kPunctuation;
+  const char base = baseLetter(c);
+  if (base == 'h' || isVowel(base)) return kQuietLetter;
+  return kPlainEdit;
+}
+
+}  // namespace
+
+Spelling spellingOf(std::string_view text, TextEncoding encoding) {
+  Spelling spelling;
+  for (std::size_t at = 0; at < text.size() && spelling.length < Spelling::kMaxLength;) {
+    const DecodedChar decoded = decodeChar(text, at, encoding);
+    char32_t c = decoded.code;
+    if (c == ' ' || c == '\0') break;
+    if (c >= 'A' && c <= 'Z') c += 'a' - 'A';
+    spelling.chars[spelling.length++] = c;
+    at += decoded.size;
+  }
+  return spelling;
+}
+
+namespace {
+
+// Whether `spelling` holds `part` just before `end`.
+bool endsWith(const Spelling& spelling, std::size_t end, std::string_view part) {
+  if (end < part.size()) return false;
+  for (std::size_t k = 0; k < part.size(); ++k) {
+    if (spelling.chars[end - part.size() + k] != static_cast<unsigned char>(part[k])) return false;
+  }
+  return true;
+}
+
+// The cheapest way to reach d[i][j] through two spellings of one sound, one in
+// each word, from the table `d` of costs so far.
+template <class Table>
+int throughAlikeSpellings(const Table& d, const Spelling& typed, std::size_t i,
+                          const Spelling& meant, std::size_t j) {
+  int best = std::numeric_limits<int>::max();
+  for (const AlikeSpellings& alike : kAlikeSpellings) {
+    for (const auto& [a, b] :
+         {std::pair{alike.one, alike.other}, std::pair{alike.other, alike.one}}) {
+      if (endsWith(typed, i, a) && endsWith(meant, j, b)) {
+        best = std::min(best, d[i - a.size()][j - b.size()] + kSpelledAlike);
+      }
+    }
+  }
+  return best;
+}
+
+// Whether a character may end one of the alike spellings: a quick test that
+// spares most cells the search of the whole table.
+constexpr std::array<bool, 128> kEndsAlike = [] {
+  std::array<bool, 128> ends{};
+  for (const AlikeSpellings& alike : kAlikeSpellings) {
+    ends[static_cast<std::size_t>(alike.one.back())] = true;
+    ends[static_cast<std::size_t>(alike.other.back())] = true;
+  }
+  return ends;
+}();
+
+bool mayEndAlike(char32_t c) {
+  return c < 128 && kEndsAlike[c];
+}
+
+}  // namespace
+
+int slipDistance(const Spelling& typed, const Spelling& meant, int bound) {
+  // d[i][j] is the cost of typing the first i characters of `typed` for the
+  // first j of `meant`.
+  constexpr std::size_t kWidth = Spelling::kMaxLength + 1;
+  int d[kWidth][kWidth];
+  const std::size_t n = meant.length;
+  d[0][0] = 0;
+  for (std::size_t j = 1; j <= n; ++j) d[0][j] = d[0][j - 1] + extraCost(meant, j - 1);
+  for (std::size_t i = 1; i <= typed.length; ++i) {
+    const char32_t t = typed.chars[i - 1];
+    const int added = extraCost(typed, i - 1);
+    d[i][0] = d[i - 1][0] + added;
+    int rowBest = d[i][0];
+    for (std::size_t j = 1; j <= n; ++j) {
+      const char32_t m = meant.chars[j - 1];
+      int cost = d[i - 1][j - 1] + replaceCost(t, m);
+      cost = std::min(cost, d[i - 1][j] + added);
+      cost = std::min(cost, d[i][j - 1] + extraCost(meant, j - 1));
+      if (i > 1 && j > 1 && t == meant.chars[j - 2] && typed.chars[i - 2] == m && t != m) {
+        cost = std::min(cost, d[i - 2][j - 2] + kSwap);
+      }
+      if (mayEndAlike(t) && mayEndAlike(m)) {
+        cost = std::min(cost, throughAlikeSpellings(d, typed, i, meant, j));
+      }
+      d[i][j] = cost;
+      rowBest = std::min(rowBest, cost);
+    }
+    if (rowBest > bound) return bound + 1;
+  }
+  return d[typed.length][n];
+}
+
+int keyDistance(std::string_view a, std::string_view b, int bound) {
+  // Keys have at most six characters: the whole table fits on the stack.
+  constexpr std::size_t kMost = 8;
+  if (a.size() >= kMost || b.size() >= kMost) return bound + 1;
+  int d[kMost][kMost];
+  for (std::size_t i = 0; i <= a.size(); ++i) d[i][0] = static_cast<int>(i);
+  for (std::size_t j = 0; j <= b.size(); ++j) d[0][j] = static_cast<int>(j);
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    int rowBest = d[i][0];
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      int cost = d[i - 1][j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1);
+      cost = std::min({cost, d[i - 1][j] + 1, d[i][j - 1] + 1});
+      if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) {
+        cost = std::min(cost, d[i - 2][j - 2] + 1);
+      }
+      d[i][j] = cost;
+      rowBest = std::min(rowBest, cost);
+    }
+    if (rowBest > bound) return bound + 1;
+  }
+  return std::min(d[a.size()][b.size()], bound + 1);
+}
+
+}  // namespace lexi

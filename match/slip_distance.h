@@ -1,0 +1,47 @@
+// slipDistance: how unlikely it is that a user who meant one word typed
+// another, as a weighted edit distance in which the common slips are cheap.
+//
+// A plain edit (a letter inserted, dropped or replaced) costs kPlainEdit. The
+// slips people make most cost less: a doubled letter typed once or a single one
+// doubled, two neighbours swapped, a vowel for another vowel, a letter for one
+// that sounds alike (c and k, s and z...) or for a key next to it, a vowel or a
+// silent h dropped or added, an accent or a hyphen left out. Case of A-Z does
+// not count, as in the search.
+//
+// Words are compared as Spellings: the first word of a text, read in the list's
+// encoding, one character a place. Neither function allocates or fails.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "wordlist/text_encoding.h"
+
+namespace lexi {
+
+// The cost of one plain edit; the slips cost less, in the same units.
+inline constexpr int kPlainEdit = 10;
+
+struct Spelling {
+  // Longer words are compared on their first kMaxLength characters: no word
+  // of a language is that long, and a query cannot make a comparison dear.
+  static constexpr std::size_t kMaxLength = 40;
+
+  char32_t chars[kMaxLength];  // A-Z folded to a-z; other characters as they are
+  std::size_t length = 0;
+};
+
+// The text of `text` before its first blank (or NUL, or its end), in `encoding`.
+// A byte that is not valid UTF-8 in a UTF-8 text stands for itself.
+Spelling spellingOf(std::string_view text, TextEncoding encoding);
+
+// The cost of typing `typed` when `meant` was meant, or some value above
+// `bound` as soon as the cost is sure to exceed `bound`.
+int slipDistance(const Spelling& typed, const Spelling& meant, int bound);
+
+// The plain edit distance of two sound keys (inserts, drops, replacements and
+// swaps of neighbours each count one), or `bound` + 1 when it exceeds `bound`.
+int keyDistance(std::string_view a, std::string_view b, int bound);
+
+}  // namespace lexi
