@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -104,6 +105,23 @@ class FakeClipboard : public Clipboard {
  public:
   void setText(std::string_view text) override { content = std::string(text); }
   std::optional<std::string> content;
+};
+
+class FakeToggle : public Toggle {
+ public:
+  bool isChecked() const override { return checked; }
+  void setChecked(bool on) override { checked = on; }
+  bool checked = false;
+};
+
+class FakePreferences : public Preferences {
+ public:
+  bool readFlag(std::string_view name, bool fallback) const override {
+    const auto found = flags.find(std::string(name));
+    return found == flags.end() ? fallback : found->second;
+  }
+  void writeFlag(std::string_view name, bool value) override { flags[std::string(name)] = value; }
+  std::map<std::string, bool> flags;
 };
 
 struct ShownMessage {

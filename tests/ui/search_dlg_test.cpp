@@ -4,6 +4,8 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -227,6 +229,83 @@ TEST_F(SearchDlgTest, AboutAndHelpRunTheirCommands) {
     EXPECT_EQ(messages_.shown, message.empty() ? std::vector<ShownMessage>{} : shown);
   }
   std::filesystem::current_path(saved);
+}
+
+// The "closest first" mode over a list of its own, on which more lines sound like
+// "fone" than a near search lists.
+class ClosestFirstTest : public SearchDlgTest {
+ protected:
+  ClosestFirstTest() {
+    std::string text = "phone n. a device\n";
+    for (int i = 1; i <= 22; ++i) text += "fone " + std::to_string(i) + "\n";
+    text += "fan n. a device\n";
+    RecordingNotifier notifier;
+    EXPECT_TRUE(nearWords_.load(dir_.write("near.txt", text).c_str(), notifier));
+    EXPECT_TRUE(nearKeys_.build(nearWords_, notifier));
+  }
+
+  WordList nearWords_;
+  SoundIndex nearKeys_;
+  FakeToggle toggle_;
+  FakePreferences preferences_;
+  ClosestFirstMode mode_{toggle_, preferences_, TextEncoding::kSingleByte};
+  CSearchDlg closest_{{field_, results_, go_, copy_, clipboard_, messages_},
+                      nearWords_,
+                      nearKeys_,
+                      starter_,
+                      about_,
+                      "lexiquarium",
+                      &mode_};
+};
+
+TEST_F(ClosestFirstTest, TheChoiceIsOffUntilFlippedAndKept) {
+  const std::pair<std::optional<bool>, bool> cases[] = {
+      // what is stored, how the toggle opens
+      {std::nullopt, false},
+      {false, false},
+      {true, true},
+  };
+  for (const auto& [stored, opens] : cases) {
+    preferences_.flags.clear();
+    if (stored) preferences_.flags[kClosestFirstSetting] = *stored;
+    toggle_.checked = !opens;
+    closest_.OnInitDialog();
+    EXPECT_EQ(toggle_.checked, opens) << stored.value_or(opens);
+    toggle_.checked = !opens;  // the user flips it
+    closest_.OnClosestFirst();
+    EXPECT_EQ(preferences_.flags, (std::map<std::string, bool>{{kClosestFirstSetting, !opens}}));
+  }
+}
+
+TEST_F(ClosestFirstTest, OnAWordListsTheNearLinesBestFirstElseFindsAsBefore) {
+  struct Case {
+    bool on;
+    const char* query;
+    const char* firstWord;
+    std::size_t lines;
+    bool tooMany = false;
+  } cases[] = {
+      {true, "fan", "fan", kNearResults},  // the equal word first, though last in the list
+      {true, "FONE", "fone", kNearResults},
+      {true, "strawberry", "Nothing", 1},
+      {true, "123", "Nothing", 1},
+      {true, "f*", "fone", 23},  // a pattern lists every match, in list order
+      {true, "*********", "Nothing", 1, true},
+      {false, "fan", "phone", 24},  // every line that sounds alike, in list order
+  };
+  closest_.OnInitDialog();
+  for (const Case& c : cases) {
+    toggle_.checked = c.on;
+    messages_.shown.clear();
+    field_.type(c.query);
+    closest_.OnGo();
+    const Lines lines = results_.texts();
+    ASSERT_EQ(lines.size(), c.lines) << c.query;
+    EXPECT_EQ(lines[0].substr(0, lines[0].find(' ')), c.firstWord) << c.query;
+    EXPECT_EQ(messages_.shown.size(), c.tooMany ? 1u : 0u) << c.query;
+    EXPECT_EQ(field_.items[0], c.query) << "in the history";
+    EXPECT_TRUE(go_.enabled && !copy_.enabled && field_.focused && field_.wholeTextSelected);
+  }
 }
 
 }  // namespace
