@@ -10,6 +10,14 @@
 
 namespace lexi {
 
+namespace {
+
+QString settingName(std::string_view name) {
+  return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+}  // namespace
+
 QValidator::State LowerCaseValidator::validate(QString& input, int& /*pos*/) const {
   lowerAsciiLetters(input);
   return Acceptable;
@@ -114,6 +122,14 @@ void ResultView::keyPressEvent(QKeyEvent* event) {
 int QtResultList::selectedIndex() const {
   const QModelIndexList selected = view_.selectionModel()->selectedIndexes();
   return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+bool QtPreferences::readFlag(std::string_view name, bool fallback) const {
+  return settings_.value(settingName(name), fallback).toBool();
+}
+
+void QtPreferences::writeFlag(std::string_view name, bool value) {
+  settings_.setValue(settingName(name), value);
 }
 
 void QtClipboard::setText(std::string_view text) {

@@ -2,10 +2,12 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QIcon>
 #include <QListView>
 #include <QPushButton>
+#include <QSettings>
 #include <QValidator>
 #include <vector>
 
@@ -102,6 +104,28 @@ class QtButton : public Button {
 
  private:
   QPushButton& button_;
+};
+
+class QtToggle : public Toggle {
+ public:
+  explicit QtToggle(QCheckBox& box) : box_(box) {}
+  bool isChecked() const override { return box_.isChecked(); }
+  void setChecked(bool checked) override { box_.setChecked(checked); }
+
+ private:
+  QCheckBox& box_;
+};
+
+// The user's settings file: ~/.config/Lexiquarium/Lexiquarium.conf, or the same
+// under $XDG_CONFIG_HOME.
+class QtPreferences : public Preferences {
+ public:
+  QtPreferences() : settings_(QStringLiteral("Lexiquarium"), QStringLiteral("Lexiquarium")) {}
+  bool readFlag(std::string_view name, bool fallback) const override;
+  void writeFlag(std::string_view name, bool value) override;
+
+ private:
+  QSettings settings_;
 };
 
 class QtClipboard : public Clipboard {

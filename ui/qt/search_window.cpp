@@ -6,6 +6,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "res/mode_text.h"
 #include "ui/qt/dialog_units.h"
 
 namespace lexi {
@@ -30,14 +31,17 @@ SearchWindow::SearchWindow(const WordList& words, const SoundIndex& keys, TextEn
       about_(makeButton("&About", this)),
       help_(makeButton("&Help", this)),
       exit_(makeButton("E&xit", this)),
+      closestFirstBox_(new QCheckBox(QString::fromUtf8(LEXI_CLOSEST_FIRST_LABEL), this)),
       wordField_(*word_, text_),
       results_(model_, *list_),
       goButton_(*go_),
       copyButton_(*copy_),
       clipboard_(text_),
       aboutBox_(programIcon()),
+      closestFirst_(*closestFirstBox_),
+      closestFirstMode_{closestFirst_, preferences_, encoding},
       dlg_({wordField_, results_, goButton_, copyButton_, clipboard_, messages_}, words, keys,
-           helpStarter_, aboutBox_, appTitle) {
+           helpStarter_, aboutBox_, appTitle, &closestFirstMode_) {
   setWindowTitle(QStringLiteral("Lexiquarium"));
   setWindowIcon(programIcon());
   // A window of its own, with a taskbar entry.
@@ -66,6 +70,9 @@ SearchWindow::SearchWindow(const WordList& words, const SoundIndex& keys, TextEn
   selectedLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   // The line wraps to the list's width; it never widens the window.
   selectedLine_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+
+  // A click leaves the focus where the user types; Tab and Alt+L still reach it.
+  closestFirstBox_->setFocusPolicy(Qt::TabFocus);
 
   go_->setDefault(true);
   copy_->setEnabled(false);
@@ -100,7 +107,8 @@ void SearchWindow::layOut() {
   grid->addWidget(word_, 1, 0);
   grid->addItem(new QSpacerItem(0, du.y(6)), 2, 0);
   grid->addWidget(list_, 3, 0);
-  grid->addWidget(selectedLine_, 4, 0);
+  grid->addWidget(closestFirstBox_, 4, 0, Qt::AlignLeft);
+  grid->addWidget(selectedLine_, 5, 0);
   grid->addLayout(buttons, 1, 1, 3, 1);
   // Four lines hold the longest line of the bundled list at the smallest width.
   selectedLine_->setMinimumHeight(4 * fontMetrics().lineSpacing());
@@ -109,7 +117,8 @@ void SearchWindow::layOut() {
   setMinimumSize(sizeHint());
 
   setTabOrder(word_, list_);
-  setTabOrder(list_, copy_);
+  setTabOrder(list_, closestFirstBox_);
+  setTabOrder(closestFirstBox_, copy_);
   setTabOrder(copy_, go_);
   setTabOrder(go_, help_);
   setTabOrder(help_, about_);
@@ -128,6 +137,8 @@ void SearchWindow::wire() {
     dlg_.OnSelchangeResults();
     showSelectedLine();
   });
+  // Only the user's clicks, by mouse, Space or Alt+L: not the state the dialog restores.
+  connect(closestFirstBox_, &QCheckBox::clicked, this, [this] { dlg_.OnClosestFirst(); });
   connect(list_, &ResultView::doubleClickedAnywhere, this, [this] { dlg_.OnDblclkResults(); });
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(f1, &QShortcut::activated, this, [this] { dlg_.OnHelpButton(); });

@@ -1,9 +1,11 @@
 // The search dialog's window: Qt widgets laid out like the dialog template, with
 // their events wired to the handlers of CSearchDlg. It may be made larger, the
 // result list taking the room, and it shows the selected line whole below the
-// list, since most lines hold a meaning too long for the list's width.
+// list, since most lines hold a meaning too long for the list's width. The
+// "closest first" check box below the list is kept in the user's settings.
 #pragma once
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
@@ -41,6 +43,7 @@ class SearchWindow : public QDialog {
   QPushButton* about_;
   QPushButton* help_;
   QPushButton* exit_;
+  QCheckBox* closestFirstBox_;
   ResultModel model_{text_};
   LowerCaseValidator lowerCase_;
 
@@ -52,6 +55,9 @@ class SearchWindow : public QDialog {
   QtMessageDisplay messages_;
   QtAboutBox aboutBox_;
   PosixProcessStarter helpStarter_;
+  QtToggle closestFirst_;
+  QtPreferences preferences_;
+  ClosestFirstMode closestFirstMode_;
   CSearchDlg dlg_;
 };
 

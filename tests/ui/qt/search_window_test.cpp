@@ -1,11 +1,12 @@
 // What the Qt front end adds to the dialog logic, driven through its real widgets
 // on Qt's offscreen platform: the list's encoding at the toolkit's edge,
 // lower-casing, the result model, the keys that select a line, the selected line
-// shown whole, a larger window, F1, the message boxes and Exit against Esc. The
-// end-to-end test drives the clipboard.
+// shown whole, a larger window, F1, the message boxes, Exit against Esc and the
+// "closest first" check box. The end-to-end test drives the clipboard.
 #include "ui/qt/search_window.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
@@ -60,6 +61,8 @@ class SearchWindowTest : public QObject {
 
  private slots:
   void initTestCase() {
+    // The settings of this run alone, in a folder of its own: not the user's.
+    qputenv("XDG_CONFIG_HOME", dir_.filePath(QStringLiteral("config")).toLocal8Bit());
     // Latin-1 bytes: "café" is stored with the single byte 0xE9.
     load("latin1.txt",
          "phone n. a device\nfone\ncaf\xe9 n.\xa0"
@@ -235,7 +238,35 @@ class SearchWindowTest : public QObject {
     QCOMPARE(window_->result(), int(QDialog::Accepted));
   }
 
+  void closestFirstIsFlippedAndKeptForTheNextWindow() {
+    const std::function<void()> flips[] = {
+        [this] {
+          QTest::mouseClick(closestFirst(), Qt::LeftButton);
+          QVERIFY(field()->hasFocus());  // the user types on
+        },
+        [this] { QTest::keyClick(field(), Qt::Key_L, Qt::AltModifier); },
+        [this] {
+          QTest::keyClick(field(), Qt::Key_Tab);
+          QTest::keyClick(list(), Qt::Key_Tab);
+          QVERIFY(closestFirst()->hasFocus());
+          QTest::keyClick(closestFirst(), Qt::Key_Space);
+        },
+        [this] { QTest::mouseClick(closestFirst(), Qt::LeftButton); },  // off for the other tests
+    };
+    bool on = false;
+    QVERIFY(!closestFirst()->isChecked());
+    for (const auto& flip : flips) {
+      flip();
+      on = !on;
+      QTRY_COMPARE(closestFirst()->isChecked(), on);  // Alt+L clicks after a moment
+      open(latin1_);                                  // the next window reads the choice back
+      QCOMPARE(closestFirst()->isChecked(), on);
+    }
+    QVERIFY(QFile::exists(dir_.filePath(QStringLiteral("config/Lexiquarium/Lexiquarium.conf"))));
+  }
+
  private:
+  QCheckBox* closestFirst() const { return window_->findChild<QCheckBox*>(); }
   QComboBox* combo() const { return window_->findChild<QComboBox*>(); }
   QLineEdit* field() const { return combo()->lineEdit(); }
   QListView* list() const { return window_->findChild<QListView*>(); }
