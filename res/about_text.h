@@ -7,7 +7,7 @@
 #define LEXI_ABOUT_OK "OK"
 
 /* Our credits, and the notices of the sources of the bundled word list. */
-#define LEXI_ABOUT_CREDIT_1 "A word finder: by pattern or by how words sound."
+#define LEXI_ABOUT_CREDIT_1 "Finds words by pattern, by sound, or closest first."
 #define LEXI_ABOUT_CREDIT_2 "Written by the Lexiquarium developers."
 #define LEXI_ABOUT_CREDIT_3 "The word list is made from WordNet 3.0 and from"
 #define LEXI_ABOUT_CREDIT_4 "wamerican, an American English list from SCOWL."
