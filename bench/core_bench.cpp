@@ -12,8 +12,10 @@
 #include <string>
 #include <string_view>
 
+#include "match/near_search.h"
 #include "match/search.h"
 #include "match/sound_index.h"
+#include "wordlist/text_encoding.h"
 #include "wordlist/word_list.h"
 
 namespace {
@@ -136,6 +138,39 @@ BENCHMARK_CAPTURE(BM_Search, wild_ph_star_ne, "ph*ne")->Unit(benchmark::kMillise
 BENCHMARK_CAPTURE(BM_Search, wild_c_q_t, "c?t")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Search, wild_star_tion, "*tion")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Search, wild_a_b_c_d, "a*b*c*d")->Unit(benchmark::kMillisecond);
+
+// What the near search derives from every line, built once before its first query.
+void BM_NearIndex(benchmark::State& state) {
+  const IndexedList& indexed = bigList();
+  SilentNotifier notifier;
+  for (auto _ : state) {
+    lexi::NearIndex near;
+    benchmark::DoNotOptimize(
+        near.build(indexed.list, indexed.keys, lexi::TextEncoding::kSingleByte, notifier));
+  }
+}
+BENCHMARK(BM_NearIndex)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+// One near query once the index is built: its best 20 lines.
+void BM_Near(benchmark::State& state, const char* query) {
+  const IndexedList& indexed = bigList();
+  SilentNotifier notifier;
+  static lexi::NearIndex near;
+  if (!near.built()) {
+    near.build(indexed.list, indexed.keys, lexi::detectEncoding(indexed.list), notifier);
+  }
+  long found = 0;
+  for (auto _ : state) {
+    CountingSink sink;
+    lexi::nearSearch(near, query, lexi::kNearResults, sink);
+    found = sink.lines;
+  }
+  state.counters["found"] = static_cast<double>(found);
+}
+BENCHMARK_CAPTURE(BM_Near, fone, "fone")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Near, recieve, "recieve")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Near, definately, "definately")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Near, supeena, "supeena")->Unit(benchmark::kMillisecond);
 
 // 150,000 lines of 200 letters a and more, against a pattern that a
 // backtracking matcher would take years over.

@@ -1,9 +1,12 @@
 #include "match/near_search.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdlib>
+#include <cstring>
+#include <iterator>
 #include <limits>
+#include <new>
+#include <utility>
 #include <vector>
 
 #include "match/slip_distance.h"
@@ -19,6 +22,11 @@ namespace {
 // lengths: leaving it out is a slip so cheap that it must not keep a word away.
 constexpr std::uint32_t kDigitBit = 1u << 26;
 constexpr std::uint32_t kOtherBit = 1u << 27;
+constexpr std::uint32_t kLetterBits = (1u << 28) - 1;
+// What a line says of itself beside its letters: that it holds no meaning (most
+// such lines are names, or words of grammar), that its word starts with a capital.
+constexpr std::uint32_t kBare = 1u << 28;
+constexpr std::uint32_t kCapital = 1u << 29;
 
 // The characters of sound keys: the letters, and '0' for "th".
 std::uint32_t keyBit(char c) {
@@ -37,6 +45,10 @@ constexpr int kEqual = std::numeric_limits<int>::min();
 constexpr int kKeyStep = 4;      // each edit between the two sound keys
 constexpr int kBareLine = 2;     // a line with no meaning: most are names
 constexpr int kCapitalised = 2;  // a name, when the word was typed in lower case
+// Sound keys further apart than this count as this far.
+constexpr int kKeyFar = 3;
+// A line whose key is near still needs a spelling within this many slips.
+constexpr int kFarthestSlip = 4 * kPlainEdit;
 
 // How far a line may be to count as near, by the query's length: one edit for
 // short words, where two would let most of the list through, two or three for
@@ -79,18 +91,53 @@ Letters lettersOf(const Spelling& spelling) {
   return letters;
 }
 
+// A byte that tells most characters apart, for the first two of a word: 0 for
+// none. Characters that share one only let more lines through.
+std::uint8_t openingMark(const Spelling& spelling, std::size_t at) {
+  return at < spelling.length ? static_cast<std::uint8_t>(spelling.chars[at] | 0x80u) : 0;
+}
+
 bool isCapital(char32_t c) {
   return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
 }
 
-// Whether two letter sets and lengths may be `reach` edits apart: each edit
-// changes the length by one at most, and adds or takes away one letter at most.
-bool mayBeNear(std::uint32_t a, std::uint32_t aLength, std::uint32_t b, std::uint32_t bLength,
-               std::uint32_t reach) {
-  const std::uint32_t longer = std::max(aLength, bLength);
-  const std::uint32_t shorter = std::min(aLength, bLength);
-  return longer - shorter <= reach && static_cast<std::uint32_t>(std::popcount(a & ~b)) <= reach &&
-         static_cast<std::uint32_t>(std::popcount(b & ~a)) <= reach;
+// What a line must be like to be looked at closely, worked out once from the
+// typed word or from its sound key: its length and letter set, how many edits
+// away it may be, and its first two characters.
+struct Sketch {
+  std::uint32_t set;
+  std::uint8_t length;
+  std::uint8_t reach;
+  std::uint8_t first;
+  std::uint8_t second;
+};
+
+// Whether a word of `length` letters, opening with `first` and `second`, may
+// be near the sketch's: each edit changes the length by one at most. And the
+// two must open alike: people seldom slip on a word's first letter, or its
+// first sound, so the two start alike, or one has a letter (or sound) more in
+// front, or the first two are swapped; a first letter heard wrong is the sound
+// key's to find, and a first sound heard wrong is too far. Bytes and no
+// branch, so that the compiler can test many lines at once.
+std::uint8_t opensNear(const Sketch& typed, std::uint8_t length, std::uint8_t first,
+                       std::uint8_t second) {
+  const auto shifted = static_cast<std::uint8_t>(length + typed.reach - typed.length);
+  return static_cast<std::uint8_t>(
+      (shifted <= 2 * typed.reach) &
+      ((first == typed.first) | (first == typed.second) | (second == typed.first)));
+}
+
+// Whether `set` has at most `most` bits: without a population count, which
+// the baseline x86-64 lacks and a library call makes dear here.
+bool atMostBits(std::uint32_t set, std::uint32_t most) {
+  for (std::uint32_t i = 0; i < most; ++i) set &= set - 1;
+  return set == 0;
+}
+
+// Whether a letter set may be near the sketch's: each edit adds or takes away
+// one letter at most.
+bool lettersNear(const Sketch& typed, std::uint32_t set) {
+  return atMostBits(typed.set & ~set, typed.reach) && atMostBits(set & ~typed.set, typed.reach);
 }
 
 struct Candidate {
@@ -107,32 +154,45 @@ constexpr std::uint32_t kPiece = 4096;
 
 }  // namespace
 
-struct NearIndex::Line {
-  std::uint32_t letters;   // the first word's letter set
-  std::uint32_t keyChars;  // the sound key's character set
-  std::uint8_t length;     // the first word's letters, at most 255
-  std::uint8_t keyLength;
-  std::uint8_t penalty;  // what the line itself counts against it
-  std::uint8_t capital;  // whether its word starts with a capital
+struct NearIndex::Columns {
+  // One block, cut into a column for each field, so that the first look at the
+  // lines reads bytes side by side, many lines to an instruction.
+  void* block;
+  std::uint32_t* letters;  // the first word's letter set, and kBare and kCapital
+  std::uint32_t* keyChars;
+  std::uint8_t* length;  // the first word's letters, at most 255
+  std::uint8_t* first;   // the openingMark of its first two characters
+  std::uint8_t* second;
+  std::uint8_t* keyLength;
+  std::uint8_t* keyFirst;  // its sound key's first two characters
+  std::uint8_t* keySecond;
+
+  static constexpr std::size_t kBytesPerLine = 2 * sizeof(std::uint32_t) + 6;
 };
 
 bool NearIndex::build(const WordList& list, const SoundIndex& keys, TextEncoding encoding,
                       Notifier& notifier) {
   release();
   const std::uint32_t count = list.count();
-  const std::uint64_t bytes = std::uint64_t{count} * sizeof(Line);
-  Line* lines = nullptr;
-  if (count > 0) {
-    void* memory = bytes <= std::numeric_limits<std::size_t>::max()
-                       ? std::malloc(static_cast<std::size_t>(bytes))
-                       : nullptr;
-    lines = static_cast<Line*>(memory);
-    if (lines == nullptr) {
-      notifier.warning(OutOfMemoryMessage(bytes).text());
-      return false;
-    }
-    adviseLargeBlock(lines, static_cast<std::size_t>(bytes));
+  const std::uint64_t bytes = std::uint64_t{count} * Columns::kBytesPerLine;
+  void* block = bytes <= std::numeric_limits<std::size_t>::max()
+                    ? std::malloc(std::max<std::size_t>(static_cast<std::size_t>(bytes), 1))
+                    : nullptr;
+  auto* columns = block != nullptr ? new (std::nothrow) Columns : nullptr;
+  if (columns == nullptr) {
+    std::free(block);
+    notifier.warning(OutOfMemoryMessage(bytes).text());
+    return false;
   }
+  adviseLargeBlock(block, static_cast<std::size_t>(bytes));
+  columns->block = block;
+  columns->letters = static_cast<std::uint32_t*>(block);
+  columns->keyChars = columns->letters + count;
+  auto* const byteColumns = reinterpret_cast<std::uint8_t*>(columns->keyChars + count);
+  std::uint8_t** const each[] = {&columns->length,    &columns->first,    &columns->second,
+                                 &columns->keyLength, &columns->keyFirst, &columns->keySecond};
+  for (std::size_t c = 0; c < std::size(each); ++c) *each[c] = byteColumns + c * count;
+
   const WordEntry* const entries = list.entries();
   const SoundKey* const stored = keys.keys();
   auto describe = [&](std::uint32_t begin, std::uint32_t end) {
@@ -141,12 +201,17 @@ bool NearIndex::build(const WordList& list, const SoundIndex& keys, TextEncoding
       const Spelling spelling = spellingOf(word, encoding);
       const Letters letters = lettersOf(spelling);
       const char32_t first = spelling.length > 0 ? decodeChar(word, 0, encoding).code : 0;
-      lines[i] = Line{letters.set,
-                      keySet(stored[i]),
-                      static_cast<std::uint8_t>(std::min<std::uint32_t>(letters.count, 255)),
-                      static_cast<std::uint8_t>(stored[i].view().size()),
-                      static_cast<std::uint8_t>(word.data()[word.size()] == '\0' ? kBareLine : 0),
-                      static_cast<std::uint8_t>(isCapital(first))};
+      std::uint32_t marks = letters.set;
+      if (word.data()[word.size()] == '\0') marks |= kBare;
+      if (isCapital(first)) marks |= kCapital;
+      columns->letters[i] = marks;
+      columns->keyChars[i] = keySet(stored[i]);
+      columns->length[i] = static_cast<std::uint8_t>(std::min<std::uint32_t>(letters.count, 255));
+      columns->first[i] = openingMark(spelling, 0);
+      columns->second[i] = openingMark(spelling, 1);
+      columns->keyLength[i] = static_cast<std::uint8_t>(stored[i].view().size());
+      columns->keyFirst[i] = static_cast<std::uint8_t>(stored[i].text[0]);
+      columns->keySecond[i] = static_cast<std::uint8_t>(stored[i].text[1]);
     }
   };
   if (count < kTwoThreadsFrom) {
@@ -157,16 +222,50 @@ bool NearIndex::build(const WordList& list, const SoundIndex& keys, TextEncoding
   list_ = &list;
   keys_ = &keys;
   encoding_ = encoding;
-  lines_ = lines;
+  columns_ = columns;
   return true;
 }
 
 void NearIndex::release() {
-  std::free(lines_);
-  lines_ = nullptr;
+  if (columns_ != nullptr) std::free(columns_->block);
+  delete columns_;
+  columns_ = nullptr;
   list_ = nullptr;
   keys_ = nullptr;
 }
+
+namespace {
+
+// The best lines so far, the worst of them on top, so that a line that cannot
+// enter them is known before its slips are counted.
+class Best {
+ public:
+  explicit Best(std::uint32_t most) : most_(most) {}
+
+  // The score a line must stay under to enter, or kOpen while there is room.
+  int toBeat() const { return lines_.size() < most_ ? kOpen : lines_.front().score; }
+  void add(const Candidate& line) {
+    lines_.push_back(line);
+    std::push_heap(lines_.begin(), lines_.end());
+    if (lines_.size() > most_) {
+      std::pop_heap(lines_.begin(), lines_.end());
+      lines_.pop_back();
+    }
+  }
+  // Best first; ties in file order.
+  std::vector<Candidate> sorted() {
+    std::sort_heap(lines_.begin(), lines_.end());
+    return std::move(lines_);
+  }
+
+  static constexpr int kOpen = std::numeric_limits<int>::max();
+
+ private:
+  std::uint32_t most_;
+  std::vector<Candidate> lines_;
+};
+
+}  // namespace
 
 std::uint32_t nearSearch(const NearIndex& index, const char* query, std::uint32_t maxResults,
                          ResultSink& sink) {
@@ -175,41 +274,88 @@ std::uint32_t nearSearch(const NearIndex& index, const char* query, std::uint32_
   const Letters typedLetters = lettersOf(typed);
   if (maxResults == 0 || (typedLetters.set & ((1u << 26) - 1)) == 0) return 0;
   const SoundKey typedKey = soundKey(typedWord);
-  const std::uint32_t typedKeySet = keySet(typedKey);
   const auto typedKeyLength = static_cast<std::uint32_t>(typedKey.view().size());
   const int wordSteps = wordReach(typedLetters.count);
-  const int keySteps = typedKey.empty() ? -1 : keyReach(typedKeyLength);
+  const int keySteps = keyReach(typedKeyLength);
+  const Sketch word{
+      typedLetters.set, static_cast<std::uint8_t>(std::min<std::uint32_t>(typedLetters.count, 255)),
+      static_cast<std::uint8_t>(wordSteps), openingMark(typed, 0), openingMark(typed, 1)};
+  // No line has an empty key within reach: an empty key opens with no character.
+  const Sketch sound{keySet(typedKey), static_cast<std::uint8_t>(typedKeyLength),
+                     static_cast<std::uint8_t>(keySteps),
+                     static_cast<std::uint8_t>(typedKey.empty() ? 0xFF : typedKey.text[0]),
+                     static_cast<std::uint8_t>(typedKey.empty() ? 0xFF : typedKey.text[1])};
   const bool typedCapital =
       typed.length > 0 && isCapital(decodeChar(typedWord, 0, index.encoding_).code);
+  const PlainDistance fromTyped(typed);
+  const PlainDistance fromTypedKey(spellingOf(typedKey.view(), TextEncoding::kSingleByte));
 
   const std::uint32_t count = index.list_->count();
   const WordEntry* const entries = index.list_->entries();
   const SoundKey* const keys = index.keys_->keys();
-  std::vector<Candidate> near;
-  for (std::uint32_t i = 0; i < count; ++i) {
-    const NearIndex::Line& line = index.lines_[i];
-    const bool byWord = mayBeNear(typedLetters.set, typedLetters.count, line.letters, line.length,
-                                  static_cast<std::uint32_t>(wordSteps));
-    const bool byKey =
-        keySteps >= 0 && mayBeNear(typedKeySet, typedKeyLength, line.keyChars, line.keyLength,
-                                   static_cast<std::uint32_t>(keySteps));
-    if (!byWord && !byKey) continue;
+  const NearIndex::Columns& columns = *index.columns_;
+  Best best(maxResults);
+  // Looks closely at line i, which the first look let through by its word
+  // (`byWord`), by its key (`byKey`) or both.
+  auto consider = [&](std::uint32_t i, bool mayByWord, bool mayByKey) {
+    const bool byWord = mayByWord && lettersNear(word, columns.letters[i] & kLetterBits);
+    int keyEdits = keySteps + 1;
+    if (mayByKey && lettersNear(sound, columns.keyChars[i])) {
+      keyEdits = fromTypedKey.to(keys[i].view());
+    }
+    const bool byKey = keyEdits <= keySteps;
+    if (!byWord && !byKey) return;
     const Spelling spelling = spellingOf(firstWordOf(entries[i].text), index.encoding_);
-    const int slip = slipDistance(typed, spelling, 4 * kPlainEdit);
-    const int keyEdits = keyDistance(typedKey.view(), keys[i].view(), 3);
-    if (slip > wordSteps * kPlainEdit && keyEdits > keySteps) continue;
-    int score = slip + kKeyStep * keyEdits + line.penalty;
-    if (line.capital && !typedCapital) score += kCapitalised;
+    // A swap counts two plain edits and one slip: one more than the reach.
+    if (!byKey && fromTyped.to(spelling) > wordSteps + 1) return;
     if (spelling.length == typed.length &&
         std::equal(typed.chars, typed.chars + typed.length, spelling.chars)) {
-      score = kEqual;
+      best.add({kEqual, i});
+      return;
     }
-    near.push_back({score, i});
+    if (!byKey) keyEdits = std::min(fromTypedKey.to(keys[i].view()), kKeyFar);
+    int rest = kKeyStep * keyEdits;
+    if ((columns.letters[i] & kBare) != 0) rest += kBareLine;
+    if ((columns.letters[i] & kCapital) != 0 && !typedCapital) rest += kCapitalised;
+    int bound = byKey ? kFarthestSlip : wordSteps * kPlainEdit;
+    // Ties go to the line met first: a later one must do better to enter.
+    const int toBeat = best.toBeat();
+    if (toBeat != Best::kOpen) bound = std::min(bound, toBeat - rest - 1);
+    if (bound < 0) return;
+    const int slip = slipDistance(typed, spelling, bound);
+    if (slip <= bound) best.add({slip + rest, i});
+  };
+
+  // The first look: a few bytes of each line, a block of lines at a time; the
+  // few lines that pass are looked at closely, in file order.
+  constexpr std::uint32_t kBlock = 64;
+  std::uint8_t passed[kBlock];
+  for (std::uint32_t start = 0; start < count; start += kBlock) {
+    const std::uint32_t lines = std::min(kBlock, count - start);
+    const std::uint8_t* const length = columns.length + start;
+    const std::uint8_t* const first = columns.first + start;
+    const std::uint8_t* const second = columns.second + start;
+    const std::uint8_t* const keyLength = columns.keyLength + start;
+    const std::uint8_t* const keyFirst = columns.keyFirst + start;
+    const std::uint8_t* const keySecond = columns.keySecond + start;
+    for (std::uint32_t j = 0; j < lines; ++j) {
+      passed[j] = static_cast<std::uint8_t>(
+          opensNear(word, length[j], first[j], second[j]) |
+          (opensNear(sound, keyLength[j], keyFirst[j], keySecond[j]) << 1));
+    }
+    for (std::uint32_t j = 0; j < lines; j += 8) {
+      const std::uint32_t eight = std::min(8u, lines - j);
+      std::uint64_t any = 0;
+      std::memcpy(&any, passed + j, eight);
+      if (any == 0) continue;
+      for (std::uint32_t k = j; k < j + eight; ++k) {
+        if (passed[k] != 0) consider(start + k, (passed[k] & 1) != 0, (passed[k] & 2) != 0);
+      }
+    }
   }
-  const std::size_t listed = std::min<std::size_t>(near.size(), maxResults);
-  std::partial_sort(near.begin(), near.begin() + static_cast<std::ptrdiff_t>(listed), near.end());
-  for (std::size_t i = 0; i < listed; ++i) sink.appendLine(entries[near[i].line].text);
-  return static_cast<std::uint32_t>(listed);
+  const std::vector<Candidate> found = best.sorted();
+  for (const Candidate& line : found) sink.appendLine(entries[line.line].text);
+  return static_cast<std::uint32_t>(found.size());
 }
 
 }  // namespace lexi

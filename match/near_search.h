@@ -15,8 +15,9 @@
 // '*' or '?' is a pattern, not a word: callers send it to searchWords instead.
 //
 // Cost: NearIndex::build reads every line's first word once (a few ms for
-// 100,000 lines) and keeps 12 bytes a line. A query then looks at those bytes
-// for every line and works only on the few thousand lines they let through.
+// 100,000 lines) and keeps 14 bytes a line. A query then looks at six of them
+// for every line, many lines at a time, and works only on the few thousand
+// lines they let through.
 #pragma once
 
 #include <cstdint>
@@ -56,11 +57,12 @@ class NearIndex {
  private:
   friend std::uint32_t nearSearch(const NearIndex&, const char*, std::uint32_t, ResultSink&);
 
+  struct Columns;  // what is kept of each line, in near_search.cpp
+
   const WordList* list_ = nullptr;
   const SoundIndex* keys_ = nullptr;
   TextEncoding encoding_ = TextEncoding::kSingleByte;
-  struct Line;
-  Line* lines_ = nullptr;
+  Columns* columns_ = nullptr;
 };
 
 // Appends to `sink` at most `maxResults` lines of the index's list, best first,

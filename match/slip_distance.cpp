@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <iterator>
 #include <limits>
 #include <utility>
 
@@ -148,36 +150,52 @@ bool endsWith(const Spelling& spelling, std::size_t end, std::string_view part) 
   return true;
 }
 
-// The cheapest way to reach d[i][j] through two spellings of one sound, one in
-// each word, from the table `d` of costs so far.
+// The alike spellings, each way round: typed `from` for `to`.
+struct AlikeRule {
+  std::string_view from;
+  std::string_view to;
+};
+constexpr std::size_t kRuleCount = 2 * std::size(kAlikeSpellings);
+constexpr std::array<AlikeRule, kRuleCount> kAlikeRules = [] {
+  std::array<AlikeRule, kRuleCount> rules{};
+  std::size_t r = 0;
+  for (const AlikeSpellings& alike : kAlikeSpellings) {
+    rules[r++] = {alike.one, alike.other};
+    rules[r++] = {alike.other, alike.one};
+  }
+  return rules;
+}();
+static_assert(kRuleCount <= 64);
+
+// For each pair of last letters (typed, meant), the rules that end so: most
+// cells of the table need look at none.
+constexpr std::array<std::array<std::uint64_t, 26>, 26> kRulesEnding = [] {
+  std::array<std::array<std::uint64_t, 26>, 26> ending{};
+  for (std::size_t r = 0; r < kRuleCount; ++r) {
+    const auto a = static_cast<std::size_t>(kAlikeRules[r].from.back() - 'a');
+    const auto b = static_cast<std::size_t>(kAlikeRules[r].to.back() - 'a');
+    ending[a][b] |= std::uint64_t{1} << r;
+  }
+  return ending;
+}();
+
+std::uint64_t rulesEnding(char32_t typed, char32_t meant) {
+  if (typed < 'a' || typed > 'z' || meant < 'a' || meant > 'z') return 0;
+  return kRulesEnding[typed - 'a'][meant - 'a'];
+}
+
+// The cheapest way to reach d[i][j] through the alike spellings in `rules`.
 template <class Table>
-int throughAlikeSpellings(const Table& d, const Spelling& typed, std::size_t i,
+int throughAlikeSpellings(const Table& d, std::uint64_t rules, const Spelling& typed, std::size_t i,
                           const Spelling& meant, std::size_t j) {
   int best = std::numeric_limits<int>::max();
-  for (const AlikeSpellings& alike : kAlikeSpellings) {
-    for (const auto& [a, b] :
-         {std::pair{alike.one, alike.other}, std::pair{alike.other, alike.one}}) {
-      if (endsWith(typed, i, a) && endsWith(meant, j, b)) {
-        best = std::min(best, d[i - a.size()][j - b.size()] + kSpelledAlike);
-      }
+  for (; rules != 0; rules &= rules - 1) {
+    const AlikeRule& rule = kAlikeRules[static_cast<std::size_t>(std::countr_zero(rules))];
+    if (endsWith(typed, i, rule.from) && endsWith(meant, j, rule.to)) {
+      best = std::min(best, d[i - rule.from.size()][j - rule.to.size()] + kSpelledAlike);
     }
   }
   return best;
-}
-
-// Whether a character may end one of the alike spellings: a quick test that
-// spares most cells the search of the whole table.
-constexpr std::array<bool, 128> kEndsAlike = [] {
-  std::array<bool, 128> ends{};
-  for (const AlikeSpellings& alike : kAlikeSpellings) {
-    ends[static_cast<std::size_t>(alike.one.back())] = true;
-    ends[static_cast<std::size_t>(alike.other.back())] = true;
-  }
-  return ends;
-}();
-
-bool mayEndAlike(char32_t c) {
-  return c < 128 && kEndsAlike[c];
 }
 
 }  // namespace
@@ -203,8 +221,8 @@ int slipDistance(const Spelling& typed, const Spelling& meant, int bound) {
       if (i > 1 && j > 1 && t == meant.chars[j - 2] && typed.chars[i - 2] == m && t != m) {
         cost = std::min(cost, d[i - 2][j - 2] + kSwap);
       }
-      if (mayEndAlike(t) && mayEndAlike(m)) {
-        cost = std::min(cost, throughAlikeSpellings(d, typed, i, meant, j));
+      if (const std::uint64_t rules = rulesEnding(t, m); rules != 0) {
+        cost = std::min(cost, throughAlikeSpellings(d, rules, typed, i, meant, j));
       }
       d[i][j] = cost;
       rowBest = std::min(rowBest, cost);
@@ -214,27 +232,60 @@ int slipDistance(const Spelling& typed, const Spelling& meant, int bound) {
   return d[typed.length][n];
 }
 
-int keyDistance(std::string_view a, std::string_view b, int bound) {
-  // Keys have at most six characters: the whole table fits on the stack.
-  constexpr std::size_t kMost = 8;
-  if (a.size() >= kMost || b.size() >= kMost) return bound + 1;
-  int d[kMost][kMost];
-  for (std::size_t i = 0; i <= a.size(); ++i) d[i][0] = static_cast<int>(i);
-  for (std::size_t j = 0; j <= b.size(); ++j) d[0][j] = static_cast<int>(j);
-  for (std::size_t i = 1; i <= a.size(); ++i) {
-    int rowBest = d[i][0];
-    for (std::size_t j = 1; j <= b.size(); ++j) {
-      int cost = d[i - 1][j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1);
-      cost = std::min({cost, d[i - 1][j] + 1, d[i][j - 1] + 1});
-      if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1]) {
-        cost = std::min(cost, d[i - 2][j - 2] + 1);
-      }
-      d[i][j] = cost;
-      rowBest = std::min(rowBest, cost);
-    }
-    if (rowBest > bound) return bound + 1;
+PlainDistance::PlainDistance(const Spelling& from) : from_(from) {
+  static_assert(Spelling::kMaxLength <= 64);
+  for (std::size_t i = 0; i < from.length; ++i) {
+    if (from.chars[i] < 256) byByte_[from.chars[i]] |= std::uint64_t{1} << i;
   }
-  return std::min(d[a.size()][b.size()], bound + 1);
 }
+
+std::uint64_t PlainDistance::where(char32_t c) const {
+  if (c < 256) return byByte_[c];
+  std::uint64_t bits = 0;
+  for (std::size_t i = 0; i < from_.length; ++i) {
+    bits |= std::uint64_t{from_.chars[i] == c} << i;
+  }
+  return bits;
+}
+
+namespace {
+
+char32_t widened(char c) {
+  return static_cast<unsigned char>(c);
+}
+char32_t widened(char32_t c) {
+  return c;
+}
+
+}  // namespace
+
+template <class Char>
+int PlainDistance::toChars(const Char* chars, std::size_t length) const {
+  // Myers' bit-parallel algorithm: bit i of the vectors holds the step from
+  // row i to row i + 1 of the table's current column, +1 (pv) or -1 (mv).
+  if (from_.length == 0) return static_cast<int>(length);
+  const std::uint64_t last = std::uint64_t{1} << (from_.length - 1);
+  std::uint64_t pv = ~std::uint64_t{0};
+  std::uint64_t mv = 0;
+  int score = static_cast<int>(from_.length);
+  for (std::size_t j = 0; j < length; ++j) {
+    const std::uint64_t eq = where(widened(chars[j]));
+    const std::uint64_t xv = eq | mv;
+    const std::uint64_t xh = (((eq & pv) + pv) ^ pv) | eq;
+    std::uint64_t ph = mv | ~(xh | pv);
+    std::uint64_t mh = pv & xh;
+    score += (ph & last) != 0;
+    score -= (mh & last) != 0;
+    // The first row grows by one a column: the whole of `chars` against nothing.
+    ph = (ph << 1) | 1;
+    mh <<= 1;
+    pv = mh | ~(xv | ph);
+    mv = ph & xv;
+  }
+  return score;
+}
+
+template int PlainDistance::toChars(const char32_t*, std::size_t) const;
+template int PlainDistance::toChars(const char*, std::size_t) const;
 
 }  // namespace lexi

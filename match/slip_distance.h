@@ -40,8 +40,25 @@ Spelling spellingOf(std::string_view text, TextEncoding encoding);
 // `bound` as soon as the cost is sure to exceed `bound`.
 int slipDistance(const Spelling& typed, const Spelling& meant, int bound);
 
-// The plain edit distance of two sound keys (inserts, drops, replacements and
-// swaps of neighbours each count one), or `bound` + 1 when it exceeds `bound`.
-int keyDistance(std::string_view a, std::string_view b, int bound);
+// The plain edit distance from one spelling to others: inserts, drops and
+// replacements each count one (a swap of neighbours counts two). It costs a few
+// operations a character of the other spelling, whatever the lengths, and
+// serves to pass over the words that slipDistance would only find far.
+class PlainDistance {
+ public:
+  explicit PlainDistance(const Spelling& from);
+  int to(const Spelling& other) const { return toChars(other.chars, other.length); }
+  // The same for a sound key, or any text of one byte a character.
+  int to(std::string_view other) const { return toChars(other.data(), other.size()); }
+
+ private:
+  // Bit i of where(c) says whether from.chars[i] is c.
+  std::uint64_t where(char32_t c) const;
+  template <class Char>
+  int toChars(const Char* chars, std::size_t length) const;
+
+  Spelling from_;
+  std::uint64_t byByte_[256] = {};  // where() of the characters below 256
+};
 
 }  // namespace lexi
