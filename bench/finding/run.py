@@ -293,6 +293,8 @@ def main():
                         help="misspelling->word lines (default: codespell's dictionary)")
     parser.add_argument("--misses", choices=WAYS,
                         help="also list the cases this way does not put first")
+    parser.add_argument("--no-hunspell", action="store_true",
+                        help="leave hunspell out (its first run takes half an hour)")
     parser.add_argument("--fresh", action="store_true",
                         help="run aspell and hunspell again instead of taking their kept answers")
     options = parser.parse_args()
@@ -315,10 +317,11 @@ def main():
     if not aspell.usable():
         fail("aspell decides which cases count: install it")
     checkers = [aspell]
-    if hunspell.usable():
-        checkers.append(hunspell)
-    else:
-        print("hunspell's row skipped")
+    if not options.no_hunspell:
+        if hunspell.usable():
+            checkers.append(hunspell)
+        else:
+            print("hunspell's row skipped")
 
     words = first_words(options.list)
     pairs, several = read_pairs(options.cases)

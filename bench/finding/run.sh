@@ -25,11 +25,17 @@
 #   - each misspelling once.
 #
 # Usage: bench/finding/run.sh [BUILD_DIR] [--misses WAY] [--cases FILE] [--list FILE]
+#          [--no-hunspell] [--fresh]
 #   BUILD_DIR: default build, from `cmake --preset default`; its
 #     bench/finding/finding_bench is needed.
 #   --misses sound|near|aspell|hunspell: also list the cases that way does not
 #     put first, with what it put first and where the other ways put the word.
 #   --cases FILE: take the cases from FILE's misspelling->word lines instead.
+#   --list FILE: search FILE instead of the bundled list.
+#   --no-hunspell: leave hunspell out. The answers of aspell and hunspell, and
+#     their times, are kept in BUILD_DIR/bench/finding/ for the same cases and
+#     package versions, since hunspell's first run takes half an hour; --fresh
+#     runs them again.
 set -eu
 cd "$(dirname "$0")/../.."
 build=build
