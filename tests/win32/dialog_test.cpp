@@ -1,15 +1,18 @@
 // The Windows dialog from the real template, driven by messages: only what the
-// Win32 side adds to the dialog logic, which the fakes test already.
+// Win32 side adds to the dialog logic, which the fakes test already. The
+// dialog keeps its choices under a registry key of the test's own.
 // Usage: dialog_test HH_STUB   (under Wine or on Windows; prints one line a case)
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "res/mode_text.h"
 #include "res/windows/resource.h"
 #include "ui/win32/search_dialog.h"
 
@@ -21,6 +24,7 @@ HWND dialog;
 const char* hhStub;
 std::string boxText;
 constexpr int kLines = 1000000;
+constexpr const wchar_t* kTestKey = L"Software\\Lexiquarium dialog test";
 
 LRESULT send(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   return SendDlgItemMessageA(dialog, id, message, wParam, lParam);
@@ -109,7 +113,7 @@ std::string productVersionText() {
 }
 
 struct Case {
-  const char* what;
+  std::string what;
   std::function<bool()> passes;
 };
 
@@ -178,13 +182,17 @@ const std::vector<Case> kCases = {
        std::getline(std::ifstream("hh-args.txt"), args);
        return !waited && args == "hh.exe|Lexiquarium.chm";
      }},
-    {"the system menu ends with a separator and About, which opens the About box",
+    {"the system menu ends with a separator, About, which opens the About box, and Closest first",
      [] {
        const HMENU menu = GetSystemMenu(dialog, FALSE);
        const int last = GetMenuItemCount(menu) - 1;
        char text[64] = "";
+       char closestFirst[64] = "";
        GetMenuStringA(menu, IDM_ABOUT, text, sizeof text, MF_BYCOMMAND);
-       return GetMenuItemID(menu, last) == IDM_ABOUT && GetMenuItemID(menu, last - 1) == 0 &&
+       GetMenuStringA(menu, IDM_CLOSEST_FIRST, closestFirst, sizeof closestFirst, MF_BYCOMMAND);
+       return GetMenuItemID(menu, last) == IDM_CLOSEST_FIRST &&
+              GetMenuItemID(menu, last - 1) == IDM_ABOUT && GetMenuItemID(menu, last - 2) == 0 &&
+              std::string(closestFirst) == LEXI_CLOSEST_FIRST_LABEL &&
               std::string(text) == "&About Lexiquarium..." &&
               boxAfter([] {
                 SendMessageA(dialog, WM_SYSCOMMAND, IDM_ABOUT, 0);
@@ -212,6 +220,56 @@ const std::vector<Case> kUtf8Cases = {
      }},
 };
 
+// The mode's list: 25 lines of "phone", then "fone", all of one sound.
+constexpr int kSoundLines = 26;
+
+std::wstring settingName() {
+  const char* name = lexi::kClosestFirstSetting;
+  return {name, name + std::strlen(name)};
+}
+
+// The flag the dialog stored, or -1 when it holds no number.
+long storedFlag() {
+  DWORD value = 0;
+  DWORD size = sizeof value;
+  return RegGetValueW(HKEY_CURRENT_USER, kTestKey, settingName().c_str(), RRF_RT_REG_DWORD, nullptr,
+                      &value, &size) == ERROR_SUCCESS
+             ? static_cast<long>(value)
+             : -1;
+}
+
+// Whether the menu item and the results agree with the mode being `on`: a word
+// lists its nearest lines, the equal word first, when it is on, and every line
+// of its sound in file order when it is off; a pattern lists as it always does.
+bool showsMode(bool on) {
+  const UINT state = GetMenuState(GetSystemMenu(dialog, FALSE), IDM_CLOSEST_FIRST, MF_BYCOMMAND);
+  go("*one");
+  const bool pattern = send(IDC_RESULTS, LB_GETCOUNT) == kSoundLines && copyLine(0) == "phone";
+  go("fone");
+  const LRESULT count = send(IDC_RESULTS, LB_GETCOUNT);
+  const std::string first = copyLine(0);
+  const bool word = on ? first == "fone" && count <= static_cast<LRESULT>(lexi::kNearResults)
+                       : first == "phone" && count == kSoundLines;
+  return ((state & MF_CHECKED) != 0) == on && pattern && word;
+}
+
+// What the registry holds when a dialog opens.
+struct Stored {
+  const char* what;
+  DWORD type;
+  const void* data;
+  DWORD size;
+  bool on;
+};
+constexpr DWORD kZero = 0;
+constexpr DWORD kOne = 1;
+const std::vector<Stored> kStored = {
+    {"nothing", REG_NONE, nullptr, 0, false},
+    {"0", REG_DWORD, &kZero, sizeof kZero, false},
+    {"1", REG_DWORD, &kOne, sizeof kOne, true},
+    {"text, not a number", REG_SZ, L"1", sizeof L"1", false},
+};
+
 int failures = 0;
 const std::vector<Case>* running;
 
@@ -231,12 +289,41 @@ bool runDialog(const std::vector<Case>& cases) {
     for (const Case& c : *running) {
       const bool passed = c.passes();
       failures += passed ? 0 : 1;
-      std::printf("%s: %s\n", passed ? "ok" : "FAIL", c.what);
+      std::printf("%s: %s\n", passed ? "ok" : "FAIL", c.what.c_str());
     }
     go("");
     send(IDOK, BM_CLICK);
   });
-  lexi::SearchDialog(words, keys, lexi::detectEncoding(words), "Lexiquarium").run();
+  lexi::SearchDialog(words, keys, lexi::detectEncoding(words), "Lexiquarium", kTestKey).run();
+  return true;
+}
+
+// For each value stored, a dialog shows the mode it means; choosing the item
+// flips the mode and stores the new one, which a second dialog shows.
+bool runModeDialogs() {
+  std::ofstream list("LexiquariumWords.txt", std::ios::binary);
+  for (int i = 1; i < kSoundLines; ++i) list << "phone n. sense " << i << '\n';
+  list << "fone n. a spelling of phone\n";
+  list.close();
+  for (const Stored& stored : kStored) {
+    RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey);
+    if (stored.data != nullptr) {
+      RegSetKeyValueW(HKEY_CURRENT_USER, kTestKey, settingName().c_str(), stored.type, stored.data,
+                      stored.size);
+    }
+    const bool on = stored.on;
+    const std::string what = std::string("with ") + stored.what + " stored it starts " +
+                             (on ? "on" : "off") + "; the item turns it " + (on ? "off" : "on");
+    if (!runDialog({{what + " and stores that",
+                     [on] {
+                       const bool before = showsMode(on);
+                       SendMessageA(dialog, WM_SYSCOMMAND, IDM_CLOSEST_FIRST, 0);
+                       return before && showsMode(!on) && storedFlag() == (on ? 0 : 1);
+                     }}}) ||
+        !runDialog({{what + ", as a second dialog shows", [on] { return showsMode(!on); }}})) {
+      return false;
+    }
+  }
   return true;
 }
 
@@ -251,6 +338,7 @@ int main(int argc, char** argv) {
   fs::current_path(work);
   // Only this folder is searched: no help viewer of the system's is found.
   _putenv_s("PATH", work.string().c_str());
+  RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey);
   std::ofstream("LexiquariumWords.txt", std::ios::binary) << "phone n. a device\na\n";
   std::ofstream list("LexiquariumWords.txt", std::ios::binary | std::ios::app);
   for (int i = 0; i < kLines - 2; ++i) list << 'x' << i << '\n';
@@ -259,7 +347,8 @@ int main(int argc, char** argv) {
   if (!runDialog(kCases)) return 1;
   std::ofstream("LexiquariumWords.txt", std::ios::binary)
       << "caf\u00e9 n. a coffee house\n\u00e9clair n. a pastry\nna\u00efve adj. simple\n";
-  if (!runDialog(kUtf8Cases)) return 1;
+  if (!runDialog(kUtf8Cases) || !runModeDialogs()) return 1;
+  RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey);
   fs::current_path(work.parent_path());
   std::error_code ignored;
   fs::remove_all(work, ignored);

@@ -27,17 +27,21 @@ SearchDialog::Live::Live(HWND dialog, SearchDialog& owner)
       copy(item(dialog, IDC_COPY)),
       clipboard(dialog, owner.page_),
       about(dialog),
+      closestFirst(GetSystemMenu(dialog, FALSE), IDM_CLOSEST_FIRST),
+      mode{closestFirst, owner.preferences_, owner.encoding_},
       dlg({word, results, go, copy, clipboard, owner.messages_}, owner.words_, owner.keys_,
-          owner.helpStarter_, about, owner.appTitle_) {}
+          owner.helpStarter_, about, owner.appTitle_, &mode) {}
 
 SearchDialog::SearchDialog(const WordList& words, const SoundIndex& keys, TextEncoding encoding,
-                           std::string appTitle)
+                           std::string appTitle, const wchar_t* settingsKey)
     : words_(words),
       keys_(keys),
+      encoding_(encoding),
       page_(encoding),
       appTitle_(std::move(appTitle)),
       m_hIcon(loadIcon(SM_CXICON, SM_CYICON)),
-      smallIcon_(loadIcon(SM_CXSMICON, SM_CYSMICON)) {}
+      smallIcon_(loadIcon(SM_CXSMICON, SM_CYSMICON)),
+      preferences_(settingsKey) {}
 
 SearchDialog::~SearchDialog() {
   DestroyIcon(m_hIcon);
@@ -101,6 +105,11 @@ BOOL SearchDialog::OnInitDialog(HWND dialog) {
     AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(systemMenu, MF_STRING, IDM_ABOUT, aboutText);
   }
+  char closestFirstText[64] = "";
+  if (systemMenu != nullptr && LoadStringA(GetModuleHandleA(nullptr), IDS_CLOSEST_FIRST_MENU,
+                                           closestFirstText, sizeof closestFirstText) > 0) {
+    AppendMenuA(systemMenu, MF_STRING, IDM_CLOSEST_FIRST, closestFirstText);
+  }
   if (systemMenu != nullptr) EnableMenuItem(systemMenu, SC_MAXIMIZE, MF_BYCOMMAND | MF_DISABLED);
   SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
   SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
@@ -152,9 +161,17 @@ void SearchDialog::OnCommand(HWND dialog, int id, int code) {
 }
 
 bool SearchDialog::OnSysCommand(WPARAM command) {
-  if ((command & 0xFFF0) != IDM_ABOUT) return false;
-  live_->dlg.OnAboutButton();
-  return true;
+  switch (command & 0xFFF0) {
+    case IDM_ABOUT:
+      live_->dlg.OnAboutButton();
+      return true;
+    case IDM_CLOSEST_FIRST:
+      live_->closestFirst.setChecked(!live_->closestFirst.isChecked());
+      live_->dlg.OnClosestFirst();
+      return true;
+    default:
+      return false;
+  }
 }
 
 bool SearchDialog::OnPaint(HWND dialog) {

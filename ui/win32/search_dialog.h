@@ -1,7 +1,8 @@
 // The search dialog's window: the IDD_SEARCH template run modally, its
 // messages routed to the handlers of CSearchDlg. What the dialog framework
 // would add lives here too: the system menu's About item, the window icons, the
-// icon drawn while minimised, and Help on F1.
+// icon drawn while minimised, and Help on F1. The system menu also holds the
+// "closest first" mode's checkable item.
 #pragma once
 
 #include <windows.h>
@@ -19,9 +20,9 @@ class SearchDialog {
  public:
   // `keys` is the sound index over `words`; both must outlive the dialog. The
   // lines are shown, and queries made, in `encoding`. `appTitle` titles the
-  // length message.
+  // length message. The choices are kept under `settingsKey` in HKEY_CURRENT_USER.
   SearchDialog(const WordList& words, const SoundIndex& keys, TextEncoding encoding,
-               std::string appTitle);
+               std::string appTitle, const wchar_t* settingsKey = kSettingsKey);
   ~SearchDialog();
   SearchDialog(const SearchDialog&) = delete;
   SearchDialog& operator=(const SearchDialog&) = delete;
@@ -40,6 +41,8 @@ class SearchDialog {
     Win32Button copy;
     Win32Clipboard clipboard;
     CAboutDlg about;
+    Win32MenuToggle closestFirst;
+    ClosestFirstMode mode;
     CSearchDlg dlg;
   };
 
@@ -51,12 +54,14 @@ class SearchDialog {
 
   const WordList& words_;
   const SoundIndex& keys_;
+  TextEncoding encoding_;
   CodePage page_;
   std::string appTitle_;
   HICON m_hIcon;
   HICON smallIcon_;
   Win32MessageDisplay messages_;
   SpawnProcessStarter helpStarter_;
+  RegistryPreferences preferences_;
   std::optional<Live> live_;
 };
 

@@ -131,6 +131,46 @@ void Win32Clipboard::setText(std::string_view text) {
   CloseClipboard();
 }
 
+bool Win32MenuToggle::isChecked() const {
+  const UINT state = GetMenuState(menu_, id_, MF_BYCOMMAND);
+  return state != static_cast<UINT>(-1) && (state & MF_CHECKED) != 0;
+}
+
+void Win32MenuToggle::setChecked(bool checked) {
+  CheckMenuItem(menu_, id_, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+namespace {
+
+// The settings' names are ASCII.
+std::wstring valueName(std::string_view name) {
+  return {name.begin(), name.end()};
+}
+
+}  // namespace
+
+bool RegistryPreferences::readFlag(std::string_view name, bool fallback) const {
+  DWORD value = 0;
+  DWORD size = sizeof value;
+  if (RegGetValueW(HKEY_CURRENT_USER, key_.c_str(), valueName(name).c_str(), RRF_RT_REG_DWORD,
+                   nullptr, &value, &size) != ERROR_SUCCESS) {
+    return fallback;
+  }
+  return value != 0;
+}
+
+void RegistryPreferences::writeFlag(std::string_view name, bool value) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, key_.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                      KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    return;
+  }
+  const DWORD data = value ? 1 : 0;
+  RegSetValueExW(key, valueName(name).c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
+                 sizeof data);
+  RegCloseKey(key);
+}
+
 void Win32MessageDisplay::show(const std::string& text, const std::string& title,
                                MessageIcon icon) {
   const UINT style = icon == MessageIcon::kError ? MB_ICONERROR : MB_ICONEXCLAMATION;

@@ -1,5 +1,6 @@
 // The dialog's control interfaces over the real Win32 controls of the
-// IDD_SEARCH template, and the message boxes and About box they open.
+// IDD_SEARCH template, the message boxes and About box they open, the system
+// menu's checkable item, and the registry that keeps the user's choices.
 //
 // Text crosses as the engine's bytes in the list's code page (code_page.h):
 // for the bundled Latin-1 list, the ANSI code page, which is Windows-1252 there.
@@ -7,6 +8,8 @@
 
 #include <windows.h>
 
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/controls.h"
@@ -83,6 +86,34 @@ class Win32Clipboard : public Clipboard {
  private:
   HWND owner_;
   CodePage page_;
+};
+
+// A checkable item of a menu, known by its command id.
+class Win32MenuToggle : public Toggle {
+ public:
+  Win32MenuToggle(HMENU menu, UINT id) : menu_(menu), id_(id) {}
+  // False while the menu has no such item.
+  bool isChecked() const override;
+  void setChecked(bool checked) override;
+
+ private:
+  HMENU menu_;
+  UINT id_;
+};
+
+// Where the program keeps its choices, under HKEY_CURRENT_USER.
+inline constexpr const wchar_t* kSettingsKey = L"Software\\Lexiquarium";
+
+// Flags as REG_DWORD values, 0 or 1, of `key` under HKEY_CURRENT_USER; the key
+// is made when a flag is first stored.
+class RegistryPreferences : public Preferences {
+ public:
+  explicit RegistryPreferences(std::wstring key) : key_(std::move(key)) {}
+  bool readFlag(std::string_view name, bool fallback) const override;
+  void writeFlag(std::string_view name, bool value) override;
+
+ private:
+  std::wstring key_;
 };
 
 // Task-modal message boxes with no owner window.
