@@ -1,13 +1,16 @@
 #!/bin/bash
 # Takes docs/screenshot-windows.png: the Windows program's dialog after a real
 # search on the bundled list, under Wine on a virtual X server, in a Wine prefix
-# of its own that draws its windows' frames itself, with Wine's own fonts.
+# of its own that draws its windows' frames itself, with Wine's own fonts; then
+# docs/screenshot-windows-closest-first.png: the same search with "Closest
+# first" chosen, its system menu open beside the results.
 # Needs wine, fonts-wine, xvfb, xdotool and imagemagick.
 # Usage: docs/take-windows-screenshot.sh BUILD-DIR   (after `cmake --build --preset windows`)
 set -euo pipefail
 
 build=$(realpath "$1")
-out=$(realpath "$(dirname "$0")")/screenshot-windows.png
+docs=$(realpath "$(dirname "$0")")
+out=$docs/screenshot-windows.png
 if [ "${2:-}" != "--inside-x" ]; then
   exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$build" --inside-x
 fi
@@ -25,10 +28,16 @@ cd "$build/run"
 wine "$build/cli/lexiquarium-find.exe" fone >"$WINEPREFIX/fone.txt" 2>&1
 line=$(grep -a -n -m1 '^phone ' "$WINEPREFIX/fone.txt" | cut -d: -f1)
 
-wine "$build/ui/win32/lexiquarium.exe" >/dev/null 2>&1 &
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Lexiquarium$' | head -n 1)
-sleep 1
-xdotool mousemove --window "$window" 100 10 click 1
+# Starts the program and focuses its dialog, $window.
+start() {
+  wine "$build/ui/win32/lexiquarium.exe" >/dev/null 2>&1 &
+  pid=$!
+  window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Lexiquarium$' | head -n 1)
+  sleep 1
+  xdotool mousemove --window "$window" 100 10 click 1
+}
+
+start
 xdotool type --delay 40 fone
 xdotool key Return Tab Home
 for _ in $(seq $((line - 1))); do xdotool key Down; done
@@ -36,3 +45,27 @@ xdotool mousemove 790 590
 sleep 0.5
 import -window "$window" "$out"
 echo "wrote $out"
+
+# A fresh prefix starts with the mode off: Alt+Space, L turns it on. The system
+# menu opens where the caption is right-clicked, so that it hides the buttons,
+# not the results.
+xdotool key Escape
+wait "$pid"
+start
+xdotool key alt+space l
+xdotool type --delay 40 fone
+xdotool key Return Tab Home
+xdotool mousemove --window "$window" 290 10 sleep 0.3 mousedown 3 sleep 0.3 mouseup 3
+sleep 1
+# The picture spans the dialog and the menu, a window of its own.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+left=$X top=$Y right=$((X + WIDTH)) bottom=$((Y + HEIGHT))
+for menu in $(xdotool search --onlyvisible --name '^$'); do
+  eval "$(xdotool getwindowgeometry --shell "$menu")"
+  [ "$WIDTH" -lt 400 ] || continue  # the root window
+  right=$((X + WIDTH > right ? X + WIDTH : right))
+  bottom=$((Y + HEIGHT > bottom ? Y + HEIGHT : bottom))
+done
+import -window root -crop "$((right - left))x$((bottom - top))+$left+$top" +repage \
+  "$docs/screenshot-windows-closest-first.png"
+echo "wrote $docs/screenshot-windows-closest-first.png"
