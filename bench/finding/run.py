@@ -245,6 +245,16 @@ def run_checker(checker, cases):
     return ranks, firsts, seconds * 1e6 / len(cases), idle * 1e3, measured
 
 
+def machine():
+    """The machine's cores and load: on a busy machine, the times swing."""
+    try:
+        with open("/proc/loadavg", encoding="ascii") as file:
+            load = ", ".join(file.read().split()[:3])
+    except OSError:
+        return f"Machine: {os.cpu_count()} cores."
+    return f"Machine: {os.cpu_count()} cores; load average {load} (1, 5, 15 minutes)."
+
+
 def share(count, total):
     return f"{count} ({100.0 * count / total:.1f}%)"
 
@@ -334,6 +344,7 @@ def main():
     for way in ("sound", "near"):
         results[way] = (ranks[way], firsts[way], times[way])
     notes = [f"{len(cases)} cases from {options.cases} on {options.list}."]
+    notes.append(machine())
     notes.append(f"Dropped: {several} entries with more than one correction or a reason; " +
                  "; ".join(f"{count} {rule}" for rule, count in dropped.items()) + ".")
     notes.append(f"The near index took {build_ms:.1f} ms to build. Sound and near search: "
