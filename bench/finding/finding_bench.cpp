@@ -10,7 +10,7 @@
 // best kNearResults lines), and how many lines the sound search listed. A last
 // line "time" gives the mean time of one query of each, in microseconds,
 // measured around the search calls alone, then the time NearIndex::build took,
-// in milliseconds. bench/finding/run.py reads this.
+// in milliseconds, and kNearResults. bench/finding/run.py reads this.
 
 #include <chrono>
 #include <cstdint>
@@ -141,8 +141,9 @@ int main(int argc, char** argv) {
                 byNear.rank, static_cast<int>(byNear.first.size()), byNear.first.data(),
                 sound.lines.size());
   }
-  std::printf("time\t%.3f\t%.3f\t%.3f\n", microseconds(soundTime, cases.size()),
+  std::printf("time\t%.3f\t%.3f\t%.3f\t%u\n", microseconds(soundTime, cases.size()),
               microseconds(nearTime, cases.size()),
-              std::chrono::duration<double, std::milli>(built).count());
+              std::chrono::duration<double, std::milli>(built).count(),
+              static_cast<unsigned>(lexi::kNearResults));
   return 0;
 }

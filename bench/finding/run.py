@@ -22,7 +22,7 @@ CODESPELL = "/usr/lib/python3/dist-packages/codespell_lib/data/dictionary.txt"
 WAYS = ("sound", "near", "aspell", "hunspell")
 LABELS = {
     "sound": "Sound search (every line of equal key, file order)",
-    "near": "Near search (best 20 lines)",
+    "near": "Near search (best {} lines)",
     "aspell": "`aspell -a`, en_US (its suggestions, in order)",
     "hunspell": "`hunspell -a`, en_US (its suggestions, in order)",
 }
@@ -206,6 +206,9 @@ def select(pairs, words, aspell):
 
 
 def run_engine(bench, word_list, cases):
+    """Ranks and first words of the sound and the near search, their times
+    per query in microseconds, the near index's build in milliseconds, and
+    how many lines the near search lists."""
     with tempfile.NamedTemporaryFile("w", encoding="ascii", suffix=".txt") as file:
         file.writelines(f"{typed}\t{meant}\n" for typed, meant in cases)
         file.flush()
@@ -215,20 +218,18 @@ def run_engine(bench, word_list, cases):
         fail(f"{bench} failed: {run.stderr.strip()}")
     ranks = {"sound": [], "near": []}
     firsts = {"sound": [], "near": []}
-    times = {}
-    for line in run.stdout.splitlines():
-        fields = line.split("\t")
-        if fields[0] == "time":
-            times = {"sound": float(fields[1]), "near": float(fields[2])}
-            build_ms = float(fields[3])
-            continue
+    lines = [line.split("\t") for line in run.stdout.splitlines()]
+    if (len(lines) != len(cases) + 1 or any(len(fields) != 7 for fields in lines[:-1])
+            or lines[-1][0] != "time" or len(lines[-1]) != 5):
+        fail(f"{bench}: not the output expected for {len(cases)} cases (rebuild it?)")
+    for fields in lines[:-1]:
         ranks["sound"].append(int(fields[2]))
         firsts["sound"].append(fields[3])
         ranks["near"].append(int(fields[4]))
         firsts["near"].append(fields[5])
-    if len(ranks["sound"]) != len(cases) or not times:
-        fail(f"{bench}: {len(ranks['sound'])} results for {len(cases)} cases")
-    return ranks, firsts, times, build_ms
+    time_line = lines[-1]
+    times = {"sound": float(time_line[1]), "near": float(time_line[2])}
+    return ranks, firsts, times, float(time_line[3]), int(time_line[4])
 
 
 def run_checker(checker, cases):
@@ -259,7 +260,7 @@ def share(count, total):
     return f"{count} ({100.0 * count / total:.1f}%)"
 
 
-def table(results, cases, notes):
+def table(results, cases, notes, labels):
     total = len(cases)
     print("| Way | First | Within 5 | Within 10 | At all | Time per query |")
     print("|---|---|---|---|---|---|")
@@ -270,7 +271,7 @@ def table(results, cases, notes):
         cells = [share(sum(1 for r in ranks if 0 < r <= limit), total) for limit in (1, 5, 10)]
         cells.append(share(sum(1 for r in ranks if r > 0), total))
         cells.append(f"{micros:.1f} µs" if micros < 1000 else f"{micros / 1000:.2f} ms")
-        print(f"| {LABELS[way]} | " + " | ".join(cells) + " |")
+        print(f"| {labels[way]} | " + " | ".join(cells) + " |")
     print()
     for note in notes:
         print(note)
@@ -332,6 +333,8 @@ def main():
             checkers.append(hunspell)
         else:
             print("hunspell's row skipped")
+    if options.misses and options.misses not in ["sound", "near"] + [c.name for c in checkers]:
+        fail(f"--misses {options.misses}: that way is left out")
 
     words = first_words(options.list)
     pairs, several = read_pairs(options.cases)
@@ -340,22 +343,27 @@ def main():
         fail(f"no case left of the {len(pairs)} pairs of {options.cases}")
 
     results = {}
-    ranks, firsts, times, build_ms = run_engine(bench, options.list, cases)
+    ranks, firsts, times, build_ms, near_results = run_engine(bench, options.list, cases)
+    labels = dict(LABELS, near=LABELS["near"].format(near_results))
     for way in ("sound", "near"):
         results[way] = (ranks[way], firsts[way], times[way])
     notes = [f"{len(cases)} cases from {options.cases} on {options.list}."]
     notes.append(machine())
-    notes.append(f"Dropped: {several} entries with more than one correction or a reason; " +
-                 "; ".join(f"{count} {rule}" for rule, count in dropped.items()) + ".")
+    by_count = sorted(dropped.items(), key=lambda item: -item[1])
+    notes.append(f"Dropped: {several} with more than one correction or a reason; " +
+                 "; ".join(f"{count} {rule}" for rule, count in by_count) + ".")
     notes.append(f"The near index took {build_ms:.1f} ms to build. Sound and near search: "
                  "mean time of the search call alone, in process.")
     for checker in checkers:
-        ranks_, firsts_, micros, idle_ms, measured = run_checker(checker, cases)
-        results[checker.name] = (ranks_, firsts_, micros)
-        when = f" (answers and time kept from {measured}; --fresh runs it again)" if measured else ""
+        checked, listed_first, micros, idle_ms, measured = run_checker(checker, cases)
+        results[checker.name] = (checked, listed_first, micros)
+        when = ""
+        if measured:
+            when = f" (answers and time kept from {measured}; --fresh runs it again)"
         notes.append(f"{checker.name}: wall time of one process fed all {len(cases)} cases, "
-                     f"divided by their number{when}; its start-up alone takes {idle_ms:.0f} ms.")
-    table(results, cases, notes)
+                     f"divided by their number{when}; its start-up alone takes "
+                     f"{idle_ms:.0f} ms.")
+    table(results, cases, notes, labels)
     if options.misses:
         print()
         misses(results, cases, options.misses)
