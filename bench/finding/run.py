@@ -317,6 +317,8 @@ def main():
     home = tempfile.TemporaryDirectory()
     env = dict(os.environ, HOME=home.name, LC_ALL="C.UTF-8")
 
+    if not os.path.isfile(options.list):
+        fail(f"cannot read the word list {options.list}")
     if not os.path.exists(options.cases):
         if options.cases == CODESPELL:
             fail("codespell is not installed (apt-get install codespell): its misspellings "
