@@ -42,7 +42,7 @@ std::uint32_t keySet(const SoundKey& key) {
 // Ranking: a line whose word is the query itself comes before all others, and
 // these count against a line beside how far its word and key are.
 constexpr int kEqual = std::numeric_limits<int>::min();
-constexpr int kKeyStep = 4;      // each edit between the two sound keys
+constexpr int kKeyStep = 1;      // each edit between the two sound keys
 constexpr int kBareLine = 2;     // a line with no meaning: most are names
 constexpr int kCapitalised = 2;  // a name, when the word was typed in lower case
 // Sound keys further apart than this count as this far.

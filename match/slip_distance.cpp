@@ -16,10 +16,16 @@ constexpr int kAccent = 2;       // e for é: the accent left out or put in
 constexpr int kPunctuation = 2;  // a hyphen, apostrophe or full stop left out or added
 constexpr int kDouble = 3;       // a double typed single, or a single doubled
 constexpr int kSwap = 5;         // two neighbours swapped
-constexpr int kVowel = 5;        // a vowel for another
+constexpr int kVowel = 6;        // a vowel for another
 constexpr int kSoundAlike = 5;   // c for k, s for z...
 constexpr int kNeighbourKey = 6;
-constexpr int kQuietLetter = 6;   // a vowel or an h left out or added
+// A letter left out is the commonest slip of all, and a vowel or an h left out
+// commoner still; a letter typed in addition is rarer, and one that cannot be
+// heard rarer than one that can.
+constexpr int kDropped = 6;
+constexpr int kDroppedQuiet = 4;  // a vowel or an h
+constexpr int kAdded = 8;
+constexpr int kAddedQuiet = 6;
 constexpr int kSpelledAlike = 3;  // "f" for "ph": one sound, two spellings
 
 // Spellings of one sound that English mixes up, either way round.
@@ -112,16 +118,17 @@ int replaceCost(char32_t typed, char32_t meant) {
 }
 
 // The cost of the character at `at` of `word` being there in one spelling and
-// not in the other: cheap when it doubles a neighbour, is quiet, or is no letter.
-int extraCost(const Spelling& word, std::size_t at) {
+// not in the other: left out of the typed word when `word` is the meant one,
+// added to it when `word` is the typed one.
+int extraCost(const Spelling& word, std::size_t at, bool leftOut) {
   const char32_t c = word.chars[at];
   if ((at > 0 && word.chars[at - 1] == c) || (at + 1 < word.length && word.chars[at + 1] == c)) {
     return kDouble;
   }
   if (isPunctuation(c)) return kPunctuation;
   const char base = baseLetter(c);
-  if (base == 'h' || isVowel(base)) return kQuietLetter;
-  return kPlainEdit;
+  if (base == 'h' || isVowel(base)) return leftOut ? kDroppedQuiet : kAddedQuiet;
+  return leftOut ? kDropped : kAdded;
 }
 
 }  // namespace
@@ -207,17 +214,17 @@ int slipDistance(const Spelling& typed, const Spelling& meant, int bound) {
   int d[kWidth][kWidth];
   const std::size_t n = meant.length;
   d[0][0] = 0;
-  for (std::size_t j = 1; j <= n; ++j) d[0][j] = d[0][j - 1] + extraCost(meant, j - 1);
+  for (std::size_t j = 1; j <= n; ++j) d[0][j] = d[0][j - 1] + extraCost(meant, j - 1, true);
   for (std::size_t i = 1; i <= typed.length; ++i) {
     const char32_t t = typed.chars[i - 1];
-    const int added = extraCost(typed, i - 1);
+    const int added = extraCost(typed, i - 1, false);
     d[i][0] = d[i - 1][0] + added;
     int rowBest = d[i][0];
     for (std::size_t j = 1; j <= n; ++j) {
       const char32_t m = meant.chars[j - 1];
       int cost = d[i - 1][j - 1] + replaceCost(t, m);
       cost = std::min(cost, d[i - 1][j] + added);
-      cost = std::min(cost, d[i][j - 1] + extraCost(meant, j - 1));
+      cost = std::min(cost, d[i][j - 1] + extraCost(meant, j - 1, true));
       if (i > 1 && j > 1 && t == meant.chars[j - 2] && typed.chars[i - 2] == m && t != m) {
         cost = std::min(cost, d[i - 2][j - 2] + kSwap);
       }

@@ -1,12 +1,13 @@
 // slipDistance: how unlikely it is that a user who meant one word typed
 // another, as a weighted edit distance in which the common slips are cheap.
 //
-// A plain edit (a letter inserted, dropped or replaced) costs kPlainEdit. The
-// slips people make most cost less: a doubled letter typed once or a single one
-// doubled, two neighbours swapped, a vowel for another vowel, a letter for one
-// that sounds alike (c and k, s and z...) or for a key next to it, a vowel or a
-// silent h dropped or added, an accent or a hyphen left out. Case of A-Z does
-// not count, as in the search.
+// A letter replaced by an unrelated one costs kPlainEdit. The slips people
+// make most cost less: a letter left out (the commonest of all) or added, a
+// doubled letter typed once or a single one doubled, two neighbours swapped, a
+// vowel for another vowel, a letter for one that sounds alike (c and k, s and
+// z...) or for a key next to it, one spelling of a sound for another ("f" for
+// "ph"), an accent or a hyphen left out. Case of A-Z does not count, as in the
+// search.
 //
 // Words are compared as Spellings: the first word of a text, read in the list's
 // encoding, one character a place. Neither function allocates or fails.
@@ -20,7 +21,8 @@
 
 namespace lexi {
 
-// The cost of one plain edit; the slips cost less, in the same units.
+// The cost of one unrelated letter for another; the slips cost less, in the
+// same units.
 inline constexpr int kPlainEdit = 10;
 
 struct Spelling {
