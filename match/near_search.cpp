@@ -57,7 +57,7 @@ int wordReach(std::size_t letters) {
   return letters <= 3 ? 1 : letters <= 8 ? 2 : 3;
 }
 int keyReach(std::size_t keyLength) {
-  return keyLength <= 3 ? 1 : 2;
+  return keyLength <= 4 ? 1 : 2;
 }
 
 // The first word of a line, as many bytes as a Spelling can take.

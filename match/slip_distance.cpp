@@ -136,7 +136,9 @@ int extraCost(const Spelling& word, std::size_t at, bool leftOut) {
 Spelling spellingOf(std::string_view text, TextEncoding encoding) {
   Spelling spelling;
   for (std::size_t at = 0; at < text.size() && spelling.length < Spelling::kMaxLength;) {
-    const DecodedChar decoded = decodeChar(text, at, encoding);
+    const auto byte = static_cast<unsigned char>(text[at]);
+    // Most characters of most lists are ASCII, one byte in either encoding.
+    const DecodedChar decoded = byte < 0x80 ? DecodedChar{byte, 1} : decodeChar(text, at, encoding);
     char32_t c = decoded.code;
     if (c == ' ' || c == '\0') break;
     if (c >= 'A' && c <= 'Z') c += 'a' - 'A';
@@ -213,8 +215,12 @@ int slipDistance(const Spelling& typed, const Spelling& meant, int bound) {
   constexpr std::size_t kWidth = Spelling::kMaxLength + 1;
   int d[kWidth][kWidth];
   const std::size_t n = meant.length;
+  int leftOut[kWidth];  // of each character of `meant`
   d[0][0] = 0;
-  for (std::size_t j = 1; j <= n; ++j) d[0][j] = d[0][j - 1] + extraCost(meant, j - 1, true);
+  for (std::size_t j = 1; j <= n; ++j) {
+    leftOut[j] = extraCost(meant, j - 1, true);
+    d[0][j] = d[0][j - 1] + leftOut[j];
+  }
   for (std::size_t i = 1; i <= typed.length; ++i) {
     const char32_t t = typed.chars[i - 1];
     const int added = extraCost(typed, i - 1, false);
@@ -224,7 +230,7 @@ int slipDistance(const Spelling& typed, const Spelling& meant, int bound) {
       const char32_t m = meant.chars[j - 1];
       int cost = d[i - 1][j - 1] + replaceCost(t, m);
       cost = std::min(cost, d[i - 1][j] + added);
-      cost = std::min(cost, d[i][j - 1] + extraCost(meant, j - 1, true));
+      cost = std::min(cost, d[i][j - 1] + leftOut[j]);
       if (i > 1 && j > 1 && t == meant.chars[j - 2] && typed.chars[i - 2] == m && t != m) {
         cost = std::min(cost, d[i - 2][j - 2] + kSwap);
       }
