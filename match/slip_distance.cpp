@@ -22,7 +22,7 @@ constexpr int kNeighbourKey = 6;
 // A letter left out is the commonest slip of all, and a vowel or an h left out
 // commoner still; a letter typed in addition is rarer, and one that cannot be
 // heard rarer than one that can.
-constexpr int kDropped = 6;
+constexpr int kDropped = 5;
 constexpr int kDroppedQuiet = 4;  // a vowel or an h
 constexpr int kAdded = 8;
 constexpr int kAddedQuiet = 6;
