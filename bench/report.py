@@ -4,7 +4,7 @@ hyperfine and Google Benchmark write, each beside its goal.
 
   report.py ratio JSON LABEL GOAL    the first command's mean over the second's
   report.py diff JSON LABEL GOAL...  each command's mean less the first's (ms)
-  report.py core JSON                the sound index and resident memory goals
+  report.py core JSON                the sound index, near query and resident memory goals
   report.py growth JSON LABEL...     one mean per list size
 """
 
@@ -41,7 +41,12 @@ def diff(path, label, *goals):
 
 def core(path):
     with open(path) as f:
-        runs = {b["name"].split("/")[0]: b for b in json.load(f)["benchmarks"]}
+        benchmarks = json.load(f)["benchmarks"]
+    runs = {b["name"].split("/")[0]: b for b in benchmarks}
+    for near in (b for b in benchmarks if b["name"].startswith("BM_Near/")):
+        ms = near["real_time"]
+        label = f"Near query '{near['name'].split('/')[1]}' (index built)"
+        print(f"  {label:<44} {ms:7.2f} ms   (goal <= 25 ms on 1M lines)  {verdict(ms <= 25)}")
     index = runs.get("BM_SoundIndex")
     if index:
         ms = index["real_time"]
