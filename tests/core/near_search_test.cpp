@@ -1,0 +1,183 @@
+#include "match/near_search.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "match/slip_distance.h"
+#include "tests/core/test_support.h"
+
+namespace lexi {
+namespace {
+
+using testing_only::CollectingSink;
+using testing_only::RecordingNotifier;
+using testing_only::ScratchDirectory;
+using Lines = std::vector<std::string>;
+
+// The lines a near search lists for `query` over `contents`.
+Lines nearLines(const std::string& contents, TextEncoding encoding, const char* query,
+                std::uint32_t maxResults = kNearResults) {
+  ScratchDirectory dir;
+  RecordingNotifier notifier;
+  WordList list;
+  SoundIndex keys;
+  NearIndex index;
+  EXPECT_TRUE(list.load(dir.write("words.txt", contents).c_str(), notifier));
+  EXPECT_TRUE(keys.build(list, notifier));
+  EXPECT_TRUE(index.build(list, keys, encoding, notifier));
+  CollectingSink sink;
+  const std::uint32_t found = nearSearch(index, query, maxResults, sink);
+  EXPECT_EQ(found, sink.lines.size());
+  return sink.lines;
+}
+
+// The textbook edit distance, one row at a time.
+template <class Char>
+int referenceDistance(const std::vector<Char>& a, const std::vector<Char>& b) {
+  std::vector<int> row(b.size() + 1);
+  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = static_cast<int>(j);
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    int diagonal = row[0];
+    row[0] = static_cast<int>(i);
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const int above = row[j];
+      row[j] = std::min({above + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
+
+// Few letters, so that words share many; one in three words is of the longest
+// length, where the last bit of the vectors counts.
+TEST(SlipDistance, PlainDistanceIsTheEditDistance) {
+  const char32_t wide[] = {'a', 'b', 'c', 0xE9, 0x101, 0x1F600};
+  const char bytes[] = {'a', 'b', '\xE9'};
+  std::mt19937 random(20261207);
+  auto length = [&] {
+    return random() % 3 == 0 ? Spelling::kMaxLength : random() % (Spelling::kMaxLength + 1);
+  };
+  for (int round = 0; round < 20000; ++round) {
+    std::vector<char32_t> from(length());
+    std::vector<char32_t> to(length());
+    std::vector<char> text(length());
+    for (char32_t& c : from) c = wide[random() % (round % 2 == 0 ? 3 : 6)];
+    for (char32_t& c : to) c = wide[random() % (round % 2 == 0 ? 3 : 6)];
+    for (char& c : text) c = bytes[random() % 3];
+    Spelling spelling;
+    Spelling other;
+    std::copy(from.begin(), from.end(), spelling.chars);
+    std::copy(to.begin(), to.end(), other.chars);
+    spelling.length = from.size();
+    other.length = to.size();
+    const PlainDistance distance(spelling);
+    ASSERT_EQ(distance.to(other), referenceDistance(from, to)) << round;
+    std::vector<char32_t> widened;
+    for (const char c : text) widened.push_back(static_cast<unsigned char>(c));
+    ASSERT_EQ(distance.to(std::string_view(text.data(), text.size())),
+              referenceDistance(from, widened))
+        << round;
+  }
+}
+
+// Each row pins one rule of the ranking: the lines are chosen so that breaking
+// the rule reorders them, lets one in or keeps one out. Every line but the
+// bare ones has a meaning, which would otherwise count against it.
+TEST(NearSearch, RanksTheLikeliestSlipFirst) {
+  constexpr TextEncoding kLatin1 = TextEncoding::kSingleByte;
+  constexpr TextEncoding kUtf8 = TextEncoding::kUtf8;
+  struct Case {
+    const char* query;
+    const char* lines;
+    Lines expected;
+    TextEncoding encoding = kLatin1;
+    std::uint32_t maxResults = kNearResults;
+  } cases[] = {
+      {"cat", "ca-t m\nCat m\n", {"Cat m", "ca-t m"}},  // the equal word, a capital or not
+      {"cat", "ca-t m\ncat\n", {"cat", "ca-t m"}},      // and with no meaning
+      {"CAT", "cat m\nCAT m\n", {"cat m", "CAT m"}},
+      {"cat", "cut m\ncot m\n", {"cut m", "cot m"}},  // ties in file order
+      {"cot", "cut m\ncat m\n", {"cut m", "cat m"}},
+      {"cat", "cut m\ncot m\nkat m\n", {"kat m", "cut m"}, kLatin1, 2},
+      {"leter", "lever m\nleiter m\nletter m\n", {"letter m", "leiter m", "lever m"}},
+      {"lettter", "lever m\nleter m\nletter m\n", {"letter m", "leter m", "lever m"}},
+      {"form", "forms m\nfrom m\n", {"from m", "forms m"}},
+      {"cat", "ca m\ncant m\n", {"cant m", "ca m"}},  // left out before added
+      {"bet", "be m\nbit m\n", {"bit m", "be m"}},
+      {"fone", "fine m\nphone m\n", {"phone m", "fine m"}},
+      {"graf", "grab m\ngraph m\n", {"graph m", "grab m"}},
+      {"cat", "bat m\nkat m\nat m\n", {"kat m", "at m"}},  // b opens neither the word nor its key
+      {"cat dog", "dog m\ncat m\n", {"cat m"}},
+      {"123", "123 m\n12 m\n", {}},
+      {"-", "- m\n-- m\n", {}},
+      {"", "a m\n", {}},
+      {"cat", "cat m\n", {}, kLatin1, 0},
+      {"cat", "dog m\ncastle m\ncut m\n", {"cut m"}},
+      {"zebra", "cat m\ndog m\n", {}},
+      {"cafe", "cafes m\ncaf\xE9 m\n", {"caf\xE9 m", "cafes m"}},
+      {"cafe", "cafes m\ncaf\xC3\xA9 m\n", {"caf\xC3\xA9 m", "cafes m"}, kUtf8},
+      {"caf\xC3\xA9", "cafes m\ncaf\xC3\xA9 m\n", {"caf\xC3\xA9 m", "cafes m"}, kUtf8},
+      {"bil", "Bill m\nbill m\n", {"bill m", "Bill m"}},  // a name after the word
+      {"Bil", "Bill m\nbill m\n", {"Bill m", "bill m"}},
+      {"bil", "bill\nbill m\n", {"bill m", "bill"}},  // a bare line after one with a meaning
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(nearLines(c.lines, c.encoding, c.query, c.maxResults), c.expected)
+        << c.query << " in " << c.lines;
+  }
+}
+
+TEST(Decode, ReadsOneCharacter) {
+  struct Case {
+    const char* text;
+    std::size_t at;
+    TextEncoding encoding;
+    char32_t code;
+    std::size_t size;
+  } cases[] = {
+      {"a", 0, TextEncoding::kUtf8, 'a', 1},
+      {"x\xC3\xA9", 1, TextEncoding::kUtf8, 0xE9, 2},
+      {"\xE2\x82\xAC", 0, TextEncoding::kUtf8, 0x20AC, 3},
+      {"\xF0\x9F\x98\x80", 0, TextEncoding::kUtf8, 0x1F600, 4},
+      {"\xF4\x8F\xBF\xBF", 0, TextEncoding::kUtf8, 0x10FFFF, 4},
+      {"\xC3", 0, TextEncoding::kUtf8, 0xC3, 1},  // cut short
+      {"\xE2\x82", 0, TextEncoding::kUtf8, 0xE2, 1},
+      {"\xF0\x9F\x98", 0, TextEncoding::kUtf8, 0xF0, 1},
+      {"\xC3\x41", 0, TextEncoding::kUtf8, 0xC3, 1},  // no continuation
+      {"\x80", 0, TextEncoding::kUtf8, 0x80, 1},
+      {"\xC0\x80", 0, TextEncoding::kUtf8, 0xC0, 1},      // overlong
+      {"\xED\xA0\x80", 0, TextEncoding::kUtf8, 0xED, 1},  // a surrogate
+      {"\xC3\xA9", 0, TextEncoding::kSingleByte, 0xC3, 1},
+      {"\xFF", 0, TextEncoding::kSingleByte, 0xFF, 1},
+  };
+  for (const Case& c : cases) {
+    const DecodedChar decoded = decodeChar(c.text, c.at, c.encoding);
+    EXPECT_EQ(decoded.code, c.code) << c.text;
+    EXPECT_EQ(decoded.size, c.size) << c.text;
+  }
+}
+
+// The lines are looked at in blocks of 64 and groups of 8: the last line of a
+// list whose length is a multiple of neither must be looked at too, and the
+// list is long enough to be described by two threads.
+TEST(NearSearch, FindsTheWordOnTheLastLineOfALongList) {
+  std::mt19937 random(7);
+  std::string contents;
+  for (int i = 0; i < 20010; ++i) {
+    const std::size_t length = 3 + random() % 6;
+    for (std::size_t k = 0; k < length; ++k) contents += static_cast<char>('a' + random() % 26);
+    contents += " m\n";
+  }
+  contents += "quizzed m\n";
+  const Lines found = nearLines("quized m\n" + contents, TextEncoding::kSingleByte, "quizzed");
+  ASSERT_FALSE(found.empty());
+  EXPECT_EQ(found.front(), "quizzed m");
+  EXPECT_EQ(nearLines(contents, TextEncoding::kSingleByte, "quizzed", 1), Lines{"quizzed m"});
+}
+
+}  // namespace
+}  // namespace lexi
