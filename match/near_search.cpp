@@ -41,7 +41,8 @@ std::uint32_t keySet(const SoundKey& key) {
 
 // Ranking: a line whose word is the query itself comes before all others, and
 // these count against a line beside how far its word and key are.
-constexpr int kEqual = std::numeric_limits<int>::min();
+// Below any score, with room below it for the bound a line must beat.
+constexpr int kEqual = std::numeric_limits<int>::min() / 2;
 constexpr int kKeyStep = 1;      // each edit between the two sound keys
 constexpr int kBareLine = 2;     // a line with no meaning: most are names
 constexpr int kCapitalised = 2;  // a name, when the word was typed in lower case
