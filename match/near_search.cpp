@@ -1,6 +1,7 @@
 #include "match/near_search.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
@@ -182,7 +183,12 @@ bool NearIndex::build(const WordList& list, const SoundIndex& keys, TextEncoding
   auto* columns = block != nullptr ? new (std::nothrow) Columns : nullptr;
   if (columns == nullptr) {
     std::free(block);
-    notifier.warning(OutOfMemoryMessage(bytes).text());
+    // The program goes on without the near search, so the message is a warning
+    // that does not say it closes; made without allocating, as memory ran out.
+    char message[96];
+    std::snprintf(message, sizeof message, "Cannot get memory (%llu bytes) for the near search.",
+                  static_cast<unsigned long long>(bytes));
+    notifier.warning(message);
     return false;
   }
   adviseLargeBlock(block, static_cast<std::size_t>(bytes));

@@ -45,8 +45,8 @@ class NearIndex {
 
   // Builds the index over `list`, whose lines are in `encoding`, and `keys`,
   // the sound index built over the same list; both must outlive this index's
-  // use. Returns false when memory cannot be had, having told `notifier`
-  // "Error: Cannot get memory (N bytes)..."; the index is then empty.
+  // use. Returns false when memory cannot be had, having warned `notifier`
+  // "Cannot get memory (N bytes) for the near search."; the index is then empty.
   bool build(const WordList& list, const SoundIndex& keys, TextEncoding encoding,
              Notifier& notifier);
 
