@@ -23,6 +23,7 @@ namespace {
 // lengths: leaving it out is a slip so cheap that it must not keep a word away.
 constexpr std::uint32_t kDigitBit = 1u << 26;
 constexpr std::uint32_t kOtherBit = 1u << 27;
+constexpr std::uint32_t kAToZBits = (1u << 26) - 1;
 constexpr std::uint32_t kLetterBits = (1u << 28) - 1;
 // What a line says of itself beside its letters: that it holds no meaning (most
 // such lines are names, or words of grammar), that its word starts with a capital.
@@ -150,8 +151,7 @@ struct Candidate {
   }
 };
 
-// Below this many lines one thread is done before a second one would have started.
-constexpr std::uint32_t kTwoThreadsFrom = 20000;
+// The lines a thread takes at a time: enough to make taking them cost nothing.
 constexpr std::uint32_t kPiece = 4096;
 
 }  // namespace
@@ -221,7 +221,7 @@ bool NearIndex::build(const WordList& list, const SoundIndex& keys, TextEncoding
       columns->keySecond[i] = static_cast<std::uint8_t>(stored[i].text[1]);
     }
   };
-  if (count < kTwoThreadsFrom) {
+  if (count < kLinesWorthSharing) {
     describe(0, count);
   } else {
     shareOut(count, kPiece, describe, describe);
@@ -279,7 +279,7 @@ std::uint32_t nearSearch(const NearIndex& index, const char* query, std::uint32_
   const std::string_view typedWord = firstWordOf(query);
   const Spelling typed = spellingOf(typedWord, index.encoding_);
   const Letters typedLetters = lettersOf(typed);
-  if (maxResults == 0 || (typedLetters.set & ((1u << 26) - 1)) == 0) return 0;
+  if (maxResults == 0 || (typedLetters.set & kAToZBits) == 0) return 0;
   const SoundKey typedKey = soundKey(typedWord);
   const auto typedKeyLength = static_cast<std::uint32_t>(typedKey.view().size());
   const int wordSteps = wordReach(typedLetters.count);
@@ -303,7 +303,7 @@ std::uint32_t nearSearch(const NearIndex& index, const char* query, std::uint32_
   const NearIndex::Columns& columns = *index.columns_;
   Best best(maxResults);
   // Looks closely at line i, which the first look let through by its word
-  // (`byWord`), by its key (`byKey`) or both.
+  // (`mayByWord`), by its key (`mayByKey`) or both.
   auto consider = [&](std::uint32_t i, bool mayByWord, bool mayByKey) {
     const bool byWord = mayByWord && lettersNear(word, columns.letters[i] & kLetterBits);
     int keyEdits = keySteps + 1;

@@ -20,8 +20,6 @@ bool hasKey(const char* text, const SoundKey& key) {
          std::memcmp(soundKey(text).text, key.text, sizeof key.text) == 0;
 }
 
-// Below this many lines one thread is done before a second one would have started.
-constexpr std::uint32_t kTwoThreadsFrom = 20000;
 // The lines a thread takes at a time: a whole number of words of the bit set,
 // so that no two threads write the same word.
 constexpr std::uint32_t kPiece = 64 * 64;
@@ -37,7 +35,7 @@ void appendMatches(const WordEntry* entries, std::uint32_t count, ResultSink& si
   const std::uint32_t words = (count + kBits - 1) / kBits;
   // Its pages cost nothing until a thread marks a match in them.
   std::uint64_t* const marks =
-      count >= kTwoThreadsFrom
+      count >= kLinesWorthSharing
           ? static_cast<std::uint64_t*>(std::calloc(words, sizeof(std::uint64_t)))
           : nullptr;
   auto append = [&](std::uint32_t begin, std::uint32_t end) {

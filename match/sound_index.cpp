@@ -10,8 +10,6 @@ namespace lexi {
 
 namespace {
 
-// Below this many lines one thread is done before a second one would have started.
-constexpr std::uint32_t kTwoThreadsFrom = 20000;
 // The lines a thread takes at a time: enough to make taking them cost nothing.
 constexpr std::uint32_t kPiece = 4096;
 
@@ -37,7 +35,7 @@ bool SoundIndex::build(const WordList& list, Notifier& notifier) {
   };
   // The keys are independent: a second thread takes a share where the list is
   // long enough to pay for starting it.
-  if (count < kTwoThreadsFrom) {
+  if (count < kLinesWorthSharing) {
     computeKeys(0, count);
   } else {
     shareOut(count, kPiece, computeKeys, computeKeys);

@@ -14,6 +14,10 @@
 
 namespace lexi {
 
+// The fewest lines of a word list for which a job over them shares out its
+// pieces: with fewer, one thread is done before a second one would have started.
+inline constexpr std::uint32_t kLinesWorthSharing = 20000;
+
 // Runs here() on this thread and there() alongside it; returns when both are done.
 template <class Here, class There>
 void bothAtOnce(Here&& here, There&& there) {
