@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
+#include "base/large_block.h"
+#include "base/two_threads.h"
 #include "match/slip_distance.h"
-#include "wordlist/input_file.h"
-#include "wordlist/two_threads.h"
 
 namespace lexi {
 

@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/two_threads.h"
 #include "match/sound_key.h"
 #include "match/wild_match.h"
-#include "wordlist/two_threads.h"
 
 namespace lexi {
 

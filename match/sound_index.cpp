@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <limits>
 
-#include "wordlist/input_file.h"
-#include "wordlist/two_threads.h"
+#include "base/large_block.h"
+#include "base/two_threads.h"
 
 namespace lexi {
 

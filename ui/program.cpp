@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/two_threads.h"
 #include "ui/message_notifier.h"
-#include "wordlist/two_threads.h"
 
 namespace lexi {
 

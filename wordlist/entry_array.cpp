@@ -4,7 +4,7 @@
 #include <limits>
 #include <utility>
 
-#include "wordlist/input_file.h"
+#include "base/large_block.h"
 
 namespace lexi {
 

@@ -50,12 +50,6 @@ class InputFile {
 // The current directory, or an empty string when it cannot be found.
 std::string currentDirectory();
 
-// Tells the system that the block of `size` bytes at `block`, just allocated,
-// will be written through at once: where it can, it backs the block with large
-// pages, which are far fewer to fault in. Blocks of a few megabytes or less,
-// and systems without such pages, are left alone.
-void adviseLargeBlock(void* block, std::size_t size);
-
 // `name` as seen from `directory`: joined with the platform's separator, which is
 // not doubled when `directory` already ends with one; an absolute `name` stays.
 std::string joinPath(const std::string& directory, const std::string& name);

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <limits>
 
+#include "base/large_block.h"
+
 namespace lexi {
 
 namespace {

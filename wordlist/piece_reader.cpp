@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "base/two_threads.h"
 #include "wordlist/line_reader.h"
-#include "wordlist/two_threads.h"
 
 namespace lexi {
 

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "base/large_block.h"
 #include "wordlist/entry_array.h"
 #include "wordlist/input_file.h"
 #include "wordlist/line_reader.h"

@@ -1,4 +1,4 @@
-#include "wordlist/two_threads.h"
+#include "base/two_threads.h"
 
 #include <gtest/gtest.h>
 

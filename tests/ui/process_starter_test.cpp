@@ -12,7 +12,7 @@
 #include <thread>
 
 #include "tests/core/test_support.h"
-#include "ui/posix_process_starter.h"
+#include "ui/posix/posix_process_starter.h"
 
 namespace lexi {
 namespace {

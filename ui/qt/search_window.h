@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <string>
 
-#include "ui/posix_process_starter.h"
+#include "ui/posix/posix_process_starter.h"
 #include "ui/qt/qt_controls.h"
 #include "ui/search_dlg.h"
 

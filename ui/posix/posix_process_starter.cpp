@@ -1,4 +1,4 @@
-#include "ui/posix_process_starter.h"
+#include "ui/posix/posix_process_starter.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
