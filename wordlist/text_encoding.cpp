@@ -91,6 +91,21 @@ DecodedChar decodeChar(std::string_view text, std::size_t at, TextEncoding encod
   return {code, length};
 }
 
+std::size_t countChars(std::string_view text, TextEncoding encoding) {
+  if (encoding == TextEncoding::kSingleByte) return text.size();
+  std::size_t count = 0;
+  for (std::size_t at = 0; at < text.size(); at += decodeChar(text, at, encoding).size) ++count;
+  return count;
+}
+
+bool equalFoldingAZ(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (foldAZ(a[i]) != foldAZ(b[i])) return false;
+  }
+  return true;
+}
+
 TextEncoding detectEncoding(const WordList& list) {
   const std::uint32_t count = list.count();
   if (count == 0) return TextEncoding::kSingleByte;

@@ -31,6 +31,21 @@ struct DecodedChar {
 // a UTF-8 text a byte that starts no well-formed sequence stands for itself.
 DecodedChar decodeChar(std::string_view text, std::size_t at, TextEncoding encoding);
 
+// The number of characters in `text`, as decodeChar steps through it.
+std::size_t countChars(std::string_view text, TextEncoding encoding);
+
+// The program's one case rule: A-Z equal a-z and no other character is folded,
+// in any encoding, so that no comparison depends on a locale or a code page.
+constexpr char32_t foldAZ(char32_t c) {
+  return c >= U'A' && c <= U'Z' ? c + (U'a' - U'A') : c;
+}
+constexpr char foldAZ(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+
+// Whether `a` and `b` are equal under foldAZ, byte by byte.
+bool equalFoldingAZ(std::string_view a, std::string_view b);
+
 // Decides the encoding of a loaded list; it reads every line once.
 TextEncoding detectEncoding(const WordList& list);
 
