@@ -15,11 +15,13 @@ std::string tooManyCharsMessage(std::size_t maxChars) {
 }
 
 CSearchDlg::CSearchDlg(const SearchControls& controls, const WordList& words,
-                       const SoundIndex& keys, ProcessStarter& helpStarter, AboutBox& aboutBox,
-                       std::string appTitle, const ClosestFirstMode* closestFirst)
+                       const SoundIndex& keys, TextEncoding encoding, ProcessStarter& helpStarter,
+                       AboutBox& aboutBox, std::string appTitle,
+                       const ClosestFirstMode* closestFirst)
     : controls_(controls),
       words_(words),
       keys_(keys),
+      encoding_(encoding),
       helpStarter_(helpStarter),
       aboutBox_(aboutBox),
       appTitle_(std::move(appTitle)),
@@ -61,7 +63,7 @@ bool CSearchDlg::searchNear(const std::string& query) {
   }
   // Built on the first near query, so that a user who never asks for one pays
   // nothing at start-up. Without its memory the exact sound search still works.
-  if (!near_.built() && !near_.build(words_, keys_, closestFirst_->encoding, notifier_)) {
+  if (!near_.built() && !near_.build(words_, keys_, encoding_, notifier_)) {
     return false;
   }
   nearSearch(near_, query.c_str(), kNearResults, controls_.results);

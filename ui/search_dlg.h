@@ -37,7 +37,6 @@ struct SearchControls {
 struct ClosestFirstMode {
   Toggle& toggle;
   Preferences& preferences;
-  TextEncoding encoding;  // of the word list's lines
 };
 
 // The name the choice is kept under.
@@ -68,13 +67,14 @@ std::string tooManyCharsMessage(std::size_t maxChars);
 
 class CSearchDlg {
  public:
-  // `keys` is the sound index built over `words`. `appTitle` titles the length
+  // `keys` is the sound index built over `words`, whose lines are in
+  // `encoding`. `appTitle` titles the length
   // message, as the dialog framework titles its own messages. Without
   // `closestFirst` the dialog has no such mode. Everything passed in must
   // outlive the dialog.
   CSearchDlg(const SearchControls& controls, const WordList& words, const SoundIndex& keys,
-             ProcessStarter& helpStarter, AboutBox& aboutBox, std::string appTitle,
-             const ClosestFirstMode* closestFirst = nullptr);
+             TextEncoding encoding, ProcessStarter& helpStarter, AboutBox& aboutBox,
+             std::string appTitle, const ClosestFirstMode* closestFirst = nullptr);
 
   void OnInitDialog();
   void OnGo();
@@ -100,6 +100,7 @@ class CSearchDlg {
   SearchControls controls_;
   const WordList& words_;
   const SoundIndex& keys_;
+  TextEncoding encoding_;
   ProcessStarter& helpStarter_;
   AboutBox& aboutBox_;
   std::string appTitle_;

@@ -59,6 +59,7 @@ class SearchDlgTest : public testing::Test {
   CSearchDlg dlg_{{field_, results_, go_, copy_, clipboard_, messages_},
                   words_,
                   keys_,
+                  TextEncoding::kSingleByte,
                   starter_,
                   about_,
                   "lexiquarium"};
@@ -248,10 +249,11 @@ class ClosestFirstTest : public SearchDlgTest {
   SoundIndex nearKeys_;
   FakeToggle toggle_;
   FakePreferences preferences_;
-  ClosestFirstMode mode_{toggle_, preferences_, TextEncoding::kSingleByte};
+  ClosestFirstMode mode_{toggle_, preferences_};
   CSearchDlg closest_{{field_, results_, go_, copy_, clipboard_, messages_},
                       nearWords_,
                       nearKeys_,
+                      TextEncoding::kSingleByte,
                       starter_,
                       about_,
                       "lexiquarium",

@@ -39,9 +39,9 @@ SearchWindow::SearchWindow(const WordList& words, const SoundIndex& keys, TextEn
       clipboard_(text_),
       aboutBox_(programIcon()),
       closestFirst_(*closestFirstBox_),
-      closestFirstMode_{closestFirst_, preferences_, encoding},
+      closestFirstMode_{closestFirst_, preferences_},
       dlg_({wordField_, results_, goButton_, copyButton_, clipboard_, messages_}, words, keys,
-           helpStarter_, aboutBox_, appTitle, &closestFirstMode_) {
+           encoding, helpStarter_, aboutBox_, appTitle, &closestFirstMode_) {
   setWindowTitle(QStringLiteral("Lexiquarium"));
   setWindowIcon(programIcon());
   // A window of its own, with a taskbar entry.

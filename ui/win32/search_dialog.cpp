@@ -28,9 +28,9 @@ SearchDialog::Live::Live(HWND dialog, SearchDialog& owner)
       clipboard(dialog, owner.page_),
       about(dialog),
       closestFirst(GetSystemMenu(dialog, FALSE), IDM_CLOSEST_FIRST),
-      mode{closestFirst, owner.preferences_, owner.encoding_},
+      mode{closestFirst, owner.preferences_},
       dlg({word, results, go, copy, clipboard, owner.messages_}, owner.words_, owner.keys_,
-          owner.helpStarter_, about, owner.appTitle_, &mode) {}
+          owner.encoding_, owner.helpStarter_, about, owner.appTitle_, &mode) {}
 
 SearchDialog::SearchDialog(const WordList& words, const SoundIndex& keys, TextEncoding encoding,
                            std::string appTitle, const wchar_t* settingsKey)
