@@ -6,10 +6,10 @@
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <string_view>
 
+#include "base/error_text.h"
 #include "cli/terminal_text.h"
 #include "match/near_search.h"
 #include "match/search.h"
@@ -72,9 +72,10 @@ constexpr const char* kHelp =
     "\n"
     "In a UTF-8 locale, QUERY and WORD are UTF-8 and lines are printed as UTF-8,\n"
     "converted from a Latin-1 word list; a word list is UTF-8 when it is valid\n"
-    "UTF-8 and holds a byte above 0x7F, and Latin-1 otherwise. '?' stands for\n"
-    "one byte, so a letter such as 'o' with an accent takes '?\?' in a UTF-8 list.\n"
-    "In other locales, and with --bytes, queries and lines pass as bytes.\n"
+    "UTF-8 and holds a byte above 0x7F, and Latin-1 otherwise. In other locales,\n"
+    "and with --bytes, queries and lines pass as bytes. '?' stands for one\n"
+    "character of the word list in every case: in a UTF-8 list a letter such as\n"
+    "'o' with an accent, two bytes, takes one '?'.\n"
     "\n"
     "Exit status: 0 lines or keys printed, 1 the word list or input could not be\n"
     "read, 2 bad usage or a query the word list cannot hold, 3 nothing found,\n"
@@ -139,7 +140,8 @@ int usageError(const char* problem) {
 // Flushes standard output; `status` stands unless the output was lost.
 int finish(int status) {
   if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-    std::fprintf(stderr, "lexiquarium-find: cannot write the output: %s\n", std::strerror(errno));
+    std::fprintf(stderr, "lexiquarium-find: cannot write the output: %s\n",
+                 lexi::errorText(errno).c_str());
     return kWriteFailed;
   }
   return status;
@@ -168,8 +170,8 @@ int printKeys(int count, char** words, bool utf8) {
     printed = true;
   }
   if (status != 0) {
-    const char* why = status < 0 ? "out of memory" : std::strerror(status);
-    std::fprintf(stderr, "lexiquarium-find: cannot read standard input: %s\n", why);
+    const std::string why = status < 0 ? "out of memory" : lexi::errorText(status);
+    std::fprintf(stderr, "lexiquarium-find: cannot read standard input: %s\n", why.c_str());
     std::fflush(stdout);
     return kLoadFailed;
   }
@@ -205,9 +207,13 @@ int search(const char* listPath, const char* query, bool utf8, const NearOptions
   if (!list.load(listPath, notifier)) return kLoadFailed;
   std::string converted = query;
   bool latin1AsUtf8 = false;
-  // The exact searches match bytes; only the near one reads characters.
+  // The list's encoding costs a look at every line of a list with bytes above
+  // 0x7F: taken when the query is converted, read by characters ('?' is one
+  // character, even with --bytes: the list's encoding is the list's) or near.
+  const bool readsCharacters =
+      utf8 || options.near || std::string_view(query).find('?') != std::string_view::npos;
   const lexi::TextEncoding encoding =
-      utf8 || options.near ? lexi::detectEncoding(list) : lexi::TextEncoding::kSingleByte;
+      readsCharacters ? lexi::detectEncoding(list) : lexi::TextEncoding::kSingleByte;
   if (utf8) {
     const std::string problem = lexi::convertQuery(query, encoding, converted);
     if (!problem.empty()) return queryError(problem);
@@ -219,7 +225,7 @@ int search(const char* listPath, const char* query, bool utf8, const NearOptions
   }
   // One search needs no index: it computes each line's key as it goes.
   const lexi::SearchOutcome outcome =
-      lexi::searchWords(list, nullptr, converted.c_str(), sink, notifier);
+      lexi::searchWords(list, encoding, nullptr, converted.c_str(), sink, notifier);
   if (outcome == lexi::SearchOutcome::kTooManyStars) return finish(kTooManyStars);
   return finish(sink.lines() > 0 ? kFound : kNothingFound);
 }

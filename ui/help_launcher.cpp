@@ -2,8 +2,8 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
+#include "base/error_text.h"
 #include "ui/message_notifier.h"
 #include "wordlist/input_file.h"
 
@@ -13,13 +13,13 @@ std::string helpFailureMessage(const char* program, int error) {
   std::string message = "Cannot run Hypertext Help program '";
   message += program;
   message += "': ";
-  message += std::strerror(error);
+  message += errorText(error);
   message += '.';
   return message;
 }
 
 std::string helpFileMessage(const std::string& path, int error) {
-  return "Cannot open help file '" + path + "': " + std::strerror(error) + '.';
+  return "Cannot open help file '" + path + "': " + errorText(error) + '.';
 }
 
 void launchHelp(ProcessStarter& starter, MessageDisplay& display, const HelpViewer& viewer) {

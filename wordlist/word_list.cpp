@@ -1,12 +1,12 @@
 #include "wordlist/word_list.h"
 
 #include <cstdlib>
-#include <cstring>
 #include <limits>
 #include <string>
 #include <string_view>
 #include <utility>
 
+#include "base/error_text.h"
 #include "base/large_block.h"
 #include "wordlist/entry_array.h"
 #include "wordlist/input_file.h"
@@ -20,11 +20,11 @@ namespace {
 constexpr const char* kClosing = ".\n\nLexiquarium will close now.";
 
 std::string cannotOpen(const std::string& path, int error) {
-  return "Error: Cannot open file '" + path + "':\n" + std::strerror(error) + kClosing;
+  return "Error: Cannot open file '" + path + "':\n" + errorText(error) + kClosing;
 }
 
 std::string cannotRead(const char* name, int error) {
-  return std::string("Error: Cannot read file '") + name + "':\n" + std::strerror(error) + kClosing;
+  return std::string("Error: Cannot read file '") + name + "':\n" + errorText(error) + kClosing;
 }
 
 constexpr const char* kLineOutOfMemory =
