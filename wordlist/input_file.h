@@ -47,11 +47,13 @@ class InputFile {
   bool owned_ = false;
 };
 
-// The current directory, or an empty string when it cannot be found.
+// The current directory, or an empty string when it cannot be found (it was
+// removed while the program ran in it, say).
 std::string currentDirectory();
 
 // `name` as seen from `directory`: joined with the platform's separator, which is
-// not doubled when `directory` already ends with one; an absolute `name` stays.
+// not doubled when `directory` already ends with one; an absolute `name`, or an
+// empty `directory`, leaves `name` as it is.
 std::string joinPath(const std::string& directory, const std::string& name);
 
 }  // namespace lexi

@@ -44,9 +44,8 @@ bool WordList::load(const char* path, Notifier& notifier, const ReadingPlan& pla
 
   InputFile file;
   if (const int error = file.open(path); error != 0) {
-    const std::string directory = currentDirectory();
-    // Without a directory there is no path worth showing, and nothing is said.
-    if (!directory.empty()) notifier.error(cannotOpen(joinPath(directory, path), error));
+    // When the current directory is gone, the name as given is all there is to show.
+    notifier.error(cannotOpen(joinPath(currentDirectory(), path), error));
     return false;
   }
 

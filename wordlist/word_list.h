@@ -37,8 +37,7 @@ class WordList {
   WordList& operator=(const WordList&) = delete;
 
   // Loads `path`, replacing what the list held. Returns false after a failure,
-  // having told `notifier` (except when the file cannot be opened and the
-  // current directory cannot be found either: that failure is silent).
+  // having told `notifier`.
   // The file is closed before load() returns, whatever the outcome. `plan`
   // says how a regular file is read; the lines are the same for every plan.
   bool load(const char* path, Notifier& notifier, const ReadingPlan& plan = ReadingPlan{});

@@ -1,5 +1,6 @@
 """lexiquarium-find run as a real process: the cases of outcomes.txt, its help, a
-full output device, and its failures when memory runs out.
+full output device, a current directory that was removed, and its failures when
+memory runs out.
 
 Usage: python3 -m unittest test_find_tool (LEXI_FIND names the tool, LEXI_FAILALLOC
 the library that refuses an allocation, LEXI_SANITIZED=1 a sanitized build).
@@ -61,6 +62,15 @@ class FindTool(unittest.TestCase):
                 result = self.run_find(args, stdin, locale=(locale or ["C"])[0])
                 self.assertEqual((result.stdout, result.returncode, result.stderr),
                                  (out, status, err))
+
+    def test_a_removed_current_directory_is_told(self):
+        gone = os.path.join(self.cwd, "gone")
+        os.mkdir(gone)
+        result = subprocess.run(["sh", "-c", 'cd "$1" && rmdir "$1" && exec "$0" fone', FIND, gone],
+                                capture_output=True, timeout=120, env={**os.environ, "LC_ALL": "C"})
+        self.assertEqual((result.stdout, result.returncode, result.stderr),
+                         (b"", 1, b"Error: Cannot open file 'LexiquariumWords.txt':\n"
+                          b"No such file or directory.\n\nLexiquarium will close now.\n"))
 
     def test_keys_of_standard_input_are_the_keys_of_its_lines_as_words(self):
         # Lines of every length across the reads of standard input, and one that

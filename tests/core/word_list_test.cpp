@@ -166,7 +166,9 @@ TEST(JoinPath, UsesOneSeparator) {
   const char* const cases[][3] = {{"C:\\Me", "w.txt", "C:\\Me\\w.txt"},
                                   {"C:\\", "w.txt", "C:\\w.txt"},
                                   {"\\\\host\\share\\", "w.txt", "\\\\host\\share\\w.txt"},
-                                  {"C:\\Me", "D:\\w.txt", "D:\\w.txt"}};
+                                  {"C:\\Me", "D:\\w.txt", "D:\\w.txt"},
+                                  // no current directory to be found
+                                  {"", "w.txt", "w.txt"}};
 #else
   const char* const cases[][3] = {{"/home/me", "w.txt", "/home/me/w.txt"},
                                   {"/", "w.txt", "/w.txt"},
