@@ -2,8 +2,10 @@
    and the C++ front ends take it from one place. */
 #pragma once
 
+#include "res/version.h"
+
 #define LEXI_ABOUT_CAPTION "About Lexiquarium"
-#define LEXI_ABOUT_VERSION "Lexiquarium Version 2.2"
+#define LEXI_ABOUT_VERSION "Lexiquarium Version " LEXI_VERSION
 #define LEXI_ABOUT_OK "OK"
 
 /* Our credits, and the notices of the sources of the bundled word list. */

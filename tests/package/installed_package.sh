@@ -1,12 +1,13 @@
 #!/bin/bash
 # The Debian package as a user gets it: made by CPack, checked by lintian and the
 # AppStream and desktop-entry validators, installed with dpkg, then both programs
-# started the way the desktop entry starts them, from its Exec and Path.
-# Usage: installed_package.sh SOURCE-DIRECTORY BUILD-DIRECTORY (configured with the /usr prefix)
+# started the way the desktop entry starts them, from its Exec and Path; every
+# place that shows the version shows the project's.
+# Usage: installed_package.sh BUILD-DIRECTORY (configured with the /usr prefix) VERSION
 set -euo pipefail
 
-source_dir=$(realpath "$1")
-build=$(realpath "$2")
+build=$(realpath "$1")
+version=$2
 . "$(dirname "$0")/../e2e/x_session.sh"
 
 cd "$build"
@@ -16,7 +17,7 @@ deb=$(echo lexiquarium_*.deb)
 failure_log="$work/lintian.log"
 lintian --fail-on error,warning "$deb" >"$failure_log" 2>&1 || fail "lintian finds errors or warnings"
 app=io.github.lexiquarium.Lexiquarium
-appstreamcli validate --no-net "$source_dir/res/$app.metainfo.xml" >/dev/null ||
+appstreamcli validate --no-net "res/$app.metainfo.xml" >/dev/null ||
   fail "the AppStream data does not validate"
 desktop-file-validate "res/$app.desktop" || fail "the desktop entry does not validate"
 echo "1. lintian, AppStream and desktop entry clean"
@@ -44,4 +45,9 @@ xdotool key Escape
 wait_for_exit
 [ "$status" = 0 ] || fail "the installed program ended with status $status"
 echo "4. the installed program opened its dialog on the installed list and closed"
-echo "4 passed, 0 failed"
+
+[ "$(dpkg-query -W -f='${Version}' lexiquarium)" = "$version" ] || fail "the package is not $version"
+[ "$(lexiquarium-find --version)" = "lexiquarium-find ${version%.*}" ] || fail "--version differs"
+grep -qaF "Lexiquarium Version ${version%.*}" /usr/bin/lexiquarium || fail "the About box differs"
+echo "5. the package, --version and the About box show version $version"
+echo "5 passed, 0 failed"

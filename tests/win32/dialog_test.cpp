@@ -198,7 +198,8 @@ const std::vector<Case> kCases = {
                 SendMessageA(dialog, WM_SYSCOMMAND, IDM_ABOUT, 0);
               }).rfind("About Lexiquarium: ", 0) == 0;
      }},
-    {"the product version is 2.2 in words too", [] { return productVersionText() == "2.2"; }},
+    {"the product version is the project's in words too",
+     [] { return productVersionText() == LEXI_PROJECT_VERSION; }},
 };
 
 // Over a UTF-8 list, read as UTF-8.
