@@ -2,9 +2,12 @@
 
 #include <clocale>
 #include <cstring>
+#include <utility>
 #ifndef _WIN32
 #include <langinfo.h>
 #endif
+
+#include "wordlist/text_conversion.h"
 
 namespace lexi {
 
@@ -20,26 +23,18 @@ bool terminalIsUtf8() {
 }
 
 std::string convertQuery(std::string_view query, TextEncoding encoding, std::string& converted) {
-  if (encoding == TextEncoding::kUtf8) {
-    converted.assign(query);
-    return {};
+  std::u32string codes;
+  for (std::size_t at = 0; at < query.size();) {
+    const DecodedChar decoded = decodeChar(query, at, TextEncoding::kUtf8);
+    codes += decoded.code;
+    at += decoded.size;
   }
-  converted.clear();
-  for (std::size_t i = 0; i < query.size(); ++i) {
-    const auto lead = static_cast<unsigned char>(query[i]);
-    if (lead < 0x80) {
-      converted += static_cast<char>(lead);
-    } else if (lead == 0xC2 || lead == 0xC3) {
-      // U+0080 to U+00FF: the whole of Latin-1's upper half.
-      const auto next = static_cast<unsigned char>(query[++i]);
-      converted += static_cast<char>(((lead & 0x03) << 6) | (next & 0x3F));
-    } else {
-      const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-      return "the word list is Latin-1, which cannot hold the character '" +
-             std::string(query.substr(i, length)) + "' of the QUERY";
-    }
-  }
-  return {};
+  ListBytes bytes = ListCodec(encoding).toList(codes);
+  converted = std::move(bytes.bytes);
+  if (!bytes.firstRefused) return {};
+  const char32_t refused = *bytes.firstRefused;
+  return "the word list is Latin-1, which cannot hold the character '" +
+         ListCodec(TextEncoding::kUtf8).toList({&refused, 1}).bytes + "' of the QUERY";
 }
 
 void putLatin1AsUtf8(const char* text, std::FILE* out) {

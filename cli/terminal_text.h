@@ -19,9 +19,10 @@ namespace lexi {
 // the engine never asks the C library about characters.
 bool terminalIsUtf8();
 
-// Turns `query`, valid UTF-8, into the bytes of a list in `encoding`. Returns an
-// empty string, or a sentence saying which of its characters a single-byte list
-// cannot hold.
+// Turns `query`, valid UTF-8, into the bytes of a list in `encoding` by the
+// list's one rule (wordlist/text_conversion.h). Returns an empty string, or a
+// sentence naming the first of its characters that a single-byte list cannot
+// hold (`converted` then holds 0x1A for it).
 std::string convertQuery(std::string_view query, TextEncoding encoding, std::string& converted);
 
 // Writes `text`, a line of a single-byte list, as UTF-8.

@@ -98,13 +98,13 @@ bool isPattern(const char* query) {
   return std::strchr(query, '*') != nullptr || std::strchr(query, '?') != nullptr;
 }
 
-SearchOutcome searchWords(const WordList& list, const SoundIndex* keys, const char* query,
-                          ResultSink& sink, Notifier& notifier) {
+SearchOutcome searchWords(const WordList& list, TextEncoding encoding, const SoundIndex* keys,
+                          const char* query, ResultSink& sink, Notifier& notifier) {
   const WordEntry* const entries = list.entries();
   const std::uint32_t count = list.count();
 
   if (isPattern(query)) {
-    const WildPattern pattern(query);
+    const WildPattern pattern(query, encoding);
     if (std::count(query, query + std::strlen(query), '*') <= kMaxStars) {
       // No line can stop the search: the lines are independent.
       appendMatches(entries, count, sink,

@@ -10,6 +10,7 @@
 
 #include "match/sound_index.h"
 #include "wordlist/notifier.h"
+#include "wordlist/text_encoding.h"
 #include "wordlist/word_list.h"
 
 namespace lexi {
@@ -32,12 +33,13 @@ enum class SearchOutcome {
 // Whether `query` is a pattern: it holds a '*' or a '?'.
 bool isPattern(const char* query);
 
-// Runs `query` (NUL-terminated, not empty) over `list`. `keys` is the index built
+// Runs `query` (NUL-terminated, not empty) over `list`, whose lines are in
+// `encoding` (detectEncoding): a '?' stands for one of its characters. `keys` is the index built
 // over `list`, or nullptr to compute the keys instead (a single search costs less
 // that way than building the index first). A pattern with too many stars stops
 // the search at the first line that reaches its ninth star, with the warning
 // "Too many *"; lines appended before it stay.
-SearchOutcome searchWords(const WordList& list, const SoundIndex* keys, const char* query,
-                          ResultSink& sink, Notifier& notifier);
+SearchOutcome searchWords(const WordList& list, TextEncoding encoding, const SoundIndex* keys,
+                          const char* query, ResultSink& sink, Notifier& notifier);
 
 }  // namespace lexi

@@ -141,7 +141,7 @@ Spelling spellingOf(std::string_view text, TextEncoding encoding) {
     const DecodedChar decoded = byte < 0x80 ? DecodedChar{byte, 1} : decodeChar(text, at, encoding);
     char32_t c = decoded.code;
     if (c == ' ' || c == '\0') break;
-    if (c >= 'A' && c <= 'Z') c += 'a' - 'A';
+    c = foldAZ(c);
     spelling.chars[spelling.length++] = c;
     at += decoded.size;
   }

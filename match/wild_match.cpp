@@ -11,12 +11,10 @@ namespace {
 
 constexpr std::size_t kNowhere = static_cast<std::size_t>(-1);
 
-// Only A-Z fold: the comparison must not depend on a locale or a code page.
+// foldAZ for every byte, looked up rather than compared on the hot path.
 constexpr std::array<unsigned char, 256> kFold = [] {
   std::array<unsigned char, 256> fold{};
-  for (unsigned c = 0; c < 256; ++c) {
-    fold[c] = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
-  }
+  for (unsigned c = 0; c < 256; ++c) fold[c] = static_cast<unsigned char>(foldAZ(char32_t{c}));
   return fold;
 }();
 
@@ -113,24 +111,103 @@ bool fitsAtAnEnd(const char* line, std::size_t from, std::string_view run) {
   return false;
 }
 
+// Every byte a character: a single-byte list, or a pattern that meets a UTF-8
+// line only where a character begins. A run takes as many bytes as it has.
+struct ByteSteps {
+  static Fit fit(const char* at, std::string_view run, std::size_t& taken) {
+    taken = run.size();
+    return fitAt(at, run);
+  }
+  static std::size_t leftmost(const char* line, std::size_t from, std::string_view run,
+                              std::size_t& taken) {
+    taken = run.size();
+    return leftmostFit(line, from, run);
+  }
+  static bool fitsAtAnEnd(const char* line, std::size_t from, std::string_view run) {
+    return lexi::fitsAtAnEnd(line, from, run);
+  }
+};
+
+std::size_t lineCharSize(const char* at) {
+  return static_cast<unsigned char>(*at) < 0x80 ? 1 : utf8CharSize(at);
+}
+
+// A UTF-8 line read a character at a time, for a pattern with '?' (one
+// character, however many bytes) or with bytes that are not well formed (a
+// stray byte is a character of its own, never the start of a longer one).
+struct CharSteps {
+  static Fit fit(const char* at, std::string_view run, std::size_t& taken) {
+    std::size_t l = 0;
+    for (std::size_t i = 0; i < run.size();) {
+      if (at[l] == '\0') return Fit::kLineTooShort;
+      const std::size_t lineSize = lineCharSize(at + l);
+      if (run[i] == '?') {
+        l += lineSize;
+        ++i;
+        continue;
+      }
+      const auto lead = static_cast<unsigned char>(run[i]);
+      const std::size_t size = lead < 0x80 ? 1 : decodeChar(run, i, TextEncoding::kUtf8).size;
+      if (size != lineSize) return Fit::kNo;
+      for (std::size_t k = 0; k < size; ++k) {
+        if (folded(at[l + k]) != folded(run[i + k])) return Fit::kNo;
+      }
+      l += size;
+      i += size;
+    }
+    taken = l;
+    return Fit::kYes;
+  }
+  // A run has a fixed number of characters, so its leftmost fit is the best,
+  // as with bytes; only the places it is tried are the characters' starts.
+  static std::size_t leftmost(const char* line, std::size_t from, std::string_view run,
+                              std::size_t& taken) {
+    taken = 0;
+    if (run.empty()) return from;
+    for (std::size_t at = from; line[at] != '\0'; at += lineCharSize(line + at)) {
+      const Fit fit = CharSteps::fit(line + at, run, taken);
+      if (fit == Fit::kYes) return at;
+      if (fit == Fit::kLineTooShort) break;
+    }
+    return kNowhere;
+  }
+  // The length of a run in bytes depends on where it lies, so every start is
+  // tried and its end looked at.
+  static bool fitsAtAnEnd(const char* line, std::size_t from, std::string_view run) {
+    if (run.empty()) return true;
+    for (std::size_t at = from;; at += lineCharSize(line + at)) {
+      std::size_t taken = 0;
+      const Fit fit = CharSteps::fit(line + at, run, taken);
+      if (fit == Fit::kLineTooShort) return false;
+      if (fit == Fit::kYes && (line[at + taken] == '\0' || line[at + taken] == ' ')) return true;
+    }
+  }
+};
+
 }  // namespace
 
-WildPattern::WildPattern(std::string_view pattern) : pattern_(pattern), stars_{} {
+WildPattern::WildPattern(std::string_view pattern, TextEncoding encoding)
+    : pattern_(pattern),
+      byChars_(encoding == TextEncoding::kUtf8 &&
+               (pattern.find('?') != std::string_view::npos || !isValidUtf8(pattern))),
+      stars_{} {
   for (std::size_t i = 0; i < pattern.size() && starCount_ <= kMaxStars; ++i) {
     if (pattern[i] == '*') stars_[starCount_++] = i;
   }
 }
 
-int WildPattern::match(const char* line) const {
+template <class Steps>
+int WildPattern::matchBy(const char* line) const {
+  std::size_t taken = 0;
   if (starCount_ == 0) {
-    const std::size_t n = pattern_.size();
-    const bool fits = fitAt(line, pattern_) == Fit::kYes && (line[n] == '\0' || line[n] == ' ');
+    const bool fits = Steps::fit(line, pattern_, taken) == Fit::kYes &&
+                      (line[taken] == '\0' || line[taken] == ' ');
     return fits ? kMatch : kNoMatch;
   }
 
   const std::string_view head = pattern_.substr(0, stars_[0]);
-  if (fitAt(line, head) != Fit::kYes) return kNoMatch;
-  std::size_t at = head.size();
+  if (Steps::fit(line, head, taken) != Fit::kYes) return kNoMatch;
+  std::size_t at = taken;
 
   // With too many stars only the part before the one too many is matched, and
   // it may end anywhere: reaching that star is what the caller must hear of.
@@ -142,18 +219,21 @@ int WildPattern::match(const char* line) const {
     return pattern_.substr(begin, end - begin);
   };
   for (int star = 0; star < lastStar; ++star) {
-    const std::string_view run = runAfter(star);
-    const std::size_t found = leftmostFit(line, at, run);
+    const std::size_t found = Steps::leftmost(line, at, runAfter(star), taken);
     if (found == kNowhere) return kNoMatch;
-    at = found + run.size();
+    at = found + taken;
   }
   const std::string_view tail = runAfter(lastStar);
-  if (tooMany) return leftmostFit(line, at, tail) == kNowhere ? kNoMatch : kTooManyStars;
-  return fitsAtAnEnd(line, at, tail) ? kMatch : kNoMatch;
+  if (tooMany) return Steps::leftmost(line, at, tail, taken) == kNowhere ? kNoMatch : kTooManyStars;
+  return Steps::fitsAtAnEnd(line, at, tail) ? kMatch : kNoMatch;
 }
 
-int wildMatch(const char* line, const char* pattern) {
-  return WildPattern(pattern).match(line);
+int WildPattern::match(const char* line) const {
+  return byChars_ ? matchBy<CharSteps>(line) : matchBy<ByteSteps>(line);
+}
+
+int wildMatch(const char* line, const char* pattern, TextEncoding encoding) {
+  return WildPattern(pattern, encoding).match(line);
 }
 
 }  // namespace lexi

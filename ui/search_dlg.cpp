@@ -49,7 +49,7 @@ void CSearchDlg::OnGo() {
   } else {
     AddToHistory(query);
     if (!searchNear(query))
-      searchWords(words_, &keys_, query.c_str(), controls_.results, notifier_);
+      searchWords(words_, encoding_, &keys_, query.c_str(), controls_.results, notifier_);
     if (controls_.results.count() == 0) controls_.results.appendLine(kNothingFound);
   }
   controls_.word.selectAll();

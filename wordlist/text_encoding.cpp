@@ -9,8 +9,9 @@ namespace {
 
 constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
 
-// The length of the well-formed sequence that starts at `p`, or 0.
-std::size_t sequenceLength(const unsigned char* p, const unsigned char* end) {
+// The length of the well-formed sequence that starts at `p`, of which at most
+// `available` bytes may be read, or 0.
+std::size_t sequenceLength(const unsigned char* p, std::size_t available) {
   const unsigned char lead = p[0];
   std::size_t length = 0;
   unsigned char low = 0x80;   // the range of the second byte, narrowed where
@@ -28,7 +29,7 @@ std::size_t sequenceLength(const unsigned char* p, const unsigned char* end) {
   } else {
     return 0;
   }
-  if (static_cast<std::size_t>(end - p) < length || p[1] < low || p[1] > high) return 0;
+  if (available < length || p[1] < low || p[1] > high) return 0;
   for (std::size_t i = 2; i < length; ++i) {
     if ((p[i] & 0xC0) != 0x80) return 0;
   }
@@ -66,7 +67,7 @@ bool checkText(std::string_view text, bool& sawHighByte) {
       ++p;
       continue;
     }
-    const std::size_t length = sequenceLength(p, end);
+    const std::size_t length = sequenceLength(p, static_cast<std::size_t>(end - p));
     if (length == 0) return false;
     p += length;
   }
@@ -83,12 +84,21 @@ bool isValidUtf8(std::string_view text) {
 DecodedChar decodeChar(std::string_view text, std::size_t at, TextEncoding encoding) {
   const auto* p = reinterpret_cast<const unsigned char*>(text.data()) + at;
   if (encoding == TextEncoding::kSingleByte || *p < 0x80) return {*p, 1};
-  const std::size_t length = sequenceLength(p, p + (text.size() - at));
+  const std::size_t length = sequenceLength(p, text.size() - at);
   if (length == 0) return {*p, 1};
   // The lead byte keeps 7 - length bits, each further byte 6.
   char32_t code = *p & (0x7Fu >> length);
   for (std::size_t i = 1; i < length; ++i) code = (code << 6) | (p[i] & 0x3Fu);
   return {code, length};
+}
+
+std::size_t utf8CharSize(const char* text) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text);
+  if (*p < 0x80) return 1;
+  // The sequence is read byte by byte and ends at the first that does not
+  // continue it, as a NUL does not: the four bytes it may span are never all read.
+  const std::size_t length = sequenceLength(p, 4);
+  return length == 0 ? 1 : length;
 }
 
 std::size_t countChars(std::string_view text, TextEncoding encoding) {

@@ -31,6 +31,11 @@ struct DecodedChar {
 // a UTF-8 text a byte that starts no well-formed sequence stands for itself.
 DecodedChar decodeChar(std::string_view text, std::size_t at, TextEncoding encoding);
 
+// The bytes of the UTF-8 character at `text`, a NUL-terminated text, as
+// decodeChar steps: a well-formed sequence's length, else 1. It reads no byte
+// past the NUL, so a line needs no length to be stepped through.
+std::size_t utf8CharSize(const char* text);
+
 // The number of characters in `text`, as decodeChar steps through it.
 std::size_t countChars(std::string_view text, TextEncoding encoding);
 

@@ -117,7 +117,8 @@ int main(int argc, char** argv) {
   lexi::NearIndex near;
   if (!list.load(argv[1], notifier) || !keys.build(list, notifier)) return 1;
   const Clock::time_point building = Clock::now();
-  if (!near.build(list, keys, lexi::detectEncoding(list), notifier)) return 1;
+  const lexi::TextEncoding encoding = lexi::detectEncoding(list);
+  if (!near.build(list, keys, encoding, notifier)) return 1;
   const Clock::duration built = Clock::now() - building;
 
   Clock::duration soundTime{};
@@ -128,7 +129,7 @@ int main(int argc, char** argv) {
     sound.lines.clear();
     nearest.lines.clear();
     const Clock::time_point start = Clock::now();
-    lexi::searchWords(list, &keys, c.typed.c_str(), sound, notifier);
+    lexi::searchWords(list, encoding, &keys, c.typed.c_str(), sound, notifier);
     const Clock::time_point middle = Clock::now();
     lexi::nearSearch(near, c.typed.c_str(), lexi::kNearResults, nearest);
     const Clock::time_point end = Clock::now();

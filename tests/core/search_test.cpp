@@ -19,7 +19,7 @@ using Lines = std::vector<std::string>;
 
 const char* const kWords =
     "phone n. a device\nfone\nphoneme n. a sound\n\nKnight n. a soldier\nnight n. dark\n"
-    "phone v. to call\nx\ncat\nCUT\n123\n";
+    "phone v. to call\nx\ncat\nCUT\n123\ncaf\xc3\xa9\n";
 
 // Every query with the sound index built over the list and without it (a caller
 // that skips the index to start faster must get the same lines): on the list, on
@@ -49,7 +49,8 @@ TEST(Search, FindsTheLinesInFileOrder) {
                      "x",
                      "cat",
                      "CUT",
-                     "123"};
+                     "123",
+                     "caf\xc3\xa9"};
   struct Case {
     const char* query;
     Lines lines;
@@ -63,6 +64,7 @@ TEST(Search, FindsTheLinesInFileOrder) {
       {"PH*NE", {"phone n. a device", "phone v. to call"}, false},
       {"p*o*n*e", {"phone n. a device", "phoneme n. a sound", "phone v. to call"}, false},
       {"c?t", {"cat", "CUT"}, false},
+      {"caf?", {"caf\xc3\xa9"}, false},  // a character of two bytes in a UTF-8 list
       {"?", {"x"}, false},
       {"*", all, false},
       {"123", {}, false},
@@ -81,7 +83,8 @@ TEST(Search, FindsTheLinesInFileOrder) {
       for (const SoundIndex* keys : {&indexes[i], static_cast<SoundIndex*>(nullptr)}) {
         CollectingSink sink;
         RecordingNotifier notifier;
-        const SearchOutcome outcome = searchWords(lists[i], keys, c.query, sink, notifier);
+        const SearchOutcome outcome =
+            searchWords(lists[i], detectEncoding(lists[i]), keys, c.query, sink, notifier);
         EXPECT_TRUE(sink.lines == expected) << "query '" << c.query << "' on list " << i;
         const bool warned = c.tooManyStars && i < 2;  // an empty list has no line to reach
         EXPECT_EQ(outcome == SearchOutcome::kTooManyStars, warned) << c.query;
@@ -111,7 +114,7 @@ TEST(Search, SharedOutBetweenTwoThreadsKeepsTheLinesInOrder) {
   WordList list;
   ASSERT_TRUE(list.load(dir.write("words.txt", contents).c_str(), notifier));
   SlowAtFirstSink sink;
-  searchWords(list, nullptr, "c?t", sink, notifier);
+  searchWords(list, TextEncoding::kSingleByte, nullptr, "c?t", sink, notifier);
   EXPECT_TRUE(sink.lines == expected);
 }
 

@@ -1,5 +1,6 @@
 // wildMatch against the literal backtracking matcher it replaces: the two must
-// agree on every line and pattern that the backtracking settles within its steps.
+// agree on every line and pattern that the backtracking settles within its steps,
+// with the line read as single-byte text and as UTF-8.
 
 #include <cstddef>
 #include <cstdint>
@@ -37,12 +38,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const auto line = terminated(bytes.substr(0, split));
   const auto pat = terminated(pattern);
-  const int result = lexi::wildMatch(line.get(), pat.get());
-  if (result != lexi::kMatch && result != lexi::kNoMatch && result != lexi::kTooManyStars)
-    __builtin_trap();
-
-  const std::optional<int> reference =
-      lexi::testing_only::referenceWildMatch(line.get(), pat.get(), kStepLimit);
-  if (reference.has_value() && *reference != result) __builtin_trap();
+  for (const auto encoding : {lexi::TextEncoding::kSingleByte, lexi::TextEncoding::kUtf8}) {
+    const int result = lexi::wildMatch(line.get(), pat.get(), encoding);
+    if (result != lexi::kMatch && result != lexi::kNoMatch && result != lexi::kTooManyStars)
+      __builtin_trap();
+    const std::optional<int> reference =
+        lexi::testing_only::referenceWildMatch(line.get(), pat.get(), encoding, kStepLimit);
+    if (reference.has_value() && *reference != result) __builtin_trap();
+  }
   return 0;
 }

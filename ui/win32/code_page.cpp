@@ -1,38 +1,46 @@
 #include "ui/win32/code_page.h"
 
+#include <windows.h>
+
 namespace lexi {
 
 namespace {
 
-constexpr char kSubstitute = '\x1a';
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "the controls' text is UTF-16");
+
+// The character of each byte in the ANSI code page. A byte it cannot turn into
+// one UTF-16 unit alone (undefined, or the first of two in an Asian code page)
+// stands for none.
+ByteCharset ansiCharset() {
+  ByteCharset set{};
+  for (unsigned b = 0; b < set.size(); ++b) {
+    const char byte = static_cast<char>(b);
+    wchar_t wide = 0;
+    const int made = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, &byte, 1, &wide, 1);
+    const bool surrogate = wide >= 0xD800 && wide <= 0xDFFF;
+    set[b] = made == 1 && !surrogate ? char32_t{wide} : kNoCharacter;
+  }
+  return set;
+}
+
+const ByteCharset& charsetFor(TextEncoding encoding) {
+  if (encoding == TextEncoding::kUtf8) return latin1Charset();  // not read
+  static const ByteCharset ansi = ansiCharset();
+  return ansi;
+}
 
 }  // namespace
 
+CodePage::CodePage(TextEncoding encoding) : codec_(encoding, charsetFor(encoding)) {}
+
 std::string CodePage::toEngine(std::wstring_view text) const {
-  if (text.empty()) return {};
-  const int length = static_cast<int>(text.size());
-  // UTF-8 holds every character; the ANSI code page must not guess a near one.
-  const bool ansi = page_ != CP_UTF8;
-  const DWORD flags = ansi ? WC_NO_BEST_FIT_CHARS : 0;
-  char substitute = kSubstitute;
-  char* const fallback = ansi ? &substitute : nullptr;
-  const int size =
-      WideCharToMultiByte(page_, flags, text.data(), length, nullptr, 0, fallback, nullptr);
-  std::string bytes(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(page_, flags, text.data(), length, bytes.data(), size, fallback, nullptr);
-  for (char& c : bytes) {
-    if (c == '\0') c = kSubstitute;
-  }
-  return bytes;
+  const std::u16string_view units(reinterpret_cast<const char16_t*>(text.data()), text.size());
+  return codec_.toList(codePointsOfUtf16(units)).bytes;
 }
 
 std::wstring CodePage::toWide(std::string_view bytes) const {
-  if (bytes.empty()) return {};
-  const int length = static_cast<int>(bytes.size());
-  const int size = MultiByteToWideChar(page_, 0, bytes.data(), length, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(size), L'\0');
-  MultiByteToWideChar(page_, 0, bytes.data(), length, wide.data(), size);
-  return wide;
+  const std::u16string units = utf16OfCodePoints(codec_.fromList(bytes));
+  return {reinterpret_cast<const wchar_t*>(units.data()), units.size()};
 }
 
 }  // namespace lexi
