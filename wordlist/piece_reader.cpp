@@ -35,7 +35,8 @@ class PieceReader {
         text_(text),
         size_(size),
         chunkBytes_(plan.chunkBytes),
-        perPiece_(plan.chunksPerPiece) {}
+        perPiece_(plan.chunksPerPiece),
+        readPart_(plan.read) {}
 
   // A chunk more than the size fills: its first byte is past the end of the file.
   std::uint32_t chunks() const { return static_cast<std::uint32_t>(size_ / chunkBytes_ + 1); }
@@ -89,8 +90,8 @@ class PieceReader {
     const std::uint64_t wanted = last ? size_ + 1 - from : chunkBytes_;
     std::uint64_t got = 0;
     while (got < wanted) {
-      const long more = file_.readAt(text_ + from + got, static_cast<std::size_t>(wanted - got),
-                                     from + got, piece.error);
+      const long more = readPart_(file_, text_ + from + got, static_cast<std::size_t>(wanted - got),
+                                  from + got, piece.error);
       if (more < 0) return;
       if (more == 0) break;
       got += static_cast<std::uint64_t>(more);
@@ -115,9 +116,14 @@ class PieceReader {
   std::uint64_t size_;
   std::size_t chunkBytes_;
   std::uint32_t perPiece_;
+  ChunkRead readPart_;
 };
 
 }  // namespace
+
+long readChunk(InputFile& file, char* buffer, std::size_t size, std::uint64_t offset, int& error) {
+  return file.readAt(buffer, size, offset, error);
+}
 
 void readInPieces(InputFile& file, char* text, std::uint64_t size, const ReadingPlan& plan,
                   PieceReading& reading) {

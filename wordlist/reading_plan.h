@@ -1,6 +1,6 @@
 // ReadingPlan: how the word list reads a regular file, in chunks that pieces
 // group (see piece_reader.h). The defaults suit every list; tests choose tiny
-// chunks, and a helper for every file, to reach every path.
+// chunks, a helper for every file, and reads that fail, to reach every path.
 #pragma once
 
 #include <chrono>
@@ -8,6 +8,16 @@
 #include <cstdint>
 
 namespace lexi {
+
+class InputFile;
+
+// Reads part of a chunk as InputFile::readAt does, and returns as it does: one
+// call a chunk, and another after a read that came short.
+using ChunkRead = long (*)(InputFile& file, char* buffer, std::size_t size, std::uint64_t offset,
+                           int& error);
+
+// InputFile::readAt itself.
+long readChunk(InputFile& file, char* buffer, std::size_t size, std::uint64_t offset, int& error);
 
 // Both sizes are above 0.
 struct ReadingPlan {
@@ -23,6 +33,8 @@ struct ReadingPlan {
 #else
   std::chrono::microseconds worthAHelper = std::chrono::milliseconds(5);
 #endif
+  // How each chunk is read; a test stands in for readChunk to make a read fail.
+  ChunkRead read = readChunk;
 };
 
 }  // namespace lexi

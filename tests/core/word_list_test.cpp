@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <filesystem>
 #include <random>
@@ -106,8 +107,21 @@ TEST(Loader, TellsAFileThatGrewWhileReadInPieces) {
   EXPECT_EQ(reading.outcome, PieceReading::Outcome::kGrew);
 }
 
+// A disk that cannot give byte 10 of a file: every read that would reach it
+// fails, as a real read error does.
+long failingAtByte10(InputFile& file, char* buffer, std::size_t size, std::uint64_t offset,
+                     int& error) {
+  if (offset <= 10 && 10 - offset < size) {
+    error = EIO;
+    return -1;
+  }
+  return file.readAt(buffer, size, offset, error);
+}
+
 // The failures a user can meet, each with the exact text shown; the list is then
-// empty, even if it held lines before.
+// empty, even if it held lines before. A read fails in the only chunk, in a later
+// piece read by this thread, in the first piece of a shared read, and in a piece
+// that either thread may read.
 TEST(Loader, FailuresGiveTheirMessageAndLeaveTheListEmpty) {
   ScratchDirectory dir;
   const std::string unreadable = dir.write("unreadable.txt", "a\n");
@@ -126,9 +140,13 @@ TEST(Loader, FailuresGiveTheirMessageAndLeaveTheListEmpty) {
       "Error: Cannot read file 'LexiquariumWords.txt':\nIs a directory" + closing;
   const bool readsEveryFile = ::geteuid() == 0;
 #endif
+  dir.write("words.txt", "one\ntwo\nthree\nfour\n");
+  const std::string readError =
+      "Error: Cannot read file 'words.txt':\nInput/output error" + closing;
   struct Case {
     std::string path;
     std::string message;
+    ReadingPlan plan = {};
   } cases[] = {
       {"none.txt", "Error: Cannot open file '" + none + "':\nNo such file or directory" + closing},
       {none, "Error: Cannot open file '" + none + "':\nNo such file or directory" + closing},
@@ -136,6 +154,10 @@ TEST(Loader, FailuresGiveTheirMessageAndLeaveTheListEmpty) {
       {"unreadable.txt", readsEveryFile ? ""
                                         : "Error: Cannot open file '" + unreadable +
                                               "':\nPermission denied" + closing},
+      {"words.txt", readError, {64, 1, 1h, failingAtByte10}},
+      {"words.txt", readError, {4, 1, 1h, failingAtByte10}},
+      {"words.txt", readError, {16, 1, 0us, failingAtByte10}},
+      {"words.txt", readError, {2, 2, 0us, failingAtByte10}},
   };
   const auto before = std::filesystem::current_path();
   std::filesystem::current_path(dir.path());
@@ -144,7 +166,7 @@ TEST(Loader, FailuresGiveTheirMessageAndLeaveTheListEmpty) {
     WordList list;
     loaded("one\n", list);
     RecordingNotifier notifier;
-    EXPECT_FALSE(list.load(c.path.c_str(), notifier));
+    EXPECT_FALSE(list.load(c.path.c_str(), notifier, c.plan));
     EXPECT_EQ(notifier.errors, Lines{c.message});
     EXPECT_EQ(list.count(), 0u);
   }
