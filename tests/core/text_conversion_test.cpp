@@ -15,7 +15,8 @@ constexpr auto kUtf8 = TextEncoding::kUtf8;
 // character held comes back from the list's bytes as itself, one byte of its own
 // value in a Latin-1 list, valid UTF-8 in the other; one not held is one 0x1A
 // and is named, the first of a text only. The controls' UTF-16 is the character
-// as one unit or as its pair; a lone surrogate stays itself, to be refused.
+// as one unit or as its pair; a lone surrogate stays itself, to be refused, and
+// takes no neighbour for its other half.
 TEST(ListCodec, HoldsEachCharacterItCanAndRefusesTheRest) {
   const struct {
     char32_t code;
@@ -45,7 +46,8 @@ TEST(ListCodec, HoldsEachCharacterItCanAndRefusesTheRest) {
   for (const auto& c : cases) {
     const auto code = static_cast<unsigned long>(c.code);
     if (!c.utf16.empty()) {
-      EXPECT_EQ(codePointsOfUtf16(c.utf16), std::u32string(1, c.code)) << std::hex << code;
+      EXPECT_EQ(codePointsOfUtf16(u"x" + c.utf16 + u"y"), (std::u32string{U'x', c.code, U'y'}))
+          << std::hex << code;
       if (c.inUtf8) {
         EXPECT_EQ(utf16OfCodePoints({&c.code, 1}), c.utf16) << std::hex << code;
       }

@@ -144,11 +144,13 @@ const std::vector<Case> kCases = {
        return send(IDC_RESULTS, LB_GETCOUNT) == kLines && last &&
               send(IDC_RESULTS, LB_GETCURSEL) == 2 && copyLine(kLines - 1) == "x999997";
      }},
-    {"a character the code page lacks is no wild card",
+    {"the code page's own bytes: the euro sign is 0x80, no look-alike, a lack is no wild card",
      [] {
+       const lexi::CodePage page(lexi::TextEncoding::kSingleByte);
        SetDlgItemTextW(dialog, IDC_WORD, L"\u03a9");
        send(IDC_GO, BM_CLICK);
-       return copyLine(0) == "Nothing";
+       return copyLine(0) == "Nothing" && page.toEngine(L"\u20ac\u0100") == "\x80\x1a" &&
+              page.toWide("\x80") == L"\u20ac";
      }},
     {"the history keeps 20 items, newest first, none twice",
      [] {
