@@ -1,8 +1,10 @@
 // The operations the dialog logic needs of its controls, with no toolkit type in
 // them, so that one CSearchDlg serves every front end and the tests' fakes.
 //
-// Text crossing these interfaces is the engine's: single-byte Latin-1, one byte
-// per character. A front end converts at its own edge.
+// Text crossing these interfaces is the engine's: the word list's bytes, in the
+// list's encoding (wordlist/text_encoding.h): single-byte Latin-1, or the ANSI
+// code page on Windows, or UTF-8, as the list is. A front end converts at its
+// own edge.
 #pragma once
 
 #include <string>
@@ -19,8 +21,9 @@ class WordField {
 
   virtual std::string text() const = 0;
   virtual void setText(std::string_view text) = 0;
-  // Index of the first item equal to `text` ignoring case, or -1.
-  virtual int findExact(std::string_view text) const = 0;
+  // The text of item `index` (0 to itemCount() - 1) as the list holds it: the
+  // dialog compares items itself, by the search's case rule.
+  virtual std::string itemText(int index) const = 0;
   // -1 when there is no such item.
   virtual int deleteItem(int index) = 0;
   // The index of the new item, or kNoRoom when the list cannot take it.

@@ -9,9 +9,6 @@
 
 namespace lexi {
 
-WordList theWordList;
-SoundIndex theSoundIndex;
-
 namespace {
 
 // Keeps what the loading thread has to say until the toolkit can show it.
@@ -34,6 +31,8 @@ class HeldNotifier : public Notifier {
 
 int runProgram(MessageDisplay& messages, const std::function<void()>& startToolkit,
                const RunDialog& runDialog) {
+  WordList theWordList;
+  SoundIndex theSoundIndex;
   HeldNotifier held;
   bool loaded = false;
   TextEncoding encoding = TextEncoding::kSingleByte;
@@ -43,13 +42,16 @@ int runProgram(MessageDisplay& messages, const std::function<void()>& startToolk
   });
   MessageNotifier notifier(messages);
   held.passOn(notifier);
-  if (!loaded) {
-    theWordList.release();
-    return 1;
-  }
-  runDialog(theWordList, theSoundIndex, encoding);
+  if (!loaded) return 1;
+  const DialogOutcome dialog = runDialog(theWordList, theSoundIndex, encoding);
   theSoundIndex.release();
   theWordList.release();
+  if (!dialog.shown) {
+    std::string message = "The search dialog cannot be shown";
+    message += dialog.reason.empty() ? "." : ": " + dialog.reason;
+    notifier.error(message);
+    return 1;
+  }
   return 0;
 }
 

@@ -71,9 +71,15 @@ bool CSearchDlg::searchNear(const std::string& query) {
 }
 
 void CSearchDlg::AddToHistory(const std::string& query) {
+  // The search's own case rule, so that queries that find different lines
+  // are kept apart, whatever rule the toolkit's list would apply.
   WordField& word = controls_.word;
-  for (int index = word.findExact(query); index >= 0; index = word.findExact(query)) {
-    if (word.deleteItem(index) < 0) break;
+  int index = 0;
+  while (index < word.itemCount()) {
+    if (!equalFoldingAZ(word.itemText(index), query))
+      ++index;
+    else if (word.deleteItem(index) < 0)
+      break;
   }
   const int inserted = word.insertTop(query);
   word.setCurrentItem(0);
@@ -116,7 +122,7 @@ void CSearchDlg::OnClosestFirst() {
 
 bool CSearchDlg::OnOK() {
   m_strWord = controls_.word.text();
-  if (m_strWord.size() > kMaxWordChars) {
+  if (countChars(m_strWord, encoding_) > kMaxWordChars) {
     controls_.messages.show(tooManyCharsMessage(kMaxWordChars), appTitle_,
                             MessageIcon::kExclamation);
     controls_.word.selectAll();

@@ -56,7 +56,8 @@ inline constexpr std::array<const char*, 8> kGuidanceLines = {
 
 inline constexpr const char* kNothingFound = "Nothing was found.";
 
-// The most characters the word field may hold when the dialog closes with Exit.
+// The most characters the word field may hold when the dialog closes with Exit,
+// counted in the list's encoding: an accented letter of a UTF-8 list is one.
 inline constexpr std::size_t kMaxWordChars = 1000;
 
 // The number of queries the history keeps.
@@ -78,6 +79,8 @@ class CSearchDlg {
 
   void OnInitDialog();
   void OnGo();
+  // Puts `query` at the top of the history in place of the items equal to it
+  // under the search's A-Z fold, and keeps kHistorySize items.
   void AddToHistory(const std::string& query);
   void OnCopy();
   void OnSelchangeResults();

@@ -2,7 +2,6 @@
 // the real ones in what the dialog relies on and record what it did to them.
 #pragma once
 
-#include <algorithm>
 #include <map>
 #include <optional>
 #include <string>
@@ -14,21 +13,12 @@
 
 namespace lexi::testing_only {
 
-inline bool equalIgnoringCase(std::string_view a, std::string_view b) {
-  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                            [&](char x, char y) { return lower(x) == lower(y); });
-}
-
 class FakeWordField : public WordField {
  public:
   std::string text() const override { return text_; }
   void setText(std::string_view text) override { text_ = text; }
-  int findExact(std::string_view text) const override {
-    for (std::size_t i = 0; i < items.size(); ++i) {
-      if (equalIgnoringCase(items[i], text)) return static_cast<int>(i);
-    }
-    return -1;
+  std::string itemText(int index) const override {
+    return items.at(static_cast<std::size_t>(index));
   }
   int deleteItem(int index) override {
     if (failDeletes || index < 0 || index >= itemCount()) return -1;

@@ -12,6 +12,7 @@
 
 #include "tests/core/test_support.h"
 #include "tests/ui/fake_controls.h"
+#include "ui/program.h"
 
 namespace lexi {
 namespace {
@@ -187,18 +188,73 @@ TEST_F(SearchDlgTest, CopyIsEnabledOnlyWhileALineIsSelected) {
   EXPECT_EQ(results_.selected, -1) << "a find clears the selection";
 }
 
-TEST_F(SearchDlgTest, ExitChecksTheLengthOfTheWordField) {
+// `count` times `text`.
+std::string times(std::size_t count, const std::string& text) {
+  std::string all;
+  for (std::size_t i = 0; i < count; ++i) all += text;
+  return all;
+}
+
+TEST_F(SearchDlgTest, ExitChecksTheLengthOfTheWordFieldInCharacters) {
   const std::vector<ShownMessage> tooLong = {
       {"Please enter no more than 1000 characters.", "lexiquarium", MessageIcon::kExclamation}};
-  for (const std::size_t length : {0u, 1000u, 1001u, 5000u}) {
+  CSearchDlg utf8Dlg{{field_, results_, go_, copy_, clipboard_, messages_},
+                     words_,
+                     keys_,
+                     TextEncoding::kUtf8,
+                     starter_,
+                     about_,
+                     "lexiquarium"};
+  const std::string eAcute = "\xc3\xa9";  // two bytes, one character of a UTF-8 list
+  const struct {
+    bool utf8;
+    std::string text;
+    bool closes;
+  } cases[] = {
+      {false, times(1000, "a"), true},    {false, times(1001, "a"), false},
+      {false, times(600, eAcute), false},  // each byte is a character
+      {true, times(1000, eAcute), true},  {true, times(1001, eAcute), false},
+  };
+  for (const auto& c : cases) {
+    CSearchDlg& dlg = c.utf8 ? utf8Dlg : dlg_;
     messages_.shown.clear();
-    field_.type(std::string(length, 'a'));
-    const bool closes = dlg_.OnOK();
-    EXPECT_EQ(dlg_.m_strWord.size(), length);
-    EXPECT_EQ(messages_.shown, closes ? std::vector<ShownMessage>{} : tooLong) << length;
-    EXPECT_EQ(closes, length <= 1000) << length;
-    EXPECT_EQ(field_.focused, !closes) << "the focus goes back to the field";
+    field_.type(c.text);
+    EXPECT_EQ(dlg.OnOK(), c.closes) << c.text.size() << " bytes";
+    EXPECT_EQ(dlg.m_strWord, c.text);
+    EXPECT_EQ(messages_.shown, c.closes ? std::vector<ShownMessage>{} : tooLong);
+    EXPECT_EQ(field_.focused, !c.closes) << "the focus goes back to the field";
   }
+}
+
+TEST_F(SearchDlgTest, TheExitStatusTellsWhetherTheDialogCouldBeShown) {
+  const std::filesystem::path saved = std::filesystem::current_path();
+  std::filesystem::current_path(dir_.path());
+  dir_.write(WordList::kFileName, kWords);
+  const struct {
+    bool shown;
+    const char* reason;
+    int status;
+    std::string message;
+  } cases[] = {
+      {true, "", 0, ""},
+      {false, "Not enough memory.", 1, "The search dialog cannot be shown: Not enough memory."},
+      {false, "", 1, "The search dialog cannot be shown."},
+  };
+  for (const auto& c : cases) {
+    messages_.shown.clear();
+    std::size_t lines = 0;
+    const int status = runProgram(
+        messages_, [] {},
+        [&](const WordList& list, const SoundIndex&, TextEncoding) {
+          lines = list.count();
+          return DialogOutcome{c.shown, c.reason};
+        });
+    EXPECT_EQ(status, c.status) << c.message;
+    EXPECT_EQ(lines, 5u) << "the dialog is run over the list";
+    const std::vector<ShownMessage> shown = {{c.message, "Lexiquarium Error", MessageIcon::kError}};
+    EXPECT_EQ(messages_.shown, c.message.empty() ? std::vector<ShownMessage>{} : shown);
+  }
+  std::filesystem::current_path(saved);
 }
 
 TEST_F(SearchDlgTest, AboutAndHelpRunTheirCommands) {

@@ -6,14 +6,17 @@
 
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "res/mode_text.h"
 #include "res/windows/resource.h"
+#include "ui/win32/main_app.h"
 #include "ui/win32/search_dialog.h"
 
 namespace fs = std::filesystem;
@@ -112,6 +115,25 @@ std::string productVersionText() {
   return text != nullptr ? text : "";
 }
 
+// The list box as one that has no room for more than one line.
+WNDPROC listProc;
+LRESULT CALLBACK crampedList(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == LB_SETCOUNT && wParam > 1) return LB_ERRSPACE;
+  return CallWindowProcW(listProc, list, message, wParam, lParam);
+}
+
+// Points this program's calls of GlobalLock, through its import table, at
+// `lock`; returns the function they went to.
+using LockFunction = LPVOID(WINAPI*)(HGLOBAL);
+extern "C" LockFunction __imp_GlobalLock;
+LockFunction redirectGlobalLock(LockFunction lock) {
+  DWORD access = 0;
+  VirtualProtect(&__imp_GlobalLock, sizeof lock, PAGE_READWRITE, &access);
+  const LockFunction previous = std::exchange(__imp_GlobalLock, lock);
+  VirtualProtect(&__imp_GlobalLock, sizeof lock, access, &access);
+  return previous;
+}
+
 struct Case {
   std::string what;
   std::function<bool()> passes;
@@ -143,6 +165,28 @@ const std::vector<Case> kCases = {
        send(IDC_RESULTS, WM_CHAR, 'X');  // round to the first line that begins with it
        return send(IDC_RESULTS, LB_GETCOUNT) == kLines && last &&
               send(IDC_RESULTS, LB_GETCURSEL) == 2 && copyLine(kLines - 1) == "x999997";
+     }},
+    {"a list box without room for the lines found shows none and says so",
+     [] {
+       const HWND list = GetDlgItem(dialog, IDC_RESULTS);
+       listProc = reinterpret_cast<WNDPROC>(
+           SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(crampedList)));
+       const std::string box = boxAfter([] { go("*"); });
+       SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listProc));
+       return box ==
+                  "Lexiquarium Error: The list cannot show the 1000000 lines found. Please narrow "
+                  "the search." &&
+              send(IDC_RESULTS, LB_GETCOUNT) == 0;
+     }},
+    {"a copy whose memory cannot be locked leaves the clipboard as it was",
+     [] {
+       go("*");
+       const bool copied = copyLine(0) == "phone";
+       const LockFunction lock = redirectGlobalLock([](HGLOBAL) -> LPVOID { return nullptr; });
+       send(IDC_RESULTS, LB_SETCURSEL, 1);
+       send(IDC_COPY, BM_CLICK);
+       redirectGlobalLock(lock);
+       return copied && clipboardText(CF_UNICODETEXT) == "phone";
      }},
     {"the code page's own bytes: the euro sign is 0x80, no look-alike, a lack is no wild card",
      [] {
@@ -330,6 +374,28 @@ bool runModeDialogs() {
   return true;
 }
 
+// Refuses to make the search dialog's window.
+LRESULT CALLBACK refuseSearchDialog(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND) {
+    const wchar_t* name = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs->lpszName;
+    if (!IS_INTRESOURCE(name) && std::wcscmp(name, L"Lexiquarium") == 0) return 1;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The program, over the list in LexiquariumWords.txt, when its dialog cannot be made.
+void runWithoutDialog() {
+  const HHOOK hook = SetWindowsHookExW(WH_CBT, refuseSearchDialog, nullptr, GetCurrentThreadId());
+  int status = 0;
+  const std::string box = boxAfter([&status] { status = lexi::CMainApp().run(); });
+  UnhookWindowsHookEx(hook);
+  const bool passed =
+      status == 1 && box.rfind("Lexiquarium Error: The search dialog cannot be shown", 0) == 0;
+  failures += passed ? 0 : 1;
+  std::printf("%s: the program says that its dialog cannot be shown and exits with 1 (%s)\n",
+              passed ? "ok" : "FAIL", box.c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -351,6 +417,7 @@ int main(int argc, char** argv) {
   std::ofstream("LexiquariumWords.txt", std::ios::binary)
       << "caf\u00e9 n. a coffee house\n\u00e9clair n. a pastry\nna\u00efve adj. simple\n";
   if (!runDialog(kUtf8Cases) || !runModeDialogs()) return 1;
+  runWithoutDialog();
   RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey);
   fs::current_path(work.parent_path());
   std::error_code ignored;

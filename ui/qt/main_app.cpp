@@ -24,6 +24,7 @@ int CMainApp::run(int argc, char** argv) {
         SearchWindow dialog(words, keys, encoding,
                             QCoreApplication::applicationName().toStdString());
         dialog.exec();
+        return DialogOutcome{};
       });
 }
 

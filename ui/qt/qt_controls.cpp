@@ -31,8 +31,8 @@ void QtWordField::setText(std::string_view text) {
   combo_.setEditText(text_.toDisplay(text));
 }
 
-int QtWordField::findExact(std::string_view text) const {
-  return combo_.findText(text_.toDisplay(text), Qt::MatchFixedString);
+std::string QtWordField::itemText(int index) const {
+  return text_.toEngine(combo_.itemText(index));
 }
 
 int QtWordField::deleteItem(int index) {

@@ -29,7 +29,7 @@ class QtWordField : public WordField {
 
   std::string text() const override;
   void setText(std::string_view text) override;
-  int findExact(std::string_view text) const override;
+  std::string itemText(int index) const override;
   int deleteItem(int index) override;
   int insertTop(std::string_view text) override;
   void setCurrentItem(int index) override;

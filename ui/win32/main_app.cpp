@@ -21,6 +21,22 @@ std::string applicationTitle() {
   return title;
 }
 
+namespace {
+
+// The system's text for `error` in the ANSI code page, without its line end;
+// empty for ERROR_SUCCESS, which says nothing of a failure.
+std::string systemMessage(DWORD error) {
+  if (error == ERROR_SUCCESS) return {};
+  char text[512] = "";
+  const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                      nullptr, error, 0, text, sizeof text, nullptr);
+  std::string message(text, length);
+  message.erase(message.find_last_not_of(" \r\n") + 1);
+  return message;
+}
+
+}  // namespace
+
 int CMainApp::run() {
   Win32MessageDisplay messages;
   return runProgram(
@@ -30,7 +46,9 @@ int CMainApp::run() {
         InitCommonControlsEx(&controls);
       },
       [](const WordList& words, const SoundIndex& keys, TextEncoding encoding) {
-        SearchDialog(words, keys, encoding, applicationTitle()).run();
+        SearchDialog dialog(words, keys, encoding, applicationTitle());
+        if (dialog.run() != -1) return DialogOutcome{};
+        return DialogOutcome{false, systemMessage(GetLastError())};
       });
 }
 

@@ -8,7 +8,8 @@ namespace lexi {
 class CMainApp {
  public:
   // Runs the whole program; returns the process exit status: 1 when the word
-  // list or its sound index cannot be made, else 0 once the dialog has been closed.
+  // list or its sound index cannot be made or the search dialog cannot be
+  // shown, each told in a message box, else 0 once the dialog has been closed.
   int run();
 };
 

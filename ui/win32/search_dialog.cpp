@@ -1,8 +1,10 @@
 #include "ui/win32/search_dialog.h"
 
+#include <string>
 #include <utility>
 
 #include "res/windows/resource.h"
+#include "ui/message_notifier.h"
 
 namespace lexi {
 
@@ -53,7 +55,9 @@ INT_PTR SearchDialog::run() {
   // turned into the engine's bytes as it is read.
   const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_SEARCH),
                                          nullptr, proc, reinterpret_cast<LPARAM>(this));
+  const DWORD error = GetLastError();
   live_.reset();
+  SetLastError(error);
   return result;
 }
 
@@ -132,10 +136,15 @@ BOOL SearchDialog::OnInitDialog(HWND dialog) {
 void SearchDialog::OnCommand(HWND dialog, int id, int code) {
   CSearchDlg& dlg = live_->dlg;
   switch (id) {
-    case IDC_GO:
+    case IDC_GO: {
       dlg.OnGo();
-      live_->results.publish();
+      const int found = live_->results.count();
+      if (!live_->results.publish()) {
+        MessageNotifier(messages_).warning("The list cannot show the " + std::to_string(found) +
+                                           " lines found. Please narrow the search.");
+      }
       break;
+    }
     case IDC_COPY:
       dlg.OnCopy();
       break;

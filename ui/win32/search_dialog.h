@@ -2,7 +2,8 @@
 // messages routed to the handlers of CSearchDlg. What the dialog framework
 // would add lives here too: the system menu's About item, the window icons, the
 // icon drawn while minimised, and Help on F1. The system menu also holds the
-// "closest first" mode's checkable item.
+// "closest first" mode's checkable item. A find whose lines the list box cannot
+// take shows none and says so.
 #pragma once
 
 #include <windows.h>
@@ -28,7 +29,8 @@ class SearchDialog {
   SearchDialog& operator=(const SearchDialog&) = delete;
 
   // Runs the dialog until it is closed; returns IDOK (Exit), IDCANCEL (Esc, the
-  // close box) or -1 when the window cannot be made.
+  // close box) or -1 when the window cannot be made, GetLastError then telling
+  // why (ERROR_SUCCESS when the system gave no reason).
   INT_PTR run();
 
  private:

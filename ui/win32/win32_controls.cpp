@@ -25,9 +25,14 @@ void Win32WordField::setText(std::string_view text) {
   SetWindowTextW(combo_, page_.toWide(text).c_str());
 }
 
-int Win32WordField::findExact(std::string_view text) const {
-  return static_cast<int>(SendMessageW(combo_, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                       reinterpret_cast<LPARAM>(page_.toWide(text).c_str())));
+std::string Win32WordField::itemText(int index) const {
+  const LRESULT length = SendMessageW(combo_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length == CB_ERR) return {};
+  std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
+  const LRESULT copied = SendMessageW(combo_, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                                      reinterpret_cast<LPARAM>(wide.data()));
+  wide.resize(copied == CB_ERR ? 0 : static_cast<std::size_t>(copied));
+  return page_.toEngine(wide);
 }
 
 int Win32WordField::deleteItem(int index) {
@@ -76,8 +81,13 @@ std::string_view Win32ResultList::lineText(int index) const {
   return lines_[static_cast<std::size_t>(index)];
 }
 
-void Win32ResultList::publish() {
-  SendMessageA(list_, LB_SETCOUNT, lines_.size(), 0);
+bool Win32ResultList::publish() {
+  const LRESULT result = SendMessageA(list_, LB_SETCOUNT, lines_.size(), 0);
+  if (result != LB_ERR && result != LB_ERRSPACE) return true;
+  // A list that silently showed fewer lines than were found would mislead.
+  lines_.clear();
+  SendMessageA(list_, LB_RESETCONTENT, 0, 0);
+  return false;
 }
 
 void Win32ResultList::drawItem(const DRAWITEMSTRUCT& item) const {
@@ -120,6 +130,10 @@ void Win32Clipboard::setText(std::string_view text) {
   const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
   if (block == nullptr) return;
   auto* const units = static_cast<wchar_t*>(GlobalLock(block));
+  if (units == nullptr) {
+    GlobalFree(block);
+    return;
+  }
   std::memcpy(units, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
   GlobalUnlock(block);
   if (!OpenClipboard(owner_)) {

@@ -25,7 +25,7 @@ class Win32WordField : public WordField {
 
   std::string text() const override;
   void setText(std::string_view text) override;
-  int findExact(std::string_view text) const override;
+  std::string itemText(int index) const override;
   int deleteItem(int index) override;
   // Lower-cases the item as the control lower-cases what is typed.
   int insertTop(std::string_view text) override;
@@ -53,7 +53,9 @@ class Win32ResultList : public ResultList {
   int selectedIndex() const override;
   std::string_view lineText(int index) const override;
 
-  void publish();
+  // False when the list box cannot take that many lines: it then shows none,
+  // and count() is 0.
+  bool publish();
   // Draws one line for WM_DRAWITEM.
   void drawItem(const DRAWITEMSTRUCT& item) const;
   // Typing a letter in the list moves to the next line that begins with it,

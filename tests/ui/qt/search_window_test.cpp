@@ -1,8 +1,9 @@
 // What the Qt front end adds to the dialog logic, driven through its real widgets
 // on Qt's offscreen platform: the list's encoding at the toolkit's edge,
-// lower-casing, the result model, the keys that select a line, the selected line
-// shown whole, a larger window, F1, the message boxes, Exit against Esc and the
-// "closest first" check box. The end-to-end test drives the clipboard.
+// lower-casing, the history's case rule, the result model, the keys that select
+// a line, the selected line shown whole, a larger window, F1, the message boxes,
+// Exit against Esc and the "closest first" check box. The end-to-end test
+// drives the clipboard.
 #include "ui/qt/search_window.h"
 
 #include <QApplication>
@@ -110,6 +111,10 @@ class SearchWindowTest : public QObject {
     }
     typeAndEnter(QStringLiteral("ATAT\u00dcRK"));
     QCOMPARE(resultLines(), QStringList{QStringLiteral("Atat\u00fcrk")});
+    // The history keeps apart what the search keeps apart: only A to Z fold.
+    typeAndEnter(QStringLiteral("\u00c9*"));
+    typeAndEnter(QStringLiteral("\u00e9*"));
+    QCOMPARE(combo()->itemText(1), QStringLiteral("\u00c9*"));
   }
 
   void typingAndPastingLowerOnlyAToZ() {
