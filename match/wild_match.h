@@ -46,6 +46,7 @@ class WildPattern {
  private:
   template <class Steps>
   int matchBy(const char* line) const;
+  int matchChars(const char* line) const;
 
   std::string_view pattern_;
   bool byChars_;  // whether the line must be read a character at a time
