@@ -202,7 +202,8 @@ const std::vector<Case> kCases = {
        const bool kept =
            send(IDC_WORD, CB_GETCOUNT) == 20 && wordText(0) == "21" && wordText(19) == "2";
        go("5");
-       return kept && send(IDC_WORD, CB_GETCOUNT) == 20 && wordText(1) == "21";
+       return kept && send(IDC_WORD, CB_GETCOUNT) == 20 && wordText(1) == "21" &&
+              wordText(19) == "2";
      }},
     {"Exit with 1001 characters says so and stays open",
      [] {
