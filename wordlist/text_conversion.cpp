@@ -54,7 +54,8 @@ std::u32string codePointsOfUtf16(std::u16string_view units) {
     const char32_t unit = units[i];
     const bool high = unit >= 0xD800 && unit <= 0xDBFF;
     if (high && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF) {
-      codes += 0x10000 + ((unit - 0xD800) << 10) + (char32_t{units[++i]} - 0xDC00);
+      codes += static_cast<char32_t>(0x10000 + ((unit - 0xD800) << 10) +
+                                     (char32_t{units[++i]} - 0xDC00));
     } else {
       codes += unit;
     }
