@@ -1,10 +1,10 @@
 #include "cli/terminal_text.h"
 
-#include <clocale>
 #include <cstring>
 #include <utility>
 #ifndef _WIN32
 #include <langinfo.h>
+#include <locale.h>
 #endif
 
 #include "wordlist/text_conversion.h"
@@ -16,9 +16,13 @@ bool terminalIsUtf8() {
   // A Windows console speaks its own code page; the tool passes bytes there.
   return false;
 #else
-  if (std::setlocale(LC_CTYPE, "") == nullptr) return false;
-  const char* codeset = nl_langinfo(CODESET);
-  return std::strcmp(codeset, "UTF-8") == 0;
+  // A locale object of its own: the program's locale stays "C", which the
+  // engine never asks about characters anyway.
+  const locale_t user = ::newlocale(LC_CTYPE_MASK, "", locale_t{});
+  if (user == locale_t{}) return false;
+  const bool utf8 = std::strcmp(::nl_langinfo_l(CODESET, user), "UTF-8") == 0;
+  ::freelocale(user);
+  return utf8;
 #endif
 }
 

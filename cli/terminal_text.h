@@ -14,9 +14,9 @@
 
 namespace lexi {
 
-// Whether the character set of the user's LC_CTYPE locale is UTF-8. It sets the
-// program's LC_CTYPE from the environment, which changes nothing in the engine:
-// the engine never asks the C library about characters.
+// Whether the character set of the user's LC_CTYPE locale is UTF-8. It reads
+// the locale from the environment into an object of its own and leaves the
+// program's locale as it is, so it is safe beside any other thread.
 bool terminalIsUtf8();
 
 // Turns `query`, valid UTF-8, into the bytes of a list in `encoding` by the

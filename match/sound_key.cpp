@@ -19,7 +19,7 @@ constexpr std::array<char, 256> kLetters = [] {
   std::array<char, 256> letters{};
   for (int c = 'a'; c <= 'z'; ++c) {
     letters[static_cast<std::size_t>(c)] = static_cast<char>(c);
-    letters[static_cast<std::size_t>(c - 'a' + 'A')] = static_cast<char>(c);
+    letters[static_cast<std::size_t>(c) - 'a' + 'A'] = static_cast<char>(c);
   }
   letters[0] = letters[' '] = kStop;
   return letters;
@@ -140,7 +140,7 @@ constexpr char kByNeighbours = '\x01';
 constexpr std::array<char, 128> kPlainCodes = [] {
   std::array<char, 128> codes{};
   for (const char c : std::string_view("bcdghkpstwxy")) {
-    codes[static_cast<std::size_t>(c)] = kByNeighbours;
+    codes[static_cast<unsigned char>(c)] = kByNeighbours;
   }
   codes['f'] = codes['v'] = 'f';
   codes['j'] = 'j';
@@ -169,7 +169,7 @@ SoundKey keyOf(ReducedWord& word, std::size_t most) {
       built[length++] = 'a';
       continue;
     }
-    const char plain = kPlainCodes[static_cast<std::size_t>(c)];
+    const char plain = kPlainCodes[static_cast<unsigned char>(c)];
     if (plain != kByNeighbours) {
       built[length] = plain;
       length += plain != '\0';
@@ -223,7 +223,7 @@ char soundKeyFirst(const char* text) {
   const char next2 = next != '\0' ? letters[2] : '\0';
   if (known == 0) return '\0';
   if (isVowel(c)) return 'a';
-  const char plain = kPlainCodes[static_cast<std::size_t>(c)];
+  const char plain = kPlainCodes[static_cast<unsigned char>(c)];
   if (plain != kByNeighbours) return plain;
   // The code() rules for the first letter, but where it gives nothing: then a
   // later letter gives the first character, and the whole word is read.

@@ -50,6 +50,8 @@ namespace {
 
 int PosixProcessStarter::start(const char* program, const char* argument) {
   std::string path;
+  // No thread of the program changes its environment.
+  // NOLINTNEXTLINE(concurrency-mt-unsafe)
   if (const int error = findProgram(program, std::getenv("PATH"), path); error != 0) return error;
 
   // The viewer reports a failed exec through this pipe; a successful exec
