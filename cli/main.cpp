@@ -1,6 +1,7 @@
 // lexiquarium-find: the word finder's search from the command line, for scripts,
 // tests and benchmarks. It loads the word list and searches exactly as the
-// desktop program does, and prints the matching lines byte for byte.
+// desktop program does, and prints the matching lines, as bytes or as text
+// (cli/terminal_text.h tells which).
 
 #include <cerrno>
 #include <charconv>
@@ -8,6 +9,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/error_text.h"
 #include "cli/terminal_text.h"
@@ -73,7 +75,10 @@ constexpr const char* kHelp =
     "In a UTF-8 locale, QUERY and WORD are UTF-8 and lines are printed as UTF-8,\n"
     "converted from a Latin-1 word list; a word list is UTF-8 when it is valid\n"
     "UTF-8 and holds a byte above 0x7F, and Latin-1 otherwise. In other locales,\n"
-    "and with --bytes, queries and lines pass as bytes. '?' stands for one\n"
+    "and with --bytes, queries and lines pass as bytes. On Windows, QUERY and WORD\n"
+    "are always characters, and a word list that is not UTF-8 is in the ANSI code\n"
+    "page; lines are shown as they are in a console and printed as UTF-8 to a file\n"
+    "or a pipe, and --bytes prints them as bytes. '?' stands for one\n"
     "character of the word list in every case: in a UTF-8 list a letter such as\n"
     "'o' with an accent, two bytes, takes one '?'.\n"
     "\n"
@@ -88,35 +93,28 @@ class StderrNotifier : public lexi::Notifier {
   void warning(std::string_view message) override { say(message); }
 
  private:
-  // Unbuffered and without allocating: the message may be that memory ran out.
-  static void say(std::string_view message) {
-    std::fwrite(message.data(), 1, message.size(), stderr);
-    std::fputc('\n', stderr);
-  }
+  // The core's messages name files as the system gives their names.
+  static void say(std::string_view message) { lexi::sayError(message, true); }
 };
 
 class StdoutSink : public lexi::ResultSink {
  public:
-  explicit StdoutSink(bool latin1AsUtf8) : latin1AsUtf8_(latin1AsUtf8) {}
+  StdoutSink(lexi::TextEncoding encoding, bool asText) : out_(encoding, asText) {}
   void appendLine(const char* text) override {
-    if (latin1AsUtf8_) {
-      lexi::putLatin1AsUtf8(text, stdout);
-    } else {
-      std::fputs(text, stdout);
-    }
-    std::fputc('\n', stdout);
+    out_.write(text);
     ++lines_;
   }
   unsigned long long lines() const { return lines_; }
+  bool consoleFine() const { return out_.consoleFine(); }
 
  private:
-  bool latin1AsUtf8_;
+  lexi::LineWriter out_;
   unsigned long long lines_ = 0;
 };
 
 // A query that is well formed but cannot be searched: no usage reminder.
 int queryError(const std::string& problem) {
-  std::fprintf(stderr, "lexiquarium-find: %s\n", problem.c_str());
+  lexi::sayError("lexiquarium-find: " + problem);
   return kBadUsage;
 }
 
@@ -132,16 +130,17 @@ bool parseCount(std::string_view text, std::uint32_t& count) {
   return true;
 }
 
-int usageError(const char* problem) {
-  std::fprintf(stderr, "lexiquarium-find: %s\n%s", problem, kUsage);
+int usageError(const std::string& problem) {
+  lexi::sayError("lexiquarium-find: " + problem);
+  std::fputs(kUsage, stderr);
   return kBadUsage;
 }
 
 // Flushes standard output; `status` stands unless the output was lost.
-int finish(int status) {
-  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-    std::fprintf(stderr, "lexiquarium-find: cannot write the output: %s\n",
-                 lexi::errorText(errno).c_str());
+int finish(int status, bool consoleFine = true) {
+  if (std::fflush(stdout) != 0 || std::ferror(stdout) || !consoleFine) {
+    lexi::sayError("lexiquarium-find: cannot write the output: " +
+                   lexi::errorText(consoleFine ? errno : EIO));
     return kWriteFailed;
   }
   return status;
@@ -171,7 +170,7 @@ int printKeys(int count, char** words, bool utf8) {
   }
   if (status != 0) {
     const std::string why = status < 0 ? "out of memory" : lexi::errorText(status);
-    std::fprintf(stderr, "lexiquarium-find: cannot read standard input: %s\n", why.c_str());
+    lexi::sayError("lexiquarium-find: cannot read standard input: " + why);
     std::fflush(stdout);
     return kLoadFailed;
   }
@@ -194,19 +193,27 @@ int searchNear(const lexi::WordList& list, lexi::TextEncoding encoding, const ch
     return kLoadFailed;
   }
   lexi::nearSearch(near, query, maxResults, sink);
-  return finish(sink.lines() > 0 ? kFound : kNothingFound);
+  return finish(sink.lines() > 0 ? kFound : kNothingFound, sink.consoleFine());
 }
 
-int search(const char* listPath, const char* query, bool utf8, const NearOptions& options) {
+int search(const char* listPath, const char* query, lexi::TextEdge edge,
+           const NearOptions& options) {
+  const bool utf8 = edge.queryAsText;
   if (utf8 && !lexi::isValidUtf8(query)) return queryError("the QUERY is not valid UTF-8");
   if (options.near && lexi::isPattern(query)) {
     return queryError("--near finds words, not patterns: the QUERY holds '*' or '?'");
   }
+  std::string storage;
+  const char* fileName = lexi::systemFileName(listPath, storage);
+  if (fileName == nullptr) {
+    lexi::sayError("lexiquarium-find: cannot open the word list '" + std::string(listPath) +
+                   "': the ANSI code page cannot hold its name");
+    return kLoadFailed;
+  }
   StderrNotifier notifier;
   lexi::WordList list;
-  if (!list.load(listPath, notifier)) return kLoadFailed;
+  if (!list.load(fileName, notifier)) return kLoadFailed;
   std::string converted = query;
-  bool latin1AsUtf8 = false;
   // The list's encoding costs a look at every line of a list with bytes above
   // 0x7F: taken when the query is converted, read by characters ('?' is one
   // character, even with --bytes: the list's encoding is the list's) or near.
@@ -217,9 +224,8 @@ int search(const char* listPath, const char* query, bool utf8, const NearOptions
   if (utf8) {
     const std::string problem = lexi::convertQuery(query, encoding, converted);
     if (!problem.empty()) return queryError(problem);
-    latin1AsUtf8 = encoding == lexi::TextEncoding::kSingleByte;
   }
-  StdoutSink sink(latin1AsUtf8);
+  StdoutSink sink(encoding, edge.linesAsText);
   if (options.near) {
     return searchNear(list, encoding, converted.c_str(), options.maxResults, sink, notifier);
   }
@@ -227,26 +233,19 @@ int search(const char* listPath, const char* query, bool utf8, const NearOptions
   const lexi::SearchOutcome outcome =
       lexi::searchWords(list, encoding, nullptr, converted.c_str(), sink, notifier);
   if (outcome == lexi::SearchOutcome::kTooManyStars) return finish(kTooManyStars);
-  return finish(sink.lines() > 0 ? kFound : kNothingFound);
+  return finish(sink.lines() > 0 ? kFound : kNothingFound, sink.consoleFine());
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-#ifdef _WIN32
-  // The lines go out byte for byte, each ended by LF alone, as on every system.
-  _setmode(_fileno(stdout), _O_BINARY);
-#endif
+int run(int argc, char** argv) {
   static char outputBuffer[1 << 16];
   std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
 
   int next = 1;
-  bool utf8 = true;
+  bool bytes = false;
   if (next < argc && std::string_view(argv[next]) == "--bytes") {
-    utf8 = false;
+    bytes = true;
     ++next;
   }
-  utf8 = utf8 && lexi::terminalIsUtf8();
   if (next < argc) {
     const std::string_view first = argv[next];
     if (first == "--help") {
@@ -259,7 +258,9 @@ int main(int argc, char** argv) {
       std::fputs("lexiquarium-find " LEXI_VERSION "\n", stdout);
       return finish(kFound);
     }
-    if (first == "--key") return printKeys(argc - next - 1, argv + next + 1, utf8);
+    if (first == "--key") {
+      return printKeys(argc - next - 1, argv + next + 1, lexi::textEdge(bytes).queryAsText);
+    }
   }
 
   const char* listPath = lexi::WordList::kFileName;
@@ -272,7 +273,7 @@ int main(int argc, char** argv) {
       break;
     }
     if (option == "--bytes") {
-      utf8 = false;
+      bytes = true;
       continue;
     }
     if (option == "--near") {
@@ -287,8 +288,7 @@ int main(int argc, char** argv) {
       maxGiven = true;
       continue;
     }
-    if (option != "--list")
-      return usageError(("unknown option '" + std::string(option) + "'").c_str());
+    if (option != "--list") return usageError("unknown option '" + std::string(option) + "'");
     if (++next == argc) return usageError("--list needs a FILE");
     listPath = argv[next];
   }
@@ -296,5 +296,32 @@ int main(int argc, char** argv) {
   if (next == argc) return usageError("no QUERY given");
   if (argc - next > 1) return usageError("give one QUERY (quote a query that holds blanks)");
   if (argv[next][0] == '\0') return usageError("the QUERY is empty");
-  return search(listPath, argv[next], utf8, near);
+  return search(listPath, argv[next], lexi::textEdge(bytes), near);
 }
+
+}  // namespace
+
+#ifdef _WIN32
+// A Windows command line is UTF-16: each argument reaches the search as UTF-8,
+// whatever the ANSI code page could have held of it. Lines go out as they are
+// written, each ended by LF alone, as on every system.
+int wmain(int argc, wchar_t** wideArgv) {
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+  const lexi::ListCodec utf8(lexi::TextEncoding::kUtf8);
+  std::vector<std::string> arguments;
+  std::vector<char*> argv;
+  for (int i = 0; i < argc; ++i) {
+    const std::wstring_view wide = wideArgv[i];
+    const std::u16string_view units(reinterpret_cast<const char16_t*>(wide.data()), wide.size());
+    arguments.push_back(utf8.toList(lexi::codePointsOfUtf16(units)).bytes);
+  }
+  for (std::string& argument : arguments) argv.push_back(argument.data());
+  argv.push_back(nullptr);
+  return run(argc, argv.data());
+}
+#else
+int main(int argc, char** argv) {
+  return run(argc, argv);
+}
+#endif

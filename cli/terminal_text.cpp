@@ -2,27 +2,81 @@
 
 #include <cstring>
 #include <utility>
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+
+#include "wordlist/ansi_code_page.h"
+#else
 #include <langinfo.h>
 #include <locale.h>
 #endif
 
-#include "wordlist/text_conversion.h"
-
 namespace lexi {
 
-bool terminalIsUtf8() {
+namespace {
+
+// The UTF-8 of a character of a single-byte set, none of which lies past U+FFFF.
+std::size_t utf8Of(char32_t code, char (&out)[3]) {
+  if (code == kNoCharacter) code = 0xFFFD;
+  if (code < 0x800) {
+    out[0] = static_cast<char>(0xC0 | (code >> 6));
+    out[1] = static_cast<char>(0x80 | (code & 0x3F));
+    return 2;
+  }
+  out[0] = static_cast<char>(0xE0 | (code >> 12));
+  out[1] = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+  out[2] = static_cast<char>(0x80 | (code & 0x3F));
+  return 3;
+}
+
+// Writes `text`, a line of a single-byte list, as UTF-8.
+void putSingleByteAsUtf8(const char* text, const ByteCharset& charset, std::FILE* out) {
+  const char* run = text;  // the ASCII bytes not written yet
+  for (const char* p = text;; ++p) {
+    const auto byte = static_cast<unsigned char>(*p);
+    if (byte != 0 && byte < 0x80) continue;
+    std::fwrite(run, 1, static_cast<std::size_t>(p - run), out);
+    if (byte == 0) return;
+    char bytes[3];
+    std::fwrite(bytes, 1, utf8Of(charset[byte], bytes), out);
+    run = p + 1;
+  }
+}
+
 #ifdef _WIN32
-  // A Windows console speaks its own code page; the tool passes bytes there.
-  return false;
+bool isConsole(HANDLE handle) {
+  DWORD mode = 0;
+  return GetConsoleMode(handle, &mode) != 0;
+}
+
+bool toConsole(HANDLE handle, const wchar_t* text, std::size_t size) {
+  DWORD written = 0;
+  return WriteConsoleW(handle, text, static_cast<DWORD>(size), &written, nullptr) != 0;
+}
+#endif
+
+}  // namespace
+
+TextEdge textEdge(bool bytes) {
+#ifdef _WIN32
+  return {true, !bytes};
 #else
+  if (bytes) return {};
   // A locale object of its own: the program's locale stays "C", which the
   // engine never asks about characters anyway.
   const locale_t user = ::newlocale(LC_CTYPE_MASK, "", locale_t{});
-  if (user == locale_t{}) return false;
+  if (user == locale_t{}) return {};
   const bool utf8 = std::strcmp(::nl_langinfo_l(CODESET, user), "UTF-8") == 0;
   ::freelocale(user);
-  return utf8;
+  return {utf8, utf8};
+#endif
+}
+
+const ByteCharset& singleByteCharset() {
+#ifdef _WIN32
+  return ansiCodePageCharset();
+#else
+  return latin1Charset();
 #endif
 }
 
@@ -33,26 +87,90 @@ std::string convertQuery(std::string_view query, TextEncoding encoding, std::str
     codes += decoded.code;
     at += decoded.size;
   }
-  ListBytes bytes = ListCodec(encoding).toList(codes);
+  ListBytes bytes = ListCodec(encoding, singleByteCharset()).toList(codes);
   converted = std::move(bytes.bytes);
   if (!bytes.firstRefused) return {};
   const char32_t refused = *bytes.firstRefused;
-  return "the word list is Latin-1, which cannot hold the character '" +
+#ifdef _WIN32
+  const std::string set = "in the ANSI code page " + std::to_string(ansiCodePageNumber());
+#else
+  const std::string set = "Latin-1";
+#endif
+  return "the word list is " + set + ", which cannot hold the character '" +
          ListCodec(TextEncoding::kUtf8).toList({&refused, 1}).bytes + "' of the QUERY";
 }
 
-void putLatin1AsUtf8(const char* text, std::FILE* out) {
-  const char* run = text;  // the ASCII bytes not written yet
-  for (const char* p = text;; ++p) {
-    const auto byte = static_cast<unsigned char>(*p);
-    if (byte != 0 && byte < 0x80) continue;
-    std::fwrite(run, 1, static_cast<std::size_t>(p - run), out);
-    if (byte == 0) return;
-    const char pair[2] = {static_cast<char>(0xC0 | (byte >> 6)),
-                          static_cast<char>(0x80 | (byte & 0x3F))};
-    std::fwrite(pair, 1, sizeof pair, out);
-    run = p + 1;
+const char* systemFileName(const char* name, [[maybe_unused]] std::string& storage) {
+#ifdef _WIN32
+  // The list is opened by the runtime's ANSI calls; a character the code page
+  // lacks is refused rather than replaced by a look-alike naming another file.
+  const ListCodec utf8(TextEncoding::kUtf8);
+  const std::u16string wide = utf16OfCodePoints(utf8.fromList(name));
+  const auto* units = reinterpret_cast<const wchar_t*>(wide.c_str());
+  const bool utf8Page = GetACP() == CP_UTF8;  // takes neither flag nor question
+  BOOL lost = FALSE;
+  const int size = WideCharToMultiByte(CP_ACP, utf8Page ? 0 : WC_NO_BEST_FIT_CHARS, units, -1,
+                                       nullptr, 0, nullptr, utf8Page ? nullptr : &lost);
+  if (size <= 0 || lost) return nullptr;
+  storage.assign(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_ACP, utf8Page ? 0 : WC_NO_BEST_FIT_CHARS, units, -1, storage.data(), size,
+                      nullptr, nullptr);
+  return storage.c_str();
+#else
+  return name;
+#endif
+}
+
+LineWriter::LineWriter(TextEncoding encoding, bool asText)
+    : codec_(encoding, singleByteCharset()), asText_(asText) {
+#ifdef _WIN32
+  console_ = asText && isConsole(GetStdHandle(STD_OUTPUT_HANDLE));
+#endif
+}
+
+void LineWriter::write(const char* line) {
+#ifdef _WIN32
+  if (console_) {
+    std::u16string text = utf16OfCodePoints(codec_.fromList(line));
+    text += u'\n';
+    consoleFine_ = toConsole(GetStdHandle(STD_OUTPUT_HANDLE),
+                             reinterpret_cast<const wchar_t*>(text.data()), text.size()) &&
+                   consoleFine_;
+    return;
   }
+#endif
+  if (asText_ && codec_.encoding() == TextEncoding::kSingleByte) {
+    putSingleByteAsUtf8(line, singleByteCharset(), stdout);
+  } else {
+    std::fputs(line, stdout);
+  }
+  std::fputc('\n', stdout);
+}
+
+void sayError(std::string_view message, [[maybe_unused]] bool fromSystem) {
+#ifdef _WIN32
+  // On the stack: a message is a line, a file name at most a few hundred bytes.
+  wchar_t wide[2048];
+  const int units = MultiByteToWideChar(fromSystem ? CP_ACP : CP_UTF8, 0, message.data(),
+                                        static_cast<int>(message.size()), wide, 2047);
+  if (units > 0 || message.empty()) {
+    wide[units] = L'\n';
+    const HANDLE handle = GetStdHandle(STD_ERROR_HANDLE);
+    if (isConsole(handle)) {
+      toConsole(handle, wide, static_cast<std::size_t>(units) + 1);
+      return;
+    }
+    char utf8[3 * 2048];
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, wide, units + 1, utf8, sizeof utf8, nullptr, nullptr);
+    if (size > 0) {
+      std::fwrite(utf8, 1, static_cast<std::size_t>(size), stderr);
+      return;
+    }
+  }
+#endif
+  std::fwrite(message.data(), 1, message.size(), stderr);
+  std::fputc('\n', stderr);
 }
 
 }  // namespace lexi

@@ -1,23 +1,40 @@
-// The query tool's edge between the terminal's text and the word list's bytes.
+// The query tool's edge between the user's text and the word list's bytes.
 //
-// In a UTF-8 locale a user types UTF-8 and reads UTF-8, whatever the list holds:
-// the query is turned into the list's encoding and the lines of a single-byte
-// (Latin-1) list are printed as UTF-8. In any other locale, and with --bytes,
-// queries and lines pass as the bytes they are, which scripts rely on.
+// On POSIX systems, in a UTF-8 locale a user types UTF-8 and reads UTF-8,
+// whatever the list holds: the query is turned into the list's encoding and
+// the lines of a single-byte (Latin-1) list are printed as UTF-8. In any other
+// locale, and with --bytes, queries and lines pass as the bytes they are, which
+// scripts rely on.
+//
+// On Windows a command line is characters (UTF-16), never bytes: the tool
+// takes its arguments as UTF-8 made from them, and the query is always turned
+// into the list's encoding, a single-byte list being in the ANSI code page.
+// Lines go to a console as UTF-16, whatever its code page, and elsewhere as
+// UTF-8, which holds every character whatever the list's code page was;
+// --bytes gives the list's bytes as they are.
 #pragma once
 
 #include <cstdio>
 #include <string>
 #include <string_view>
 
-#include "wordlist/text_encoding.h"
+#include "wordlist/text_conversion.h"
 
 namespace lexi {
 
-// Whether the character set of the user's LC_CTYPE locale is UTF-8. It reads
-// the locale from the environment into an object of its own and leaves the
-// program's locale as it is, so it is safe beside any other thread.
-bool terminalIsUtf8();
+// How the user's text meets the list's.
+struct TextEdge {
+  bool queryAsText = false;  // QUERY and WORD are UTF-8, to be converted
+  bool linesAsText = false;  // lines are printed as text, not bytes
+};
+
+// The edge for this system and locale; `bytes` is whether --bytes was given.
+// It reads the locale into an object of its own and leaves the program's
+// locale as it is, so it is safe beside any other thread.
+TextEdge textEdge(bool bytes);
+
+// The set a single-byte list is read in: Latin-1, or the ANSI code page on Windows.
+const ByteCharset& singleByteCharset();
 
 // Turns `query`, valid UTF-8, into the bytes of a list in `encoding` by the
 // list's one rule (wordlist/text_conversion.h). Returns an empty string, or a
@@ -25,7 +42,34 @@ bool terminalIsUtf8();
 // hold (`converted` then holds 0x1A for it).
 std::string convertQuery(std::string_view query, TextEncoding encoding, std::string& converted);
 
-// Writes `text`, a line of a single-byte list, as UTF-8.
-void putLatin1AsUtf8(const char* text, std::FILE* out);
+// The name of the word list as the system's file calls take it: `name` itself,
+// or on Windows the ANSI code page's bytes for the UTF-8 `name`, kept in
+// `storage`; null when the code page cannot hold one of its characters.
+const char* systemFileName(const char* name, std::string& storage);
+
+// Standard output for the lines of a list in `encoding`: as text or as bytes.
+class LineWriter {
+ public:
+  LineWriter(TextEncoding encoding, bool asText);
+
+  // Writes `line` and an LF; a line of bytes or of UTF-8 costs no allocation.
+  void write(const char* line);
+
+  // Whether every line so far reached a console (buffered lines are the
+  // caller's to flush with stdout).
+  bool consoleFine() const { return consoleFine_; }
+
+ private:
+  ListCodec codec_;
+  bool asText_;
+  [[maybe_unused]] bool console_ = false;  // standard output is a Windows console
+  bool consoleFine_ = true;
+};
+
+// Writes `message` and an LF to standard error, unbuffered and without
+// allocating (the message may be that memory ran out): UTF-8, or on Windows
+// the ANSI code page's bytes when `fromSystem` (the core's file names). On
+// Windows it reaches a console as UTF-16 and anything else as UTF-8.
+void sayError(std::string_view message, bool fromSystem = false);
 
 }  // namespace lexi

@@ -3,15 +3,21 @@
 #   1. FONE typed, Enter, a line chosen, Alt+C: the X clipboard holds "phone";
 #      F1 opens the help file in Wine's help viewer; Esc ends with status 0;
 #   2. without a word list: the error box, no dialog, and status 1;
-#   3. the query tool prints the lines byte for byte, each ended by LF alone;
+#   3. the query tool takes its arguments as characters, turned into the list's
+#      encoding (one the list cannot hold is refused, never a look-alike),
+#      shows the lines and messages in a console as they are, and prints the
+#      lines to a file as UTF-8, or with --bytes as they are, each ended by LF
+#      alone; its version record is the project's;
 #   4. Alt+Space, L chooses "Closest first": the registry keeps it, and at the
 #      next start PHONY lists "phony" first.
-# Usage: win32_e2e.sh lexiquarium.exe Lexiquarium.chm lexiquarium-find.exe   (with WINEPREFIX set)
+# Usage: win32_e2e.sh lexiquarium.exe Lexiquarium.chm lexiquarium-find.exe console_reader.exe
+#        (with WINEPREFIX set)
 set -euo pipefail
 
 program=$(realpath "$1")
 help=$(realpath "$2")
 find=$(realpath "$3")
+reader=$(realpath "$4")
 . "$(dirname "$0")/../e2e/x_session.sh"
 # No offer to download the HTML engine for the help viewer.
 export WINEDEBUG=-all WINEDLLOVERRIDES=mshtml=d
@@ -56,9 +62,37 @@ wait_for_exit
 [ "$status" = 1 ] || fail "the program exited with status $status, not 1"
 echo "2. no word list: the error box, no dialog, status 1"
 
-(cd "$work/words" && exec wine "$find" 'ph*') >"$work/found" 2>&1 </dev/null
-printf 'phone n. equipment\nphony adj. fake\n' | cmp - "$work/found" || fail "not the lines as they are"
-echo "3. the query tool wrote the lines byte for byte"
+printf 'caf\xe9 n. coffee\nolive\n' >"$work/words/latin1.txt"
+printf 'caf\xc3\xa9 n. coffee\n' >"$work/words/utf8.txt"
+cp "$find" "$work/words"
+# Where the output goes (a file, or a console whose rows are read back),
+# arguments, status, the output as printf's format, a part of the message.
+while IFS='|' read -r where args expected out told; do
+  eval "set -- $args"
+  [ "$where" = file ] && run=("$find") || run=("$reader" screen.txt "$(basename "$find")")
+  status=0
+  (cd "$work/words" && LC_ALL=C.UTF-8 exec wine "${run[@]}" "$@") >"$work/found" 2>"$work/told" \
+    </dev/null || status=$?
+  [ "$where" = file ] || cp "$work/words/screen.txt" "$work/found"
+  # shellcheck disable=SC2059
+  printf "$out" | cmp -s - "$work/found" && [ "$status" = "$expected" ] &&
+    if [ -n "$told" ]; then grep -qF "$told" "$work/told"; else [ ! -s "$work/told" ]; fi ||
+    fail "lexiquarium-find $args: status $status, '$(cat "$work/found" "$work/told")'"
+done <<'CASES'
+file|'ph*'|0|phone n. equipment\nphony adj. fake\n|
+file|--list latin1.txt 'ő*'|2||cannot hold the character 'ő' of the QUERY
+file|--list utf8.txt '*é*'|0|caf\303\251 n. coffee\n|
+file|--list latin1.txt 'caf*'|0|caf\303\251 n. coffee\n|
+file|--bytes --list latin1.txt 'caf*'|0|caf\351 n. coffee\n|
+console|--list latin1.txt '*'|0|caf\303\251 n. coffee\nolive\n|
+console|--list latin1.txt '*ő'|2|lexiquarium-find: the word list is in the ANSI code page 1252, which cannot hold the character 'ő' of the QUERY\n|
+CASES
+wine "$find" --version >"$work/found" 2>&1 </dev/null
+version=$(sed 's/.* //' "$work/found")
+strings -el -n 3 "$find" >"$work/record"
+grep -qx lexiquarium-find.exe "$work/record" && grep -qx "$version" "$work/record" ||
+  fail "the query tool's version record does not show $version"
+echo "3. the query tool: characters in; out as they are in a console, UTF-8 or bytes to a file; its version record"
 
 start_in "$work/words"
 dialog=$(window_named Lexiquarium 60) || fail "the dialog did not appear"
