@@ -2,13 +2,31 @@
 # The Debian package as a user gets it: made by CPack, checked by lintian and the
 # AppStream and desktop-entry validators, installed with dpkg, then both programs
 # started the way the desktop entry starts them, from its Exec and Path; every
-# place that shows the version shows the project's.
+# place that shows the version shows the project's. The machine is left as the
+# test found it: the package is removed at the end, pass or fail, and one that
+# the test did not install is never replaced (a mark in the build directory
+# tells the test's own, left by a run that was killed).
 # Usage: installed_package.sh BUILD-DIRECTORY (configured with the /usr prefix) VERSION
 set -euo pipefail
 
 build=$(realpath "$1")
 version=$2
 . "$(dirname "$0")/../e2e/x_session.sh"
+
+mark=$build/installed-by-package-test
+present=$(dpkg-query -W -f='${db:Status-Status} ${Version}' lexiquarium 2>/dev/null || true)
+case $present in
+  '' | not-installed* | config-files*) rm -f "$mark" ;;
+  *) [ "$(cat "$mark" 2>/dev/null)" = "${present#* }" ] ||
+    fail "lexiquarium ${present#* } is installed, not by this test, and is left alone" \
+      "(remove it with 'dpkg -r lexiquarium' to run this test)" ;;
+esac
+remove_package() {
+  [ -f "$mark" ] || return 0
+  dpkg -r lexiquarium >"$work/remove.log" 2>&1 && rm -f "$mark" ||
+    { cat "$work/remove.log" >&2; echo "FAIL: the package could not be removed" >&2; return 1; }
+}
+trap 'ended=$?; remove_package || ended=1; cleanup; exit $ended' EXIT
 
 cd "$build"
 rm -f lexiquarium_*.deb
@@ -22,6 +40,7 @@ appstreamcli validate --no-net "res/$app.metainfo.xml" >/dev/null ||
 desktop-file-validate "res/$app.desktop" || fail "the desktop entry does not validate"
 echo "1. lintian, AppStream and desktop entry clean"
 
+dpkg-deb -f "$deb" Version >"$mark"
 dpkg -i "$deb" >"$work/dpkg.log" 2>&1 || { failure_log="$work/dpkg.log"; fail "dpkg -i failed"; }
 [ "$(man -w lexiquarium-find)" = /usr/share/man/man1/lexiquarium-find.1.gz ] ||
   fail "man does not find our page of lexiquarium-find"
