@@ -65,8 +65,8 @@ class Clipboard {
 
 enum class MessageIcon { kError, kExclamation };
 
-// A message box with no owner window and only an OK button; it returns when the
-// user has closed it.
+// A message box with only an OK button, modal over the program's window once
+// there is one; it returns when the user has closed it.
 class MessageDisplay {
  public:
   virtual ~MessageDisplay() = default;

@@ -3,8 +3,11 @@
 // dialog keeps its choices under a registry key of the test's own.
 // Usage: dialog_test HH_STUB   (under Wine or on Windows; prints one line a case)
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <cwchar>
 #include <filesystem>
@@ -26,8 +29,12 @@ namespace {
 HWND dialog;
 const char* hhStub;
 std::string boxText;
+HWND boxOwner;
+RECT boxFrame;
 constexpr int kLines = 1000000;
 constexpr const wchar_t* kTestKey = L"Software\\Lexiquarium dialog test";
+constexpr const char* kLongLine =
+    "phone n. a device that carries the voice of one person to another over wires or radio";
 
 LRESULT send(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   return SendDlgItemMessageA(dialog, id, message, wParam, lParam);
@@ -94,6 +101,8 @@ std::string boxAfter(const std::function<void()>& action) {
           GetWindowTextA(box, caption, sizeof caption);
           GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
           boxText = std::string(caption) + ": " + text;
+          boxOwner = GetWindow(box, GW_OWNER);
+          GetWindowRect(box, &boxFrame);
           return !PostMessageA(box, WM_COMMAND, IDOK, 0);
         },
         0);
@@ -101,6 +110,24 @@ std::string boxAfter(const std::function<void()>& action) {
   action();
   KillTimer(nullptr, timer);
   return boxText;
+}
+
+// The whole line in the tooltip beside the results, in UTF-8; empty when none shows.
+std::string tipText() {
+  const HWND tip = FindWindowW(TOOLTIPS_CLASSW, nullptr);
+  wchar_t text[256] = L"";
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = GetDlgItem(dialog, IDC_RESULTS);
+  tool.lpszText = text;
+  SendMessageW(tip, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+  return IsWindowVisible(tip) ? utf8(text) : "";
+}
+
+// Whether `inner` lies in the middle of `outer`, give or take a pixel.
+bool centred(const RECT& inner, const RECT& outer) {
+  return std::abs(inner.left - outer.left - (outer.right - inner.right)) <= 2 &&
+         std::abs(inner.top - outer.top - (outer.bottom - inner.bottom)) <= 2;
 }
 
 std::string productVersionText() {
@@ -141,7 +168,8 @@ struct Case {
 
 // Over a list of a million ASCII lines, read in the ANSI code page.
 const std::vector<Case> kCases = {
-    {"typed capitals come out lower; Go lists; a selection enables Copy, which gives CF_TEXT too",
+    {"typed capitals come out lower; Go lists; a selection enables Copy, which gives CF_TEXT too; "
+     "the line cut off shows whole beside it when selected and when the mouse rests on it",
      [] {
        const HWND edit = GetWindow(GetDlgItem(dialog, IDC_WORD), GW_CHILD);
        for (const char c : std::string("FONE")) SendMessageA(edit, WM_CHAR, c, 0);
@@ -150,18 +178,24 @@ const std::vector<Case> kCases = {
        const bool disabled = !IsWindowEnabled(GetDlgItem(dialog, IDC_COPY));
        SetFocus(GetDlgItem(dialog, IDC_RESULTS));
        send(IDC_RESULTS, WM_KEYDOWN, VK_HOME);
-       return lower && disabled && IsWindowEnabled(GetDlgItem(dialog, IDC_COPY)) &&
+       const bool keyed = tipText() == kLongLine;
+       send(IDC_RESULTS, WM_MOUSEMOVE, 0, MAKELPARAM(5, 60));
+       const bool gone = tipText().empty();
+       send(IDC_RESULTS, WM_MOUSEHOVER, 0, MAKELPARAM(5, 1));
+       return lower && disabled && keyed && gone && tipText() == kLongLine &&
+              IsWindowEnabled(GetDlgItem(dialog, IDC_COPY)) &&
               send(IDC_RESULTS, LB_GETCOUNT) == 1 && copyLine(0) == "phone" &&
               clipboardText(CF_TEXT) == "phone";
      }},
-    {"a million lines at once; Home, End and a letter move through them",
+    {"a million lines at once; Home, End and a letter move through them; a line that fits shows "
+     "no tooltip",
      [] {
        go("*");
        SetFocus(GetDlgItem(dialog, IDC_RESULTS));
        // With nothing selected, the first key selects the caret's line.
        send(IDC_RESULTS, WM_KEYDOWN, VK_HOME);
        send(IDC_RESULTS, WM_KEYDOWN, VK_END);
-       const bool last = send(IDC_RESULTS, LB_GETCURSEL) == kLines - 1;
+       const bool last = send(IDC_RESULTS, LB_GETCURSEL) == kLines - 1 && tipText().empty();
        send(IDC_RESULTS, WM_CHAR, 'X');  // round to the first line that begins with it
        return send(IDC_RESULTS, LB_GETCOUNT) == kLines && last &&
               send(IDC_RESULTS, LB_GETCURSEL) == 2 && copyLine(kLines - 1) == "x999997";
@@ -212,11 +246,15 @@ const std::vector<Case> kCases = {
                   "Lexiquarium: Please enter no more than 1000 characters." &&
               IsWindow(dialog);
      }},
-    {"Help without hh.exe says why",
+    {"Help without hh.exe says why in a box of the dialog's, which is active again after it, the "
+     "focus where it was",
      [] {
-       return boxAfter([] { send(IDC_HELP_BUTTON, BM_CLICK); }) ==
-              "Lexiquarium Error: Cannot run Hypertext Help program 'hh.exe': No such file or "
-              "directory.";
+       const HWND list = GetDlgItem(dialog, IDC_RESULTS);
+       SetFocus(list);
+       return boxAfter([] { SendMessageA(dialog, WM_HELP, 0, 0); }) ==
+                  "Lexiquarium Error: Cannot run Hypertext Help program 'hh.exe': No such file or "
+                  "directory." &&
+              boxOwner == dialog && GetForegroundWindow() == dialog && GetFocus() == list;
      }},
     {"Help starts hh.exe on Lexiquarium.chm without waiting",
      [] {
@@ -229,7 +267,8 @@ const std::vector<Case> kCases = {
        std::getline(std::ifstream("hh-args.txt"), args);
        return !waited && args == "hh.exe|Lexiquarium.chm";
      }},
-    {"the system menu ends with a separator, About, which opens the About box, and Closest first",
+    {"the system menu ends with a separator, About, which opens the About box centred over the "
+     "dialog, and Closest first",
      [] {
        const HMENU menu = GetSystemMenu(dialog, FALSE);
        const int last = GetMenuItemCount(menu) - 1;
@@ -237,13 +276,15 @@ const std::vector<Case> kCases = {
        char closestFirst[64] = "";
        GetMenuStringA(menu, IDM_ABOUT, text, sizeof text, MF_BYCOMMAND);
        GetMenuStringA(menu, IDM_CLOSEST_FIRST, closestFirst, sizeof closestFirst, MF_BYCOMMAND);
+       RECT frame{};
        return GetMenuItemID(menu, last) == IDM_CLOSEST_FIRST &&
               GetMenuItemID(menu, last - 1) == IDM_ABOUT && GetMenuItemID(menu, last - 2) == 0 &&
               std::string(closestFirst) == LEXI_CLOSEST_FIRST_LABEL &&
               std::string(text) == "&About Lexiquarium..." &&
               boxAfter([] {
                 SendMessageA(dialog, WM_SYSCOMMAND, IDM_ABOUT, 0);
-              }).rfind("About Lexiquarium: ", 0) == 0;
+              }).rfind("About Lexiquarium: ", 0) == 0 &&
+              GetWindowRect(dialog, &frame) && centred(boxFrame, frame);
      }},
     {"the product version is the project's in words too",
      [] { return productVersionText() == LEXI_PROJECT_VERSION; }},
@@ -409,7 +450,7 @@ int main(int argc, char** argv) {
   // Only this folder is searched: no help viewer of the system's is found.
   _putenv_s("PATH", work.string().c_str());
   RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey);
-  std::ofstream("LexiquariumWords.txt", std::ios::binary) << "phone n. a device\na\n";
+  std::ofstream("LexiquariumWords.txt", std::ios::binary) << kLongLine << "\na\n";
   std::ofstream list("LexiquariumWords.txt", std::ios::binary | std::ios::app);
   for (int i = 0; i < kLines - 2; ++i) list << 'x' << i << '\n';
   list.close();

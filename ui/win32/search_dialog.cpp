@@ -23,7 +23,8 @@ HWND item(HWND dialog, int id) {
 }  // namespace
 
 SearchDialog::Live::Live(HWND dialog, SearchDialog& owner)
-    : word(dialog, item(dialog, IDC_WORD), owner.page_),
+    : messages(dialog),
+      word(dialog, item(dialog, IDC_WORD), owner.page_),
       results(item(dialog, IDC_RESULTS), owner.page_),
       go(item(dialog, IDC_GO)),
       copy(item(dialog, IDC_COPY)),
@@ -31,7 +32,7 @@ SearchDialog::Live::Live(HWND dialog, SearchDialog& owner)
       about(dialog),
       closestFirst(GetSystemMenu(dialog, FALSE), IDM_CLOSEST_FIRST),
       mode{closestFirst, owner.preferences_},
-      dlg({word, results, go, copy, clipboard, owner.messages_}, owner.words_, owner.keys_,
+      dlg({word, results, go, copy, clipboard, messages}, owner.words_, owner.keys_,
           owner.encoding_, owner.helpStarter_, about, owner.appTitle_, &mode) {}
 
 SearchDialog::SearchDialog(const WordList& words, const SoundIndex& keys, TextEncoding encoding,
@@ -92,6 +93,9 @@ INT_PTR CALLBACK SearchDialog::proc(HWND dialog, UINT message, WPARAM wParam, LP
       return self->OnSysCommand(wParam);
     case WM_PAINT:
       return self->OnPaint(dialog);
+    case WM_MOVE:  // a tooltip left behind would float apart from its line
+      self->live_->results.showWhole(-1);
+      return FALSE;
     case WM_QUERYDRAGICON:
       return reinterpret_cast<INT_PTR>(self->m_hIcon);
     default:
@@ -140,8 +144,9 @@ void SearchDialog::OnCommand(HWND dialog, int id, int code) {
       dlg.OnGo();
       const int found = live_->results.count();
       if (!live_->results.publish()) {
-        MessageNotifier(messages_).warning("The list cannot show the " + std::to_string(found) +
-                                           " lines found. Please narrow the search.");
+        MessageNotifier(live_->messages)
+            .warning("The list cannot show the " + std::to_string(found) +
+                     " lines found. Please narrow the search.");
       }
       break;
     }
@@ -155,7 +160,10 @@ void SearchDialog::OnCommand(HWND dialog, int id, int code) {
       dlg.OnHelpButton();
       break;
     case IDC_RESULTS:
-      if (code == LBN_SELCHANGE) dlg.OnSelchangeResults();
+      if (code == LBN_SELCHANGE) {
+        dlg.OnSelchangeResults();
+        live_->results.showWhole(live_->results.selectedIndex());
+      }
       if (code == LBN_DBLCLK) dlg.OnDblclkResults();
       break;
     case IDOK:

@@ -3,7 +3,7 @@
 // would add lives here too: the system menu's About item, the window icons, the
 // icon drawn while minimised, and Help on F1. The system menu also holds the
 // "closest first" mode's checkable item. A find whose lines the list box cannot
-// take shows none and says so.
+// take shows none and says so. The dialog owns its message boxes.
 #pragma once
 
 #include <windows.h>
@@ -37,6 +37,7 @@ class SearchDialog {
   // The controls and the logic exist while the window does.
   struct Live {
     Live(HWND dialog, SearchDialog& owner);
+    Win32MessageDisplay messages;
     Win32WordField word;
     Win32ResultList results;
     Win32Button go;
@@ -61,7 +62,6 @@ class SearchDialog {
   std::string appTitle_;
   HICON m_hIcon;
   HICON smallIcon_;
-  Win32MessageDisplay messages_;
   SpawnProcessStarter helpStarter_;
   RegistryPreferences preferences_;
   std::optional<Live> live_;

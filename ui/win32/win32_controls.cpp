@@ -1,5 +1,9 @@
 #include "ui/win32/win32_controls.h"
 
+// After windows.h, which it needs.
+#include <commctrl.h>
+
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -11,8 +15,34 @@ namespace {
 
 // The longest part of a line that is drawn; the rest lies far beyond the edge.
 constexpr int kMostDrawnChars = 1024;
+// The gap between the list's edge and a line's text.
+constexpr int kTextMargin = 2;
+
+// The one tool of a result list's tooltip: the whole list, placed by hand.
+TTTOOLINFOW tipTool(HWND list, wchar_t* text) {
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_TRACK | TTF_ABSOLUTE | TTF_TRANSPARENT;
+  tool.hwnd = list;
+  tool.lpszText = text;
+  return tool;
+}
 
 }  // namespace
+
+Win32ResultList::Win32ResultList(HWND list, CodePage page)
+    : list_(list),
+      page_(page),
+      tip_(CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0,
+                           0, 0, 0, GetParent(list), nullptr, nullptr, nullptr)) {
+  wchar_t empty[] = L"";
+  TTTOOLINFOW tool = tipTool(list, empty);
+  SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  RECT client{};
+  GetClientRect(list, &client);
+  SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, client.right);
+  SetWindowSubclass(list, watchMouse, 0, reinterpret_cast<DWORD_PTR>(this));
+}
 
 std::string Win32WordField::text() const {
   const int length = GetWindowTextLengthW(combo_);
@@ -68,6 +98,7 @@ void Win32WordField::setFocus() {
 }
 
 void Win32ResultList::clear() {
+  showWhole(-1);
   lines_.clear();
   SendMessageA(list_, LB_RESETCONTENT, 0, 0);
 }
@@ -95,11 +126,9 @@ void Win32ResultList::drawItem(const DRAWITEMSTRUCT& item) const {
   const HDC dc = item.hDC;
   SetBkColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
   SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-  const char* text = "";
-  if (item.itemID < lines_.size()) text = lines_[item.itemID];
-  const std::wstring shown = page_.toWide({text, strnlen(text, kMostDrawnChars)});
-  ExtTextOutW(dc, item.rcItem.left + 2, item.rcItem.top, ETO_OPAQUE | ETO_CLIPPED, &item.rcItem,
-              shown.data(), static_cast<UINT>(shown.size()), nullptr);
+  const std::wstring shown = shownText(item.itemID);
+  ExtTextOutW(dc, item.rcItem.left + kTextMargin, item.rcItem.top, ETO_OPAQUE | ETO_CLIPPED,
+              &item.rcItem, shown.data(), static_cast<UINT>(shown.size()), nullptr);
   if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(dc, &item.rcItem);
 }
 
@@ -121,6 +150,78 @@ int Win32ResultList::lineAfter(int caret, wchar_t letter) const {
     if (beginsWithLetter(lines_[index])) return static_cast<int>(index);
   }
   return -2;
+}
+
+std::wstring Win32ResultList::shownText(std::size_t index) const {
+  const char* text = index < lines_.size() ? lines_[index] : "";
+  return page_.toWide({text, strnlen(text, kMostDrawnChars)});
+}
+
+void Win32ResultList::showWhole(int index) {
+  RECT line{};
+  std::wstring text;
+  if (index >= 0 && index < count() &&
+      SendMessageW(list_, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                   reinterpret_cast<LPARAM>(&line)) != LB_ERR) {
+    text = shownText(static_cast<std::size_t>(index));
+    const HDC dc = GetDC(list_);
+    const HGDIOBJ oldFont =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list_, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, oldFont);
+    ReleaseDC(list_, dc);
+    if (kTextMargin + size.cx <= line.right - line.left) text.clear();
+    // The bundled list parts a meaning's words with no-break spaces, which
+    // would keep the tooltip from wrapping.
+    std::replace(text.begin(), text.end(), L'\u00a0', L' ');
+  }
+  TTTOOLINFOW tool = tipTool(list_, text.data());
+  if (text.empty()) {
+    SendMessageW(tip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+    tipLine_ = -1;
+    return;
+  }
+  SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  POINT below{line.left, line.bottom};
+  ClientToScreen(list_, &below);
+  SendMessageW(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM(below.x, below.y));
+  SendMessageW(tip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+  tipLine_ = index;
+}
+
+LRESULT CALLBACK Win32ResultList::watchMouse(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
+                                             UINT_PTR, DWORD_PTR self) {
+  auto& results = *reinterpret_cast<Win32ResultList*>(self);
+  // The line under the mouse, from the top line: LB_ITEMFROMPOINT has 16 bits.
+  const auto lineAtMouse = [&] {
+    const auto y = static_cast<short>(HIWORD(lParam));
+    const auto height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+    if (y < 0 || height <= 0) return -1;
+    return static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0)) + y / height;
+  };
+  switch (message) {
+    case WM_MOUSEMOVE:
+      // A tooltip waits for the mouse to rest on a line, as on other lists.
+      if (lineAtMouse() != results.tipLine_) {
+        results.showWhole(-1);
+        TRACKMOUSEEVENT track{sizeof track, TME_HOVER | TME_LEAVE, list, HOVER_DEFAULT};
+        TrackMouseEvent(&track);
+      }
+      break;
+    case WM_MOUSEHOVER:
+      results.showWhole(lineAtMouse());
+      break;
+    case WM_MOUSELEAVE:
+    case WM_KILLFOCUS:
+    case WM_VSCROLL:
+    case WM_MOUSEWHEEL:
+      results.showWhole(-1);
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(list, message, wParam, lParam);
 }
 
 void Win32Clipboard::setText(std::string_view text) {
@@ -188,13 +289,28 @@ void RegistryPreferences::writeFlag(std::string_view name, bool value) {
 void Win32MessageDisplay::show(const std::string& text, const std::string& title,
                                MessageIcon icon) {
   const UINT style = icon == MessageIcon::kError ? MB_ICONERROR : MB_ICONEXCLAMATION;
-  MessageBoxA(nullptr, text.c_str(), title.c_str(), MB_OK | MB_TASKMODAL | style);
+  // An owned box hands the activation back to its owner, whose dialog manager
+  // puts the focus back; a box of no one's, to whatever window comes next.
+  MessageBoxA(owner_, text.c_str(), title.c_str(),
+              MB_OK | style | (owner_ == nullptr ? MB_TASKMODAL : MB_APPLMODAL));
+}
+
+void centreIn(HWND window, const RECT& area) {
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  SetWindowPos(window, nullptr, (area.left + area.right - (frame.right - frame.left)) / 2,
+               (area.top + area.bottom - (frame.bottom - frame.top)) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 namespace {
 
 INT_PTR CALLBACK aboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-  if (message == WM_INITDIALOG) return TRUE;
+  if (message == WM_INITDIALOG) {
+    RECT owner{};
+    if (GetWindowRect(GetWindow(dialog, GW_OWNER), &owner)) centreIn(dialog, owner);
+    return TRUE;
+  }
   if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
     EndDialog(dialog, LOWORD(wParam));
     return TRUE;

@@ -43,9 +43,16 @@ class Win32WordField : public WordField {
 // The result lines over an owner-drawn list box without data of its own
 // (LBS_NODATA): it keeps pointers to texts that outlive it, so a million lines
 // cost no copies and show at once. Appended lines become visible at publish().
+// A line cut off at the list's edge is shown whole (as far as it is drawn, 1024
+// characters) in a tooltip beneath it, wrapped at the list's width, while the
+// mouse rests on it or it is newly selected; screen readers read the tooltip.
 class Win32ResultList : public ResultList {
  public:
-  Win32ResultList(HWND list, CodePage page) : list_(list), page_(page) {}
+  // Makes the tooltip, owned by the list's dialog, and watches the list's mouse;
+  // the list must not outlive this object.
+  Win32ResultList(HWND list, CodePage page);
+  Win32ResultList(const Win32ResultList&) = delete;
+  Win32ResultList& operator=(const Win32ResultList&) = delete;
 
   void appendLine(const char* text) override { lines_.push_back(text); }
   void clear() override;
@@ -62,11 +69,19 @@ class Win32ResultList : public ResultList {
   // ignoring the case of A to Z, as in a list box that keeps its own strings:
   // the index of that line after `caret` (wrapping round), or -2 when there is none.
   int lineAfter(int caret, wchar_t letter) const;
+  // Shows line `index` in the tooltip if it is cut off, else hides the tooltip.
+  void showWhole(int index);
 
  private:
+  static LRESULT CALLBACK watchMouse(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR, DWORD_PTR self);
+  std::wstring shownText(std::size_t index) const;
+
   HWND list_;
   CodePage page_;
   std::vector<const char*> lines_;
+  HWND tip_;
+  int tipLine_ = -1;
 };
 
 class Win32Button : public Button {
@@ -118,13 +133,18 @@ class RegistryPreferences : public Preferences {
   std::wstring key_;
 };
 
-// Task-modal message boxes with no owner window.
+// Message boxes modal over `owner`, which is active again with the focus where
+// it was once a box is closed; task-modal with no owner before there is a window.
 class Win32MessageDisplay : public MessageDisplay {
  public:
+  explicit Win32MessageDisplay(HWND owner = nullptr) : owner_(owner) {}
   void show(const std::string& text, const std::string& title, MessageIcon icon) override;
+
+ private:
+  HWND owner_;
 };
 
-// CAboutDlg: the IDD_ABOUT template, modal over `owner`.
+// CAboutDlg: the IDD_ABOUT template, modal and centred over `owner`.
 class CAboutDlg : public AboutBox {
  public:
   explicit CAboutDlg(HWND owner) : owner_(owner) {}
@@ -133,5 +153,8 @@ class CAboutDlg : public AboutBox {
  private:
   HWND owner_;
 };
+
+// Moves `window` to the middle of `area`, in screen coordinates.
+void centreIn(HWND window, const RECT& area);
 
 }  // namespace lexi
