@@ -1,7 +1,8 @@
 #!/bin/bash
 # Takes docs/screenshot-windows.png: the Windows program's dialog after a real
-# search on the bundled list, under Wine on a virtual X server, in a Wine prefix
-# of its own that draws its windows' frames itself, with Wine's own fonts; then
+# search on the bundled list, a long line selected by keyboard and shown whole
+# in its tooltip, under Wine on a virtual X server, in a Wine prefix of its own
+# that draws its windows' frames itself, with Wine's own fonts; then
 # docs/screenshot-windows-closest-first.png: the same search with "Closest
 # first" chosen, its system menu open beside the results.
 # Needs wine, fonts-wine, xvfb, xdotool and imagemagick.
@@ -37,35 +38,39 @@ start() {
   xdotool mousemove --window "$window" 100 10 click 1
 }
 
+# Takes the dialog and the small windows of its own beside it (a menu, a
+# tooltip), each a window with no name, into $1.
+shoot() {
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  left=$X top=$Y right=$((X + WIDTH)) bottom=$((Y + HEIGHT))
+  for popup in $(xdotool search --onlyvisible --name '^$'); do
+    eval "$(xdotool getwindowgeometry --shell "$popup")"
+    [ "$WIDTH" -lt 400 ] || continue  # the root window
+    left=$((X < left ? X : left)) top=$((Y < top ? Y : top))
+    right=$((X + WIDTH > right ? X + WIDTH : right))
+    bottom=$((Y + HEIGHT > bottom ? Y + HEIGHT : bottom))
+  done
+  import -window root -crop "$((right - left))x$((bottom - top))+$left+$top" +repage "$1"
+  echo "wrote $1"
+}
+
 start
 xdotool type --delay 40 fone
 xdotool key Return Tab Home
 for _ in $(seq $((line - 1))); do xdotool key Down; done
 xdotool mousemove 790 590
 sleep 0.5
-import -window "$window" "$out"
-echo "wrote $out"
+shoot "$out"
 
 # A fresh prefix starts with the mode off: Alt+Space, L turns it on. The system
 # menu opens where the caption is right-clicked, so that it hides the buttons,
-# not the results.
+# not the results; no line is selected, so that no tooltip hides them either.
 xdotool key Escape
 wait "$pid"
 start
 xdotool key alt+space l
 xdotool type --delay 40 fone
-xdotool key Return Tab Home
+xdotool key Return Tab
 xdotool mousemove --window "$window" 290 10 sleep 0.3 mousedown 3 sleep 0.3 mouseup 3
 sleep 1
-# The picture spans the dialog and the menu, a window of its own.
-eval "$(xdotool getwindowgeometry --shell "$window")"
-left=$X top=$Y right=$((X + WIDTH)) bottom=$((Y + HEIGHT))
-for menu in $(xdotool search --onlyvisible --name '^$'); do
-  eval "$(xdotool getwindowgeometry --shell "$menu")"
-  [ "$WIDTH" -lt 400 ] || continue  # the root window
-  right=$((X + WIDTH > right ? X + WIDTH : right))
-  bottom=$((Y + HEIGHT > bottom ? Y + HEIGHT : bottom))
-done
-import -window root -crop "$((right - left))x$((bottom - top))+$left+$top" +repage \
-  "$docs/screenshot-windows-closest-first.png"
-echo "wrote $docs/screenshot-windows-closest-first.png"
+shoot "$docs/screenshot-windows-closest-first.png"
