@@ -268,7 +268,7 @@ const std::vector<Case> kCases = {
        return !waited && args == "hh.exe|Lexiquarium.chm";
      }},
     {"the system menu ends with a separator, About, which opens the About box centred over the "
-     "dialog, and Closest first",
+     "dialog, centred in the work area, and Closest first",
      [] {
        const HMENU menu = GetSystemMenu(dialog, FALSE);
        const int last = GetMenuItemCount(menu) - 1;
@@ -277,6 +277,7 @@ const std::vector<Case> kCases = {
        GetMenuStringA(menu, IDM_ABOUT, text, sizeof text, MF_BYCOMMAND);
        GetMenuStringA(menu, IDM_CLOSEST_FIRST, closestFirst, sizeof closestFirst, MF_BYCOMMAND);
        RECT frame{};
+       RECT work{};
        return GetMenuItemID(menu, last) == IDM_CLOSEST_FIRST &&
               GetMenuItemID(menu, last - 1) == IDM_ABOUT && GetMenuItemID(menu, last - 2) == 0 &&
               std::string(closestFirst) == LEXI_CLOSEST_FIRST_LABEL &&
@@ -284,7 +285,8 @@ const std::vector<Case> kCases = {
               boxAfter([] {
                 SendMessageA(dialog, WM_SYSCOMMAND, IDM_ABOUT, 0);
               }).rfind("About Lexiquarium: ", 0) == 0 &&
-              GetWindowRect(dialog, &frame) && centred(boxFrame, frame);
+              GetWindowRect(dialog, &frame) && centred(boxFrame, frame) &&
+              SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0) && centred(frame, work);
      }},
     {"the product version is the project's in words too",
      [] { return productVersionText() == LEXI_PROJECT_VERSION; }},

@@ -105,6 +105,13 @@ INT_PTR CALLBACK SearchDialog::proc(HWND dialog, UINT message, WPARAM wParam, LP
 
 BOOL SearchDialog::OnInitDialog(HWND dialog) {
   live_.emplace(dialog, *this);
+  POINT mouse{};
+  GetCursorPos(&mouse);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (GetMonitorInfoW(MonitorFromPoint(mouse, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    centreIn(dialog, monitor.rcWork);
+  }
 
   const HMENU systemMenu = GetSystemMenu(dialog, FALSE);
   char aboutText[64] = "";

@@ -3,7 +3,8 @@
 // would add lives here too: the system menu's About item, the window icons, the
 // icon drawn while minimised, and Help on F1. The system menu also holds the
 // "closest first" mode's checkable item. A find whose lines the list box cannot
-// take shows none and says so. The dialog owns its message boxes.
+// take shows none and says so. The dialog opens centred on the work area of the
+// monitor that holds the mouse, and owns its message boxes.
 #pragma once
 
 #include <windows.h>

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "res/windows/resource.h"
+#include "wordlist/text_encoding.h"
 
 namespace lexi {
 
@@ -133,14 +134,11 @@ void Win32ResultList::drawItem(const DRAWITEMSTRUCT& item) const {
 }
 
 int Win32ResultList::lineAfter(int caret, wchar_t letter) const {
-  const auto lower = [](char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-  };
   // A letter may take several bytes in the list.
   const std::string bytes = page_.toEngine({&letter, 1});
   const auto beginsWithLetter = [&](const char* line) {
     for (const char c : bytes) {
-      if (lower(*line++) != lower(c)) return false;
+      if (foldAZ(*line++) != foldAZ(c)) return false;
     }
     return true;
   };
