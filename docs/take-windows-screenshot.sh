@@ -4,7 +4,10 @@
 # in its tooltip, under Wine on a virtual X server, in a Wine prefix of its own
 # that draws its windows' frames itself, with Wine's own fonts; then
 # docs/screenshot-windows-closest-first.png: the same search with "Closest
-# first" chosen, its system menu open beside the results.
+# first" chosen, its system menu open beside the results; then
+# docs/screenshot-windows-console.png: lexiquarium-find.exe in a real console
+# (a US Windows's code pages: ANSI 1252, OEM 437), whose accented letters and
+# no-break spaces must show as they are.
 # Needs wine, fonts-wine, xvfb, xdotool and imagemagick.
 # Usage: docs/take-windows-screenshot.sh BUILD-DIR   (after `cmake --build --preset windows`)
 set -euo pipefail
@@ -74,3 +77,15 @@ xdotool key Return Tab
 xdotool mousemove --window "$window" 290 10 sleep 0.3 mousedown 3 sleep 0.3 mouseup 3
 sleep 1
 shoot "$docs/screenshot-windows-closest-first.png"
+
+# The first Escape closes the system menu, the second the dialog.
+xdotool key Escape sleep 0.3 key Escape
+wait "$pid"
+# The tool beside the list, as in the zip, so that the prompt shows a short command.
+cp "$build/cli/lexiquarium-find.exe" LexiquariumWords.txt "$WINEPREFIX/drive_c/"
+cd "$WINEPREFIX/drive_c"
+wine wineconsole cmd /k "lexiquarium-find.exe caf*" >/dev/null 2>&1 &
+console=$(timeout 60 xdotool search --sync --onlyvisible --name 'cmd.exe' | head -n 1)
+sleep 3
+import -window "$console" "$docs/screenshot-windows-console.png"
+echo "wrote $docs/screenshot-windows-console.png"
