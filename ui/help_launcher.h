@@ -29,6 +29,10 @@ struct HelpViewer {
 #ifdef _WIN32
 // The viewer says itself when it cannot open its file.
 inline constexpr HelpViewer kHelpViewer{"hh.exe", "Lexiquarium.chm", false};
+#elif defined(__EMSCRIPTEN__)
+// The web page opens the help page of its own site in a new tab, which shows
+// the browser's own page when it is missing.
+inline constexpr HelpViewer kHelpViewer{"a new browser tab", "Lexiquarium.html", false};
 #else
 // Linux has no "hh.exe": the desktop's opener shows the HTML page in the
 // user's browser, and fails silently when the page is missing.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/two_threads.h"
+#include "ui/loaded_list.h"
 #include "ui/message_notifier.h"
 
 namespace lexi {
@@ -31,20 +32,14 @@ class HeldNotifier : public Notifier {
 
 int runProgram(MessageDisplay& messages, const std::function<void()>& startToolkit,
                const RunDialog& runDialog) {
-  WordList theWordList;
-  SoundIndex theSoundIndex;
+  LoadedList theWordList;
   HeldNotifier held;
   bool loaded = false;
-  TextEncoding encoding = TextEncoding::kSingleByte;
-  bothAtOnce(startToolkit, [&] {
-    loaded = theWordList.load(WordList::kFileName, held) && theSoundIndex.build(theWordList, held);
-    if (loaded) encoding = detectEncoding(theWordList);
-  });
+  bothAtOnce(startToolkit, [&] { loaded = loadList(WordList::kFileName, theWordList, held); });
   MessageNotifier notifier(messages);
   held.passOn(notifier);
   if (!loaded) return 1;
-  const DialogOutcome dialog = runDialog(theWordList, theSoundIndex, encoding);
-  theSoundIndex.release();
+  const DialogOutcome dialog = runDialog(theWordList.words, theWordList.keys, theWordList.encoding);
   theWordList.release();
   if (!dialog.shown) {
     std::string message = "The search dialog cannot be shown";

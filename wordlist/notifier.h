@@ -27,18 +27,24 @@ class Notifier {
   virtual void warning(std::string_view message) = 0;
 };
 
-// "Error: Cannot get memory (N bytes)." and the closing line, made without
+// How every failure message of the load ends: the desktop programs cannot go on
+// without their list.
+inline constexpr std::string_view kClosingSentence = "\n\nLexiquarium will close now.";
+
+// "Error: Cannot get memory (N bytes)." and the closing sentence, made without
 // allocating: it is what the user is told when `bytes` could not be had.
 class OutOfMemoryMessage {
  public:
   explicit OutOfMemoryMessage(std::uint64_t bytes) {
     constexpr std::string_view kStart = "Error: Cannot get memory (";
-    constexpr std::string_view kEnd = " bytes).\n\nLexiquarium will close now.";
+    constexpr std::string_view kEnd = " bytes).";
     char* out = text_;
     std::memcpy(out, kStart.data(), kStart.size());
     out = std::to_chars(out + kStart.size(), text_ + sizeof text_, bytes).ptr;
     std::memcpy(out, kEnd.data(), kEnd.size());
-    size_ = static_cast<std::size_t>(out - text_) + kEnd.size();
+    out += kEnd.size();
+    std::memcpy(out, kClosingSentence.data(), kClosingSentence.size());
+    size_ = static_cast<std::size_t>(out - text_) + kClosingSentence.size();
   }
 
   std::string_view text() const { return {text_, size_}; }

@@ -102,7 +102,8 @@ class PieceReader {
     }
     char* const begin = text_ + from;
     char* end = begin + got;
-    if (void* const eof = std::memchr(begin, kEndOfFile, got)) end = static_cast<char*>(eof);
+    if (void* const eof = std::memchr(begin, kEndOfFile, static_cast<std::size_t>(got)))
+      end = static_cast<char*>(eof);
     if (end != begin + wanted) piece.end = end;
     forEachLineFeed(begin, end, [&piece](char* lf) {
       ++piece.lineFeeds;

@@ -17,18 +17,15 @@ namespace lexi {
 
 namespace {
 
-constexpr const char* kClosing = ".\n\nLexiquarium will close now.";
-
 std::string cannotOpen(const std::string& path, int error) {
-  return "Error: Cannot open file '" + path + "':\n" + errorText(error) + kClosing;
+  return "Error: Cannot open file '" + path + "':\n" + errorText(error) + "." +
+         std::string(kClosingSentence);
 }
 
-std::string cannotRead(const char* name, int error) {
-  return std::string("Error: Cannot read file '") + name + "':\n" + errorText(error) + kClosing;
-}
-
-constexpr const char* kLineOutOfMemory =
+// Whole, so that telling it takes no memory.
+constexpr std::string_view kLineOutOfMemory =
     "Error: Cannot get memory in getALine.\n\nLexiquarium will close now.";
+static_assert(kLineOutOfMemory.ends_with(kClosingSentence));
 
 // Ends a failed load: frees the text read so far and tells why.
 bool giveUp(char* texts, std::string_view message, Notifier& notifier) {
@@ -38,6 +35,11 @@ bool giveUp(char* texts, std::string_view message, Notifier& notifier) {
 }
 
 }  // namespace
+
+std::string cannotReadMessage(std::string_view name, int error) {
+  return "Error: Cannot read file '" + std::string(name) + "':\n" + errorText(error) + "." +
+         std::string(kClosingSentence);
+}
 
 bool WordList::load(const char* path, Notifier& notifier, const ReadingPlan& plan) {
   release();
@@ -73,7 +75,7 @@ bool WordList::load(const char* path, Notifier& notifier, const ReadingPlan& pla
       case PieceReading::Outcome::kOutOfMemory:
         return giveUp(texts, OutOfMemoryMessage(reading.failedBytes).text(), notifier);
       case PieceReading::Outcome::kReadFailed:
-        return giveUp(texts, cannotRead(path, reading.error), notifier);
+        return giveUp(texts, cannotReadMessage(path, reading.error), notifier);
     }
   }
 
@@ -89,7 +91,7 @@ bool WordList::load(const char* path, Notifier& notifier, const ReadingPlan& pla
     return false;
   }
   if (status > 0) {
-    notifier.error(cannotRead(path, status));
+    notifier.error(cannotReadMessage(path, status));
     return false;
   }
   std::size_t textSize = 0;

@@ -13,6 +13,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "wordlist/notifier.h"
 #include "wordlist/reading_plan.h"
@@ -58,5 +60,10 @@ class WordList {
   WordEntry* entries_ = nullptr;
   char* texts_ = nullptr;  // every line, each ended by a NUL in place
 };
+
+// What a load says when reading `name` fails with the error number `error`:
+// "Error: Cannot read file '<name>':", the error's text, and kClosingSentence.
+// For a front end that reads the file itself before the load.
+std::string cannotReadMessage(std::string_view name, int error);
 
 }  // namespace lexi

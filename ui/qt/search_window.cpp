@@ -6,6 +6,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "res/dialog_text.h"
 #include "res/mode_text.h"
 #include "ui/qt/dialog_units.h"
 
@@ -26,11 +27,11 @@ SearchWindow::SearchWindow(const WordList& words, const SoundIndex& keys, TextEn
       word_(new QComboBox(this)),
       list_(new ResultView(this)),
       selectedLine_(new QLabel(this)),
-      go_(makeButton("&Go", this)),
-      copy_(makeButton("&Copy", this)),
-      about_(makeButton("&About", this)),
-      help_(makeButton("&Help", this)),
-      exit_(makeButton("E&xit", this)),
+      go_(makeButton(LEXI_GO_LABEL, this)),
+      copy_(makeButton(LEXI_COPY_LABEL, this)),
+      about_(makeButton(LEXI_ABOUT_LABEL, this)),
+      help_(makeButton(LEXI_HELP_LABEL, this)),
+      exit_(makeButton(LEXI_EXIT_LABEL, this)),
       closestFirstBox_(new QCheckBox(QString::fromUtf8(LEXI_CLOSEST_FIRST_LABEL), this)),
       wordField_(*word_, text_),
       results_(model_, *list_),
@@ -85,8 +86,7 @@ SearchWindow::SearchWindow(const WordList& words, const SoundIndex& keys, TextEn
 void SearchWindow::layOut() {
   const DialogUnits du(fontMetrics());
 
-  auto* label =
-      new QLabel(QStringLiteral("Type a word with or without wild cards (* and ?)"), this);
+  auto* label = new QLabel(QStringLiteral(LEXI_PROMPT), this);
   label->setTextFormat(Qt::PlainText);
 
   list_->setMinimumSize(du.x(179), du.y(123));

@@ -1,0 +1,191 @@
+// The web page's program: what page.js calls when the page is ready, when the
+// user acts, and when a list arrives. The page never ends, so there is no Exit
+// and no 1000-character check on leaving; a list the user opens replaces the
+// one in use only once it has been made.
+#include <emscripten/emscripten.h>
+
+#include <cerrno>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "res/dialog_text.h"
+#include "res/mode_text.h"
+#include "ui/about_content.h"
+#include "ui/loaded_list.h"
+#include "ui/message_notifier.h"
+#include "ui/search_dlg.h"
+#include "ui/web/page_text.h"
+#include "ui/web/web_controls.h"
+#include "wordlist/text_encoding.h"
+
+namespace lexi {
+namespace {
+
+constexpr const char* kAppTitle = "Lexiquarium";
+// Without a list of its own the page still takes one from the user.
+constexpr std::string_view kNoListYet = "\n\nOpen a word list of your own with \"Open list\".";
+
+class Page {
+ public:
+  Page() {
+    setPageLabel("prompt", LEXI_PROMPT);
+    setPageLabel("go", LEXI_GO_LABEL);
+    setPageLabel("copy", LEXI_COPY_LABEL);
+    setPageLabel("about", LEXI_ABOUT_LABEL);
+    setPageLabel("help", LEXI_HELP_LABEL);
+    setPageLabel("closest", LEXI_CLOSEST_FIRST_LABEL);
+    setPageLabel("about-caption", kAboutCaption);
+    setPageLabel("about-version", kAboutVersion);
+    setPageLabel("about-ok", kAboutOk);
+    std::string credits;
+    for (const char* line : kAboutCredits) credits.append(line).append("\n");
+    setPageLabel("about-credits", credits.c_str());
+  }
+
+  // Makes `path` the list in use, or tells why not and keeps the old one.
+  // `name` is the file's name as the user knows it.
+  void open(const char* path, const std::string& name, bool usersOwn) {
+    auto fresh = std::make_unique<LoadedList>();
+    GoingOnNotifier notifier(notifier_, list_ ? kListKept : kNoListYet);
+    if (!loadList(path, *fresh, notifier)) return;
+    if (fresh->words.count() == 0 && list_) {
+      notifier_.error(emptyListMessage(name));
+      return;
+    }
+    // The dialog and the shown lines point into the old list: both go first.
+    dialog_.reset();
+    results_.clear();
+    results_.publish();
+    list_ = std::move(fresh);
+    text_.use(list_->encoding);
+    dialog_.emplace(SearchControls{word_, results_, go_, copy_, clipboard_, messages_},
+                    list_->words, list_->keys, list_->encoding, helpStarter_, aboutBox_, kAppTitle,
+                    &closestFirst_);
+    if (usersOwn) {
+      setPageStatus("'" + name + "' is in use: " + std::to_string(list_->words.count()) +
+                    " lines.");
+      copy_.setEnabled(false);
+      word_.selectAll();
+      word_.setFocus();
+    } else {
+      dialog_->OnInitDialog();
+    }
+  }
+
+  // The browser could not read the user's file at all.
+  void cannotRead(const std::string& name, int error) {
+    GoingOnNotifier(notifier_, list_ ? kListKept : kNoListYet)
+        .error(cannotReadMessage(name, error));
+  }
+
+  void go() {
+    if (!dialog_) return;
+    dialog_->OnGo();
+    results_.publish();
+  }
+  void select(int index) {
+    results_.select(index);
+    if (dialog_) dialog_->OnSelchangeResults();
+  }
+  void copy() {
+    if (dialog_) dialog_->OnCopy();
+  }
+  void doubleClick() {
+    if (dialog_) dialog_->OnDblclkResults();
+  }
+  void about() { aboutBox_.run(); }
+  void help() {
+    if (dialog_) dialog_->OnHelpButton();
+  }
+  void closestFirst() {
+    if (dialog_) dialog_->OnClosestFirst();
+  }
+
+  // The line's text as the page shows it, kept until the next call.
+  const std::u16string& line(int index) {
+    shown_.clear();
+    if (index >= 0 && index < results_.count()) shown_ = text_.toPage(results_.lineText(index));
+    return shown_;
+  }
+
+ private:
+  std::unique_ptr<LoadedList> list_;
+  PageText text_;
+  WebWordField word_{text_};
+  WebResultList results_;
+  WebButton go_{"go"};
+  WebButton copy_{"copy"};
+  WebClipboard clipboard_{text_};
+  WebMessageDisplay messages_;
+  MessageNotifier notifier_{messages_};
+  WebToggle closestToggle_{"closest"};
+  WebPreferences preferences_;
+  ClosestFirstMode closestFirst_{closestToggle_, preferences_};
+  WebAboutBox aboutBox_;
+  WebHelpStarter helpStarter_;
+  std::optional<CSearchDlg> dialog_;
+  std::u16string shown_;
+};
+
+Page& page() {
+  static Page thePage;
+  return thePage;
+}
+
+}  // namespace
+}  // namespace lexi
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void lexi_start() {
+  lexi::page();
+}
+
+// `path` is the file in the page's memory file system, `name` what the user
+// calls it (both UTF-8); `usersOwn` when the user chose it.
+EMSCRIPTEN_KEEPALIVE void lexi_open(const char* path, const char* name, bool usersOwn) {
+  lexi::page().open(path, name, usersOwn);
+}
+
+// The browser failed to read the user's file: `outOfMemory` when it was too large.
+EMSCRIPTEN_KEEPALIVE void lexi_cannot_read(const char* name, bool outOfMemory) {
+  lexi::page().cannotRead(name, outOfMemory ? ENOMEM : EIO);
+}
+
+EMSCRIPTEN_KEEPALIVE void lexi_go() {
+  lexi::page().go();
+}
+EMSCRIPTEN_KEEPALIVE void lexi_select(int index) {
+  lexi::page().select(index);
+}
+EMSCRIPTEN_KEEPALIVE void lexi_copy() {
+  lexi::page().copy();
+}
+EMSCRIPTEN_KEEPALIVE void lexi_double_click() {
+  lexi::page().doubleClick();
+}
+EMSCRIPTEN_KEEPALIVE void lexi_about() {
+  lexi::page().about();
+}
+EMSCRIPTEN_KEEPALIVE void lexi_help() {
+  lexi::page().help();
+}
+EMSCRIPTEN_KEEPALIVE void lexi_closest_first() {
+  lexi::page().closestFirst();
+}
+
+// The line's UTF-16 text; its length in code units goes to `length`.
+EMSCRIPTEN_KEEPALIVE const char16_t* lexi_line(int index, int* length) {
+  const std::u16string& text = lexi::page().line(index);
+  *length = static_cast<int>(text.size());
+  return text.data();
+}
+
+// Folds A to Z in place, as the search folds them, so that the field shows
+// what is searched.
+EMSCRIPTEN_KEEPALIVE void lexi_fold(char16_t* text, int length) {
+  for (int i = 0; i < length; ++i) text[i] = static_cast<char16_t>(lexi::foldAZ(char32_t{text[i]}));
+}
+
+}  // extern "C"

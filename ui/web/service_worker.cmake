@@ -1,0 +1,16 @@
+# Writes SITE_DIR/sw.js from TEMPLATE, its cache named after a digest of every
+# file of the site.
+file(GLOB files RELATIVE ${SITE_DIR} ${SITE_DIR}/*)
+list(REMOVE_ITEM files sw.js)
+list(SORT files)
+set(digests "")
+set(cached "")
+foreach(file IN LISTS files)
+  file(SHA256 ${SITE_DIR}/${file} digest)
+  string(APPEND digests ${digest})
+  string(APPEND cached "  \"${file}\",\n")
+endforeach()
+string(SHA256 SITE_DIGEST "${digests}")
+string(SUBSTRING ${SITE_DIGEST} 0 16 SITE_DIGEST)
+set(SITE_FILES "${cached}")
+configure_file(${TEMPLATE} ${SITE_DIR}/sw.js @ONLY)

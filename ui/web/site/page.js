@@ -1,0 +1,409 @@
+// The page's edge: the browser's elements behind the dialog's control
+// interfaces. The dialog logic runs in WebAssembly (lexiquarium.js); this
+// script hands it the page's events and does what it asks through `page`,
+// drawing only the visible rows of the result list.
+"use strict";
+
+const $ = (id) => document.getElementById(id);
+const word = $("word");
+const historyList = $("history");
+const results = $("results");
+const spacer = $("spacer");
+const BUNDLED = "LexiquariumWords.txt";
+const MAX_SCROLL = 15e6;  // pixels a browser lets an element be tall, with room to spare
+
+let lexi = null;          // the WebAssembly module, once ready
+let resultCount = 0;
+let selected = -1;
+let rowHeight = 24;
+let historyOpen = false;
+let historyActive = -1;
+
+// What the dialog logic calls (ui/web/web_controls.cpp).
+const page = {
+  text16(pointer, length) {
+    const units = lexi.HEAPU16.subarray(pointer >> 1, (pointer >> 1) + length);
+    let text = "";
+    for (let i = 0; i < units.length; i += 8192) {
+      text += String.fromCharCode.apply(null, units.subarray(i, i + 8192));
+    }
+    return text;
+  },
+  // Copies `text` into WebAssembly memory as UTF-16; the caller frees it.
+  toMemory(text, lengthOut) {
+    const pointer = lexi._malloc(text.length * 2 + 2);
+    for (let i = 0; i < text.length; ++i) lexi.HEAPU16[(pointer >> 1) + i] = text.charCodeAt(i);
+    lexi.HEAP32[lengthOut >> 2] = text.length;
+    return pointer;
+  },
+  word: () => word.value,
+  setWord(text) { word.value = text; },
+  clearHistory() { historyList.replaceChildren(); },
+  addHistory(text) {
+    const item = document.createElement("li");
+    item.role = "option";
+    item.id = "history-" + historyList.children.length;
+    item.textContent = text;
+    historyList.append(item);
+  },
+  selectWord() { word.select(); word.scrollLeft = 0; },
+  focusWord() { word.focus(); },
+  resultsChanged(count) {
+    resultCount = count;
+    selected = -1;
+    results.scrollTop = 0;
+    spacer.style.height = Math.min(count * rowHeight, MAX_SCROLL) + "px";
+    $("line").textContent = "";
+    results.removeAttribute("aria-activedescendant");
+    drawRows();
+  },
+  enable(id, enabled) { $(id).disabled = !enabled; },
+  copy(text) {
+    if (!navigator.clipboard) {
+      clipboardRefused(text, "this page is not served over HTTPS");
+      return;
+    }
+    navigator.clipboard.writeText(text).then(
+      () => page.status(`"${text}" is on the clipboard.`),
+      (error) => clipboardRefused(text, error.message || error.name));
+  },
+  message(text, title, error) {
+    const box = $("message");
+    box.classList.toggle("warning", !error);
+    $("message-title").textContent = title;
+    $("message-text").textContent = text;
+    box.hidden = false;
+  },
+  isChecked: (id) => $(id).checked,
+  setChecked(id, checked) { $(id).checked = checked; },
+  readFlag(name) {
+    try {
+      const value = localStorage.getItem(name);
+      return value === null ? -1 : Number(value === "1");
+    } catch {
+      return -1;
+    }
+  },
+  writeFlag(name, value) {
+    try {
+      localStorage.setItem(name, value ? "1" : "0");
+    } catch {
+      // Storage refused (a private window, say): the choice lasts this visit.
+    }
+  },
+  about() { $("about-box").showModal(); },
+  openTab(address) {
+    const tab = window.open(address, "_blank");
+    if (tab) tab.opener = null;
+    return tab !== null;
+  },
+  label(id, text) {
+    const element = id === "closest" ? $("closest-label") : $(id);
+    const mark = text.indexOf("&");
+    element.replaceChildren();
+    if (mark < 0) {
+      element.textContent = text;
+      return;
+    }
+    const letter = document.createElement("u");
+    letter.textContent = text[mark + 1];
+    element.append(text.slice(0, mark), letter, text.slice(mark + 2));
+    $(id).accessKey = text[mark + 1].toLowerCase();
+  },
+  status(text) { $("status").textContent = text; },
+};
+
+function clipboardRefused(text, reason) {
+  page.message(`The browser did not let the page write "${text}" to the clipboard (${reason}).\n` +
+               "Select the word in the line below the list and copy it with Ctrl+C.",
+               "Lexiquarium", true);
+  const line = $("line");
+  const range = document.createRange();
+  range.selectNodeContents(line);
+  getSelection().removeAllRanges();
+  getSelection().addRange(range);
+}
+
+// The line's text, from the module.
+function lineText(index) {
+  const lengthOut = lexi._malloc(4);
+  const pointer = lexi._lexi_line(index, lengthOut);
+  const text = page.text16(pointer, lexi.HEAP32[lengthOut >> 2]);
+  lexi._free(lengthOut);
+  return text;
+}
+
+// The scroll offset of a row, squeezed when the list is taller than a browser
+// lets an element be.
+function rowTop(index) {
+  const full = resultCount * rowHeight;
+  return full <= MAX_SCROLL ? index * rowHeight
+                            : index * ((MAX_SCROLL - rowHeight) / Math.max(1, resultCount - 1));
+}
+
+function firstVisibleRow() {
+  const full = resultCount * rowHeight;
+  if (full <= MAX_SCROLL) return Math.floor(results.scrollTop / rowHeight);
+  return Math.floor(results.scrollTop / ((MAX_SCROLL - rowHeight) / Math.max(1, resultCount - 1)));
+}
+
+function drawRows() {
+  const first = Math.max(0, firstVisibleRow() - 2);
+  const last = Math.min(resultCount, first + Math.ceil(results.clientHeight / rowHeight) + 4);
+  const rows = [];
+  for (let i = first; i < last; ++i) {
+    const row = document.createElement("div");
+    row.className = "row";
+    row.role = "option";
+    row.id = "row-" + i;
+    row.dataset.index = i;
+    row.style.top = rowTop(i) + "px";
+    row.ariaSetSize = resultCount;
+    row.ariaPosInSet = i + 1;
+    row.ariaSelected = String(i === selected);
+    row.textContent = lineText(i);
+    rows.push(row);
+  }
+  spacer.replaceChildren(...rows);
+  if (selected >= first && selected < last) {
+    results.setAttribute("aria-activedescendant", "row-" + selected);
+  }
+}
+
+function select(index) {
+  if (resultCount === 0) return;
+  selected = Math.max(0, Math.min(resultCount - 1, index));
+  const top = rowTop(selected);
+  if (top < results.scrollTop) results.scrollTop = top;
+  else if (top + rowHeight > results.scrollTop + results.clientHeight) {
+    results.scrollTop = top + rowHeight - results.clientHeight;
+  }
+  drawRows();
+  $("line").textContent = lineText(selected);
+  lexi._lexi_select(selected);
+}
+
+function go() {
+  if (!lexi) return;
+  closeHistory();
+  $("message").hidden = true;
+  page.status("");
+  lexi._lexi_go();
+}
+
+// The history drop-down, as a combo box's list: Down or Alt+Down opens it,
+// the arrows move in it, Enter takes an item, Esc closes it.
+function openHistory() {
+  if (historyList.children.length === 0) return;
+  historyOpen = true;
+  historyList.hidden = false;
+  word.ariaExpanded = "true";
+  markHistory(Math.max(0, historyActive));
+}
+
+function closeHistory() {
+  historyOpen = false;
+  historyList.hidden = true;
+  word.ariaExpanded = "false";
+  word.removeAttribute("aria-activedescendant");
+  historyActive = -1;
+}
+
+function markHistory(index) {
+  const items = historyList.children;
+  historyActive = Math.max(0, Math.min(items.length - 1, index));
+  for (let i = 0; i < items.length; ++i) items[i].ariaSelected = String(i === historyActive);
+  items[historyActive].scrollIntoView({block: "nearest"});
+  word.setAttribute("aria-activedescendant", items[historyActive].id);
+}
+
+function takeHistory(index) {
+  word.value = historyList.children[index].textContent;
+  closeHistory();
+  word.focus();
+  word.select();
+}
+
+word.addEventListener("keydown", (event) => {
+  if (event.key === "ArrowDown" && !historyOpen) {
+    openHistory();
+  } else if (historyOpen && (event.key === "ArrowDown" || event.key === "ArrowUp")) {
+    markHistory(historyActive + (event.key === "ArrowDown" ? 1 : -1));
+  } else if (historyOpen && event.key === "Escape") {
+    closeHistory();
+  } else if (historyOpen && event.key === "Enter") {
+    takeHistory(historyActive);
+  } else if (event.key === "Enter") {
+    go();
+  } else {
+    return;
+  }
+  event.preventDefault();
+});
+
+// Folds A to Z as they are typed, as the search folds them.
+word.addEventListener("input", () => {
+  if (!lexi || !/[A-Z]/.test(word.value)) return;
+  const lengthOut = lexi._malloc(4);
+  const pointer = page.toMemory(word.value, lengthOut);
+  lexi._lexi_fold(pointer, word.value.length);
+  const [start, end] = [word.selectionStart, word.selectionEnd];
+  word.value = page.text16(pointer, word.value.length);
+  word.setSelectionRange(start, end);
+  lexi._free(pointer);
+  lexi._free(lengthOut);
+});
+word.addEventListener("blur", () => setTimeout(() => {
+  if (!historyList.contains(document.activeElement)) closeHistory();
+}, 150));
+$("history-button").addEventListener("click", () => {
+  if (historyOpen) closeHistory(); else openHistory();
+  word.focus();
+});
+historyList.addEventListener("mousedown", (event) => event.preventDefault());
+historyList.addEventListener("click", (event) => {
+  const item = event.target.closest("li");
+  if (item) takeHistory([...historyList.children].indexOf(item));
+});
+
+results.addEventListener("scroll", () => requestAnimationFrame(drawRows));
+results.addEventListener("mousedown", (event) => {
+  const row = event.target.closest(".row");
+  if (row) select(Number(row.dataset.index));
+});
+results.addEventListener("dblclick", (event) => {
+  if (lexi && event.target.closest(".row")) lexi._lexi_double_click();
+});
+results.addEventListener("keydown", (event) => {
+  const pageRows = Math.max(1, Math.floor(results.clientHeight / rowHeight) - 1);
+  const moves = {
+    ArrowDown: selected + 1, ArrowUp: selected < 0 ? 0 : selected - 1,
+    PageDown: selected + pageRows, PageUp: selected - pageRows, Home: 0, End: resultCount - 1,
+  };
+  if (event.key in moves) {
+    select(moves[event.key]);
+  } else if (event.key === "Enter") {
+    go();
+  } else if (event.key === "c" && (event.ctrlKey || event.metaKey) && selected >= 0 &&
+             getSelection().isCollapsed) {
+    lexi._lexi_copy();
+  } else {
+    return;
+  }
+  event.preventDefault();
+});
+results.addEventListener("focus", () => {
+  if (selected < 0 && resultCount > 0) select(0);
+});
+
+$("go").addEventListener("click", go);
+$("copy").addEventListener("click", () => lexi && lexi._lexi_copy());
+$("about").addEventListener("click", () => lexi && lexi._lexi_about());
+$("help").addEventListener("click", () => lexi && lexi._lexi_help());
+$("closest").addEventListener("change", () => lexi && lexi._lexi_closest_first());
+$("message-ok").addEventListener("click", () => {
+  $("message").hidden = true;
+  word.focus();
+});
+$("open-button").addEventListener("click", () => $("open").click());
+$("open").addEventListener("change", (event) => {
+  if (event.target.files.length > 0) openFile(event.target.files[0]);
+  event.target.value = "";
+});
+document.addEventListener("keydown", (event) => {
+  if (event.key === "Escape" && !$("message").hidden) $("message").hidden = true;
+});
+document.addEventListener("dragover", (event) => {
+  event.preventDefault();
+  document.body.classList.add("dragging");
+});
+document.addEventListener("dragleave", () => document.body.classList.remove("dragging"));
+document.addEventListener("drop", (event) => {
+  event.preventDefault();
+  document.body.classList.remove("dragging");
+  if (event.dataTransfer.files.length > 0) openFile(event.dataTransfer.files[0]);
+});
+
+// Gives the bytes of a list to the module's loader, through its in-memory file
+// system, which then holds them no longer than the load takes.
+function openList(bytes, name, usersOwn) {
+  const path = "/" + (usersOwn ? "list-" : "") + name;
+  lexi.FS.writeFile(path, bytes, {canOwn: true});
+  const utf8 = (text) => {
+    const encoded = new TextEncoder().encode(text + "\0");
+    const pointer = lexi._malloc(encoded.length);
+    lexi.HEAPU8.set(encoded, pointer);
+    return pointer;
+  };
+  const [pathPointer, namePointer] = [utf8(path), utf8(name)];
+  lexi._lexi_open(pathPointer, namePointer, usersOwn);
+  lexi._free(pathPointer);
+  lexi._free(namePointer);
+  lexi.FS.unlink(path);
+}
+
+function cannotRead(name, outOfMemory) {
+  const encoded = new TextEncoder().encode(name + "\0");
+  const pointer = lexi._malloc(encoded.length);
+  lexi.HEAPU8.set(encoded, pointer);
+  lexi._lexi_cannot_read(pointer, outOfMemory);
+  lexi._free(pointer);
+}
+
+async function openFile(file) {
+  if (!lexi) return;
+  $("message").hidden = true;
+  // The page's memory holds at most 2 GiB, the list in use and the file's copy
+  // among them: a larger file is refused before it is read.
+  if (file.size >= 2 ** 31 - lexi.HEAPU8.length) {
+    cannotRead(file.name, true);
+    return;
+  }
+  page.status(`Opening "${file.name}"...`);
+  let bytes;
+  try {
+    bytes = new Uint8Array(await file.arrayBuffer());
+  } catch (error) {
+    page.status("");
+    cannotRead(file.name, error instanceof RangeError);
+    return;
+  }
+  page.status("");
+  openList(bytes, file.name, true);
+}
+
+async function fetchBundledList() {
+  const response = await fetch(BUNDLED + ".gz");
+  if (!response.ok) throw new Error(response.statusText);
+  const unpacked = response.body.pipeThrough(new DecompressionStream("gzip"));
+  return new Uint8Array(await new Response(unpacked).arrayBuffer());
+}
+
+function measureRow() {
+  const probe = document.createElement("div");
+  probe.className = "row";
+  probe.textContent = "x";
+  spacer.append(probe);
+  rowHeight = probe.getBoundingClientRect().height || 24;
+  probe.remove();
+}
+
+async function start() {
+  measureRow();
+  const bundled = fetchBundledList();
+  lexi = await createLexiquarium({page});
+  lexi._lexi_start();
+  try {
+    openList(await bundled, BUNDLED, false);
+  } catch (error) {
+    cannotRead(BUNDLED, false);
+  }
+  $("dialog").ariaBusy = "false";
+  performance.mark("lexiquarium-ready");
+  document.body.dataset.ready = "true";
+}
+
+start();
+if ("serviceWorker" in navigator) {
+  window.addEventListener("load", () => navigator.serviceWorker.register("sw.js"));
+}

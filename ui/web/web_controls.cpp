@@ -1,0 +1,156 @@
+#include "ui/web/web_controls.h"
+
+#include <emscripten/emscripten.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+// Each call below is one step of the page's script, which keeps its elements
+// and its helpers under Module.page. Text arrives as UTF-16 code units
+// (pointer, count) or, for the program's own texts, as NUL-ended UTF-8.
+
+EM_JS(void, js_set_word, (const char16_t* text, int length),
+      { Module.page.setWord(Module.page.text16(text, length)); });
+EM_JS(char16_t*, js_word, (int* length), {
+  const text = Module.page.word();
+  return Module.page.toMemory(text, length);
+});
+EM_JS(void, js_history_clear, (), { Module.page.clearHistory(); });
+EM_JS(void, js_history_add, (const char16_t* text, int length),
+      { Module.page.addHistory(Module.page.text16(text, length)); });
+EM_JS(void, js_select_word, (), { Module.page.selectWord(); });
+EM_JS(void, js_focus_word, (), { Module.page.focusWord(); });
+EM_JS(void, js_results_changed, (int count), { Module.page.resultsChanged(count); });
+EM_JS(void, js_enable, (const char* id, bool enabled),
+      { Module.page.enable(UTF8ToString(id), enabled); });
+EM_JS(void, js_copy, (const char16_t* text, int length),
+      { Module.page.copy(Module.page.text16(text, length)); });
+EM_JS(void, js_message, (const char* text, const char* title, bool error),
+      { Module.page.message(UTF8ToString(text), UTF8ToString(title), error); });
+EM_JS(bool, js_is_checked, (const char* id), { return Module.page.isChecked(UTF8ToString(id)); });
+EM_JS(void, js_set_checked, (const char* id, bool checked),
+      { Module.page.setChecked(UTF8ToString(id), checked); });
+EM_JS(int, js_read_flag, (const char* name), { return Module.page.readFlag(UTF8ToString(name)); });
+EM_JS(void, js_write_flag, (const char* name, bool value),
+      { Module.page.writeFlag(UTF8ToString(name), value); });
+EM_JS(void, js_about, (), { Module.page.about(); });
+EM_JS(bool, js_open_tab, (const char* address),
+      { return Module.page.openTab(UTF8ToString(address)); });
+EM_JS(void, js_label, (const char* id, const char* text),
+      { Module.page.label(UTF8ToString(id), UTF8ToString(text)); });
+EM_JS(void, js_status, (const char* text), { Module.page.status(UTF8ToString(text)); });
+
+namespace lexi {
+
+namespace {
+
+void sendText(void (*send)(const char16_t*, int), const std::u16string& text) {
+  send(text.data(), static_cast<int>(text.size()));
+}
+
+}  // namespace
+
+std::string WebWordField::text() const {
+  int length = 0;
+  char16_t* const units = js_word(&length);
+  const std::u16string_view page(units, static_cast<std::size_t>(length));
+  std::string bytes = text_.toList(page);
+  std::free(units);
+  return bytes;
+}
+
+void WebWordField::setText(std::string_view text) {
+  sendText(js_set_word, text_.toPage(text));
+}
+
+std::string WebWordField::itemText(int index) const {
+  return text_.toList(items_[static_cast<std::size_t>(index)]);
+}
+
+int WebWordField::deleteItem(int index) {
+  if (index < 0 || index >= itemCount()) return -1;
+  items_.erase(items_.begin() + index);
+  showItems();
+  return itemCount();
+}
+
+int WebWordField::insertTop(std::string_view text) {
+  items_.insert(items_.begin(), text_.toPage(text));
+  showItems();
+  return 0;
+}
+
+void WebWordField::setCurrentItem(int index) {
+  if (index >= 0 && index < itemCount()) {
+    sendText(js_set_word, items_[static_cast<std::size_t>(index)]);
+  }
+}
+
+void WebWordField::selectAll() {
+  js_select_word();
+}
+
+void WebWordField::setFocus() {
+  js_focus_word();
+}
+
+void WebWordField::showItems() const {
+  js_history_clear();
+  for (const std::u16string& item : items_) sendText(js_history_add, item);
+}
+
+void WebResultList::clear() {
+  lines_.clear();
+  selected_ = -1;
+}
+
+void WebResultList::publish() const {
+  js_results_changed(count());
+}
+
+void WebButton::setEnabled(bool enabled) {
+  js_enable(id_, enabled);
+}
+
+void WebClipboard::setText(std::string_view text) {
+  sendText(js_copy, text_.toPage(text));
+}
+
+void WebMessageDisplay::show(const std::string& text, const std::string& title, MessageIcon icon) {
+  js_message(text.c_str(), title.c_str(), icon == MessageIcon::kError);
+}
+
+bool WebToggle::isChecked() const {
+  return js_is_checked(id_);
+}
+
+void WebToggle::setChecked(bool checked) {
+  js_set_checked(id_, checked);
+}
+
+bool WebPreferences::readFlag(std::string_view name, bool fallback) const {
+  const int stored = js_read_flag(std::string(name).c_str());
+  return stored < 0 ? fallback : stored != 0;
+}
+
+void WebPreferences::writeFlag(std::string_view name, bool value) {
+  js_write_flag(std::string(name).c_str(), value);
+}
+
+void WebAboutBox::run() {
+  js_about();
+}
+
+int WebHelpStarter::start(const char* /*program*/, const char* argument) {
+  return js_open_tab(argument) ? 0 : EPERM;
+}
+
+void setPageLabel(const char* id, const char* text) {
+  js_label(id, text);
+}
+
+void setPageStatus(const std::string& text) {
+  js_status(text.c_str());
+}
+
+}  // namespace lexi
