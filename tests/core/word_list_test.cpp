@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
 #include <thread>
@@ -13,7 +15,6 @@
 #include "tests/core/test_support.h"
 #include "tests/core/text_mode_model.h"
 #include "wordlist/input_file.h"
-#include "wordlist/piece_reader.h"
 #include "wordlist/text_encoding.h"
 
 #ifndef _WIN32
@@ -30,8 +31,24 @@ using Lines = std::vector<std::string>;
 
 using namespace std::chrono_literals;
 
+// A file that grows while it is read: its first read appends the rest, so that
+// the last chunk finds more than the size the load began with.
+struct Growth {
+  std::string path;
+  std::string rest;
+} growth;
+
+long growingRead(InputFile& file, char* buffer, std::size_t size, std::uint64_t offset,
+                 int& error) {
+  if (!growth.rest.empty())
+    std::ofstream(growth.path, std::ios::binary | std::ios::app) << growth.rest;
+  growth.rest.clear();
+  return file.readAt(buffer, size, offset, error);
+}
+
 // Loads `bytes`, which must succeed without a message, and gives the lines. A
-// plan without chunks stands for a pipe, which has no size and is read as a stream.
+// plan without chunks stands for a pipe, which has no size and is read as a
+// stream; one that reads by growingRead, for a file that grew.
 Lines loaded(const std::string& bytes, WordList& list, const ReadingPlan& plan = {}) {
   ScratchDirectory dir;
   std::string path = (dir.path() / "words.txt").string();
@@ -42,7 +59,9 @@ Lines loaded(const std::string& bytes, WordList& list, const ReadingPlan& plan =
     writer = std::thread([&] { dir.write("words.txt", bytes); });
   }
 #endif
-  if (!writer.joinable()) path = dir.write("words.txt", bytes);
+  const std::size_t first = plan.read == growingRead ? (bytes.size() + 1) / 2 : bytes.size();
+  growth = {path, bytes.substr(first)};
+  if (!writer.joinable()) path = dir.write("words.txt", bytes.substr(0, first));
   RecordingNotifier notifier;
   EXPECT_TRUE(list.load(path.c_str(), notifier, plan.chunkBytes == 0 ? ReadingPlan{} : plan));
   if (writer.joinable()) writer.join();
@@ -53,8 +72,14 @@ Lines loaded(const std::string& bytes, WordList& list, const ReadingPlan& plan =
 }
 
 // Pieces of one chunk of one byte, of two of two, ..., each shared out with a
-// helper, and a pipe.
-const ReadingPlan kEveryWay[] = {{1, 1, 0us}, {2, 2, 0us}, {3, 1, 0us}, {0, 1, 0us}};
+// helper or read by one thread, chunks of 1 MiB, a pipe and a file that grew.
+const ReadingPlan kEveryWay[] = {{1, 1, 0us},
+                                 {2, 2, 0us},
+                                 {3, 1, 1h},
+                                 {1 << 20, 2, 0us},
+                                 {1 << 20, 1, 1h},
+                                 {0, 1, 0us},
+                                 {7, 1, 1h, growingRead}};
 
 TEST(Loader, FollowsTheTextModeRulesOfTheTableReadAnyWay) {
   const auto rows = testing_only::readTable("core/line_rules.txt");
@@ -68,43 +93,33 @@ TEST(Loader, FollowsTheTextModeRulesOfTheTableReadAnyWay) {
   }
 }
 
-// Files with lines of every length, so that line ends, CR LF pairs and 0x1A fall
-// on every kind of boundary of lines, chunks and pieces, and a line of 3 MB.
-TEST(Loader, AgreesWithThePlainModelOnLargeRandomFiles) {
-  std::mt19937 random(77);
-  const std::string bytes = "ab\r\n\0 \x1A";
-  std::uniform_int_distribution<std::size_t> pick(0, 5);  // no 0x1A unless asked
-  std::uniform_int_distribution<int> run(0, 300);
-  for (int round = 0; round < 14; ++round) {
-    std::string content;
-    const std::size_t size = round == 13      ? 9'000'000
-                             : round % 3 == 0 ? 300000
-                                              : 150000 + static_cast<std::size_t>(round);
-    while (content.size() < size) {
-      const char c = bytes[pick(random)];
-      content.append(c == 'a' ? static_cast<std::size_t>(run(random)) : 1, c);
+// Random lists from none to 330000 lines of random lengths, one of 3 MB: empty
+// lines, CR LF, lone CRs, NULs, a 0x1A or none, a line end after the last line
+// or none, read every way (in chunks of a size drawn for each list) against
+// the plain model.
+TEST(Loader, AgreesWithThePlainModelOnRandomListsReadAnyWay) {
+  std::mt19937 random(19);
+  const auto below = [&random](std::size_t n) { return random() % n; };
+  for (const std::uint32_t lines : {0u, 1u, 2u, 3u, 40u, 900u, 9000u, 150000u, 330000u}) {
+    std::string bytes;
+    for (std::size_t i = 0; i < lines; ++i) {
+      std::string line(below(4) == 0 ? 0 : below(below(8) == 0 ? 300 : 12), 'a');
+      for (char& c : line) c = "abc\r\0 xyz"[below(below(10) == 0 ? 9 : 3)];
+      bytes += line + (below(3) == 0 ? "\r\n" : "\n");
     }
-    if (round % 4 == 1) content.insert(content.size() * 3 / 4, 1, '\x1A');
-    if (round == 5) content.insert(65535, "\r\n");
-    if (round == 12) content.insert(1000, std::string(3'000'000, 'q'));
-    ReadingPlan plan{static_cast<std::size_t>(7 + round * round * 50),
-                     static_cast<std::uint32_t>(1 + round % 3), 0us};
-    if (round >= 12) plan.chunkBytes = std::size_t{1} << 20;
-    if (round == 4) plan.chunkBytes = 0;
-    WordList list;
-    ASSERT_EQ(loaded(content, list, plan), testing_only::modelLines(content)) << "round " << round;
+    if (lines == 40) bytes.insert(below(bytes.size()), 3'000'000, 'q');
+    if (below(2) == 0) bytes.resize(bytes.size() - std::min(bytes.size(), 1 + below(2)));
+    if (below(2) == 0) bytes.insert(bytes.size() - below(bytes.size() / 2 + 1), 1, '\x1a');
+    const Lines model = testing_only::modelLines(bytes);
+    for (ReadingPlan plan : kEveryWay) {
+      // At most a few thousand chunks.
+      if (plan.chunkBytes < 8)
+        plan.chunkBytes += below(bytes.size() / 500 + 8) + bytes.size() / 2000;
+      WordList list;
+      ASSERT_TRUE(loaded(bytes, list, plan) == model)
+          << lines << " lines in chunks of " << plan.chunkBytes;
+    }
   }
-}
-
-// A file that grew after its size was taken is read again as a stream.
-TEST(Loader, TellsAFileThatGrewWhileReadInPieces) {
-  ScratchDirectory dir;
-  InputFile file;
-  ASSERT_EQ(file.open(dir.write("words.txt", "one\ntwo\n").c_str()), 0);
-  std::string text(8, '\0');
-  PieceReading reading;
-  readInPieces(file, text.data(), 6, ReadingPlan{2, 1, 0us}, reading);
-  EXPECT_EQ(reading.outcome, PieceReading::Outcome::kGrew);
 }
 
 // A disk that cannot give byte 10 of a file: every read that would reach it
