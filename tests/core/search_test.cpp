@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstring>
+#include <random>
 #include <string>
 #include <thread>
 #include <vector>
@@ -72,7 +74,8 @@ TEST(Search, FindsTheLinesInFileOrder) {
       {"zzz?", {}, false},
       {"z*********", {}, false},
       {"*********", {}, true},
-      {"p*********", {}, true},  // warned at the first line that reaches the ninth star
+      {"p*********", {}, true},              // warned at the first line that reaches the ninth star
+      {"ph*n*e* n*.*a*d*v*c*zz", {}, true},  // only the first line reaches it
   };
   for (const Case& c : cases) {
     for (int i = 0; i < 3; ++i) {
@@ -107,7 +110,7 @@ TEST(Search, SharedOutBetweenTwoThreadsKeepsTheLinesInOrder) {
   RecordingNotifier notifier;
   std::string contents;
   Lines expected;
-  for (int i = 0; i < 2000; ++i) {
+  for (int i = 0; i < 2001; ++i) {  // no multiple of the bit set's 64 lines
     contents += kWords;
     expected.insert(expected.end(), {"cat", "CUT"});
   }
@@ -116,6 +119,49 @@ TEST(Search, SharedOutBetweenTwoThreadsKeepsTheLinesInOrder) {
   SlowAtFirstSink sink;
   searchWords(list, TextEncoding::kSingleByte, nullptr, "c?t", sink, notifier);
   EXPECT_TRUE(sink.lines == expected);
+}
+
+// Random lists of short words, of lengths around the pieces of 4096 keys and
+// none a multiple of eight: the index holds each line's own key, and a sound
+// search with it or without it finds the lines whose key is the query's, by a
+// plain comparison of keys, for the words of the first and last lines, of the
+// lines either side of a piece's end, and of others.
+TEST(Search, FindsBySoundWhatAPlainComparisonOfKeysFinds) {
+  std::mt19937 random(19);
+  ScratchDirectory dir;
+  RecordingNotifier notifier;
+  for (const std::uint32_t count : {3u, 4099u, 20483u}) {
+    std::string contents;
+    for (std::uint32_t i = 0; i < count; ++i) {
+      for (auto letters = 1 + random() % 5; letters > 0; --letters) {
+        contents += "aeiouybcdfghklmnprstwxz"[random() % 23];
+      }
+      contents += '\n';
+    }
+    WordList list;
+    SoundIndex index;
+    ASSERT_TRUE(list.load(dir.write("words.txt", contents).c_str(), notifier));
+    ASSERT_TRUE(index.build(list, notifier));
+    ASSERT_EQ(index.count(), count);
+    const auto keyOf = [&list](std::uint32_t i) { return soundKey(list.entries()[i].text); };
+    for (std::uint32_t i = 0; i < count; ++i) {
+      ASSERT_EQ(std::memcmp(index.keys()[i].text, keyOf(i).text, sizeof(SoundKey)), 0) << i;
+    }
+    for (const std::uint32_t query : {0u, 4095u % count, 4096u % count, count - 1, count / 3}) {
+      Lines expected;
+      for (std::uint32_t i = 0; i < count; ++i) {
+        if (std::strcmp(keyOf(i).text, keyOf(query).text) == 0) {
+          expected.emplace_back(list.entries()[i].text);
+        }
+      }
+      for (const SoundIndex* keys : {&index, static_cast<SoundIndex*>(nullptr)}) {
+        CollectingSink sink;
+        searchWords(list, TextEncoding::kSingleByte, keys, list.entries()[query].text, sink,
+                    notifier);
+        EXPECT_TRUE(sink.lines == expected) << list.entries()[query].text << " of " << count;
+      }
+    }
+  }
 }
 
 }  // namespace
