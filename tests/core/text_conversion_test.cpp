@@ -11,75 +11,6 @@ namespace {
 constexpr auto kLatin1 = TextEncoding::kSingleByte;
 constexpr auto kUtf8 = TextEncoding::kUtf8;
 
-// A character of each class in each encoding, against the plain facts: a
-// character held comes back from the list's bytes as itself, one byte of its own
-// value in a Latin-1 list, valid UTF-8 in the other; one not held is one 0x1A
-// and is named, the first of a text only. The controls' UTF-16 is the character
-// as one unit or as its pair; a lone surrogate stays itself, to be refused, and
-// takes no neighbour for its other half.
-TEST(ListCodec, HoldsEachCharacterItCanAndRefusesTheRest) {
-  const struct {
-    char32_t code;
-    bool inLatin1;
-    bool inUtf8;
-    std::u16string utf16;  // empty when UTF-16 has no way to say it
-  } cases[] = {
-      {U'a', true, true, u"a"},
-      {0x7F, true, true, u"\x7f"},
-      {0x80, true, true, u"\x80"},  // Latin-1's upper half
-      {0xE9, true, true, u"\xe9"},
-      {0xFF, true, true, u"\xff"},
-      {0x100, false, true, u"\x100"},  // the rest of the Basic Plane
-      {0x20AC, false, true, u"\x20ac"},
-      {0xFFFF, false, true, u"\xffff"},
-      {0x10000, false, true, {0xD800, 0xDC00}},  // beyond it, as a pair
-      {0x1F41F, false, true, {0xD83D, 0xDC1F}},
-      {0x10FFFF, false, true, {0xDBFF, 0xDFFF}},
-      {0xD800, false, false, {0xD800}},  // lone surrogates
-      {0xDBFF, false, false, {0xDBFF}},
-      {0xDC00, false, false, {0xDC00}},
-      {0xDFFF, false, false, {0xDFFF}},
-      {0, false, false, {0}},  // NUL ends the engine's strings
-      {0x110000, false, false, u""},
-      {0xFFFFFFFE, false, false, u""},
-  };
-  for (const auto& c : cases) {
-    const auto code = static_cast<unsigned long>(c.code);
-    if (!c.utf16.empty()) {
-      EXPECT_EQ(codePointsOfUtf16(u"x" + c.utf16 + u"y"), (std::u32string{U'x', c.code, U'y'}))
-          << std::hex << code;
-      if (c.inUtf8) {
-        EXPECT_EQ(utf16OfCodePoints({&c.code, 1}), c.utf16) << std::hex << code;
-      }
-    }
-    for (const TextEncoding encoding : {kLatin1, kUtf8}) {
-      const ListCodec codec(encoding);
-      const bool held = encoding == kUtf8 ? c.inUtf8 : c.inLatin1;
-      const auto where = ::testing::Message()
-                         << std::hex << code << " in " << (encoding == kUtf8 ? "UTF-8" : "Latin-1");
-      EXPECT_EQ(codec.holds(c.code), held) << where;
-      // Between two characters held, before a NUL, which is never held.
-      const char32_t text[] = {U'x', c.code, U'y', 0};
-      const ListBytes bytes = codec.toList({text, 4});
-      EXPECT_EQ(bytes.firstRefused, std::optional<char32_t>(held ? 0 : c.code)) << where;
-      const std::string own = bytes.bytes.substr(1, bytes.bytes.size() - 3);
-      EXPECT_EQ(bytes.bytes, "x" + own + "y\x1a") << where;
-      if (!held) {
-        EXPECT_EQ(own, "\x1a") << where;
-      } else if (encoding == kLatin1) {
-        EXPECT_EQ(own, std::string(1, static_cast<char>(c.code))) << where;
-      } else {
-        const DecodedChar decoded = decodeChar(own, 0, kUtf8);
-        EXPECT_TRUE(isValidUtf8(own) && decoded.code == c.code && decoded.size == own.size())
-            << where;
-      }
-      if (held) {
-        EXPECT_EQ(codec.fromList(own), std::u32string(1, c.code)) << where;
-      }
-    }
-  }
-}
-
 // A single-byte set that is not Latin-1, as a Windows code page is: each
 // character goes to the one byte that stands for it, or to nothing, never to a
 // look-alike; a byte the set leaves undefined, and in a UTF-8 list a byte that
@@ -111,6 +42,79 @@ TEST(ListCodec, MapsASingleByteSetBothWaysExactly) {
       EXPECT_EQ(bytes.firstRefused, c.refused);
     }
     EXPECT_EQ(codec.fromList(c.bytes), c.shown) << c.bytes;
+  }
+}
+
+// The textbook UTF-8 and UTF-16 of a character, written apart from the product's.
+std::string textbookUtf8(char32_t c) {
+  if (c < 0x80) return std::string(1, static_cast<char>(c));
+  const std::size_t size = c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+  std::string bytes(size, '\0');
+  for (std::size_t i = size - 1; i > 0; --i, c >>= 6)
+    bytes[i] = static_cast<char>(0x80 | (c & 0x3F));
+  bytes[0] = static_cast<char>((0xF00 >> size) | c);
+  return bytes;
+}
+std::u16string textbookUtf16(char32_t c) {
+  if (c < 0x10000) return std::u16string(1, static_cast<char16_t>(c));
+  return {static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)),
+          static_cast<char16_t>(0xDC00 + (c & 0x3FF))};
+}
+
+// Every code point and every byte, against the textbook. Between two letters
+// and before a NUL, a character is held by a UTF-8 list as its textbook bytes,
+// read back as itself, one character of their length, and by a Latin-1 list
+// when below U+0100, as that byte; what a list cannot hold (NUL, a surrogate,
+// anything above U+10FFFF, in Latin-1 anything above U+00FF) is one 0x1A and
+// named, the first of the text only. UTF-16 takes a character as its unit or
+// its pair, and a lone surrogate as itself, with no neighbour for its other
+// half. A lead byte, any second byte and continuation bytes make one valid
+// character exactly when the textbook writes one so, and are read as it, or
+// else as the lead byte alone.
+TEST(ListCodec, TakesEveryCharacterAndByteBothWays) {
+  const ListCodec utf8(kUtf8), latin1(kLatin1);
+  std::size_t sizeOf[256][256] = {};  // by its first two bytes, a character's size
+  for (char32_t c = 0; c <= 0x110000; ++c) {
+    const bool surrogate = c >= 0xD800 && c <= 0xDFFF;
+    const bool held = c != 0 && !surrogate && c <= 0x10FFFF;
+    const std::string bytes = held ? textbookUtf8(c) : "\x1a";
+    const bool inOneByte = c != 0 && c < 0x100;
+    const std::string byte(1, inOneByte ? static_cast<char>(c) : '\x1a');
+    const char32_t text[] = {U'x', c, U'y', 0};
+    const ListBytes inUtf8 = utf8.toList({text, 4});
+    const ListBytes inLatin1 = latin1.toList({text, 4});
+    const std::u16string units = c > 0x10FFFF ? u"\xfffd"
+                                 : surrogate  ? std::u16string(1, static_cast<char16_t>(c))
+                                              : textbookUtf16(c);
+    const std::u32string one(1, c);
+    ASSERT_TRUE(inUtf8.bytes == "x" + bytes + "y\x1a" && inUtf8.firstRefused == (held ? 0 : c) &&
+                inLatin1.bytes == "x" + byte + "y\x1a" &&
+                inLatin1.firstRefused == (inOneByte ? 0 : c) &&
+                utf16OfCodePoints(one) == (surrogate ? u"\xfffd" : units) &&
+                (c > 0x10FFFF || codePointsOfUtf16(u"x" + units + u"y") == U"x" + one + U"y"))
+        << std::hex << static_cast<unsigned long>(c);
+    if (!held) continue;
+    const DecodedChar read = decodeChar(bytes, 0, kUtf8);
+    ASSERT_TRUE(utf8.fromList(bytes) == one && isValidUtf8(bytes) && read.code == c &&
+                read.size == bytes.size() && countChars(bytes, kUtf8) == 1 &&
+                (!inOneByte || latin1.fromList(byte) == one))
+        << std::hex << static_cast<unsigned long>(c);
+    if (bytes.size() > 1) sizeOf[bytes[0] & 0xFF][bytes[1] & 0xFF] = bytes.size();
+  }
+  for (int lead = 0x80; lead < 0x100; ++lead) {
+    for (int second = 0; second < 0x100; ++second) {
+      for (std::size_t size = 2; size <= 4; ++size) {
+        std::string text(size, '\x80');
+        text[0] = static_cast<char>(lead);
+        text[1] = static_cast<char>(second);
+        const std::size_t whole = sizeOf[lead][second] <= size ? sizeOf[lead][second] : 0;
+        const std::size_t step = whole == 0 ? 1 : whole;
+        ASSERT_TRUE(isValidUtf8(text) == (whole == size) &&
+                    decodeChar(text, 0, kUtf8).size == step && utf8CharSize(text.c_str()) == step &&
+                    (whole != 0 || utf8.fromList(text.substr(0, 1)) == U"\xfffd"))
+            << std::hex << lead << " " << second << " of " << size;
+      }
+    }
   }
 }
 
