@@ -3,11 +3,19 @@
 #include <QApplication>
 #include <optional>
 
-#include "ui/program.h"
 #include "ui/qt/qt_controls.h"
 #include "ui/qt/search_window.h"
 
 namespace lexi {
+
+DialogOutcome runSearchWindow(const WordList& words, const SoundIndex& keys,
+                              TextEncoding encoding) {
+  // The application title, as dialog frameworks derive it: the program file's
+  // name without its extension.
+  SearchWindow dialog(words, keys, encoding, QCoreApplication::applicationName().toStdString());
+  dialog.exec();
+  return DialogOutcome{};
+}
 
 int CMainApp::run(int argc, char** argv) {
   std::optional<QApplication> app;
@@ -18,14 +26,7 @@ int CMainApp::run(int argc, char** argv) {
         app.emplace(argc, argv);
         QApplication::setWindowIcon(programIcon());
       },
-      [](const WordList& words, const SoundIndex& keys, TextEncoding encoding) {
-        // The application title, as dialog frameworks derive it: the program
-        // file's name without its extension.
-        SearchWindow dialog(words, keys, encoding,
-                            QCoreApplication::applicationName().toStdString());
-        dialog.exec();
-        return DialogOutcome{};
-      });
+      runSearchWindow);
 }
 
 }  // namespace lexi

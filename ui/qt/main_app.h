@@ -1,6 +1,8 @@
 // CMainApp: the Qt program's start and end (see ui/program.h).
 #pragma once
 
+#include "ui/program.h"
+
 namespace lexi {
 
 class CMainApp {
@@ -10,5 +12,9 @@ class CMainApp {
   // closed. A Qt dialog is always shown.
   int run(int argc, char** argv);
 };
+
+// The search window over the loaded list, in the encoding the start-up decided,
+// until the user closes it: the dialog runProgram is given.
+DialogOutcome runSearchWindow(const WordList& words, const SoundIndex& keys, TextEncoding encoding);
 
 }  // namespace lexi

@@ -1,9 +1,9 @@
 // What the Qt front end adds to the dialog logic, driven through its real widgets
-// on Qt's offscreen platform: the list's encoding at the toolkit's edge,
-// lower-casing, the history's case rule, the result model, the keys that select
-// a line, the selected line shown whole, a larger window, F1, the message boxes,
-// Exit against Esc and the "closest first" check box. The end-to-end test
-// drives the clipboard.
+// on Qt's offscreen platform: the list's encoding at the toolkit's edge, from the
+// start-up's choice to the clipboard, lower-casing, the history, the result
+// model, the keys that select a line, the selected line shown whole, a larger
+// window, F1, the message and About boxes, Exit against Esc and the "closest
+// first" check box.
 #include "ui/qt/search_window.h"
 
 #include <QApplication>
@@ -22,7 +22,9 @@
 #include <functional>
 #include <memory>
 
+#include "ui/about_content.h"
 #include "ui/qt/list_text.h"
+#include "ui/qt/main_app.h"
 #include "wordlist/word_list.h"
 
 namespace lexi {
@@ -32,17 +34,35 @@ struct SeenBox {
   QString text;
   QMessageBox::Icon icon;
   bool ownerless;
+  bool operator==(const SeenBox&) const = default;
 };
 
-// Runs `action`, closing with OK every message box it opens, and tells what they were.
-QList<SeenBox> closingMessageBoxes(const std::function<void()>& action) {
+// Runs `action`, pressing OK in every box it opens (a box that stays open is then
+// closed all the same), and tells what they were. A modal window with a list is
+// the search window: `drive` is given it, and must close it.
+QList<SeenBox> closingBoxes(const std::function<void()>& action,
+                            const std::function<void(QDialog&)>& drive = {}) {
   QList<SeenBox> seen;
+  QPointer<QDialog> pressed;
   QTimer timer;
   timer.setInterval(10);
-  QObject::connect(&timer, &QTimer::timeout, [&seen] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      seen.append({box->windowTitle(), box->text(), box->icon(), box->parentWidget() == nullptr});
-      box->button(QMessageBox::Ok)->click();
+  QObject::connect(&timer, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    if (box == pressed) {
+      seen.append({"(still open after OK)", "", QMessageBox::NoIcon, false});
+      box->reject();
+    } else if (box->findChild<QListView*>() != nullptr) {
+      drive(*box);
+    } else {
+      auto* message = qobject_cast<QMessageBox*>(box);
+      seen.append({box->windowTitle(), message ? message->text() : QString(),
+                   message ? message->icon() : QMessageBox::NoIcon,
+                   box->parentWidget() == nullptr});
+      pressed = box;
+      for (QPushButton* ok : box->findChildren<QPushButton*>()) {
+        if (ok->text().remove(QLatin1Char('&')) == QLatin1String("OK")) ok->click();
+      }
     }
   });
   timer.start();
@@ -70,51 +90,73 @@ class SearchWindowTest : public QObject {
          "a\xa0"
          "coffee\xa0shop\ncat\nphone v. to call\n",
          latin1_);
-    load("utf8.txt", "Asunci\xc3\xb3n n. the capital\nAtat\xc3\xbcrk\nasunder adv.\n", utf8_);
   }
 
   void init() { open(latin1_); }
 
   void cleanup() { window_.reset(); }
 
-  void theListsEncodingAtTheEnginesEdge() {
-    const auto latin1 = TextEncoding::kSingleByte;
-    const auto utf8 = TextEncoding::kUtf8;
+  void aQStringReachesTheListWhole() {
     // What a list holds is the core's rule (text_conversion_test.cpp); here only
     // that a QString reaches it whole: a pair as one character, a lone surrogate
     // and a NUL as themselves.
-    const struct {
-      TextEncoding encoding;
-      QString typed;
-      QByteArray bytes;
-    } cases[] = {
-        {latin1, QStringLiteral("caf\u00e9 \U0001F41F") + QChar(0), "caf\xe9 \032\032"},
-        {utf8, QStringLiteral("\u00e9\U0001F41F") + QChar(0xDC00) + "b",
-         "\xc3\xa9\xf0\x9f\x90\x9f\032b"},
-    };
-    for (const auto& c : cases) {
-      const ListText text(c.encoding);
-      QCOMPARE(QByteArray::fromStdString(text.toEngine(c.typed)), c.bytes);
-    }
-    const QString shown = QStringLiteral("caf\u00e9 \U0001F41F");
-    QCOMPARE(ListText(utf8).toDisplay("caf\xc3\xa9 \xf0\x9f\x90\x9f"), shown);
-    QCOMPARE(ListText(latin1).toDisplay("caf\xe9"), QStringLiteral("caf\u00e9"));
+    const QString typed = QStringLiteral("\u00e9\U0001F41F") + QChar(0xDC00) + "b" + QChar(0);
+    QCOMPARE(QByteArray::fromStdString(ListText(TextEncoding::kUtf8).toEngine(typed)),
+             QByteArray("\xc3\xa9\xf0\x9f\x90\x9f\032b\032"));
   }
 
-  void aUtf8ListShowsAndFindsItsAccentedWords() {
-    open(utf8_);
-    const QString asuncion = QStringLiteral("Asunci\u00f3n n. the capital");
-    // By sound, by pattern ('?' is one character), and an accented capital as typed.
-    for (const QString& query : {QStringLiteral("asunci\u00f3n"), QStringLiteral("asunci?n")}) {
-      typeAndEnter(query);
-      QCOMPARE(resultLines(), QStringList{asuncion});
+  void theStartUpDecidesTheEncodingOfWhatIsTypedAndCopied() {
+    // The program's own start-up, in a folder whose name a message shows whole.
+    const QString savedDir = QDir::currentPath();
+    QVERIFY(QDir(dir_.path()).mkdir(QStringLiteral("\u00c6r\u00f8")));
+    QDir::setCurrent(dir_.filePath(QStringLiteral("\u00c6r\u00f8")));
+    const SeenBox noList = {"Lexiquarium Error",
+                            "Error: Cannot open file '" + QDir::currentPath() +
+                                "/LexiquariumWords.txt':\nNo such file or directory.\n\n"
+                                "Lexiquarium will close now.",
+                            QMessageBox::Critical, true};
+    // The UTF-8 list's word is copied by a double-click, the Latin-1 one's by Copy.
+    const std::pair<QString, bool> cases[] = {
+        // the list's one line (none when empty), in UTF-8 or else in Latin-1
+        {"", false},
+        {QStringLiteral("Asunci\u00f3n n. the capital"), true},
+        {QStringLiteral("caf\u00e9 n. a shop"), false},
+    };
+    for (const auto& [line, utf8] : cases) {
+      QFile file(QStringLiteral("LexiquariumWords.txt"));
+      QVERIFY(line.isEmpty() || (file.open(QIODevice::WriteOnly) &&
+                                 file.write((utf8 ? line.toUtf8() : line.toLatin1()) + '\n')));
+      file.close();
+      QApplication::clipboard()->clear();
+      QtMessageDisplay messages;
+      const QString typed = line.left(line.indexOf(' ')).toLower() + '*';
+      int status = -1;
+      QStringList seen;  // the field, the selected line, the history's size, the focus
+      const QList<SeenBox> boxes = closingBoxes(
+          [&] {
+            status = runProgram(
+                messages, [] {}, runSearchWindow);
+          },
+          [&](QDialog& dialog) {
+            shown_ = &dialog;
+            QApplication::setActiveWindow(&dialog);
+            // Kept apart in the history (only A to Z fold), and a repeat kept once.
+            for (const QString& query : {typed.toUpper(), typed, typed}) typeAndEnter(query);
+            const QPoint first = list()->visualRect(list()->model()->index(0, 0)).center();
+            QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, first);
+            utf8 ? QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, first)
+                 : QTest::mouseClick(button("&Copy"), Qt::LeftButton);
+            seen =
+                QStringList{field()->text(), selectedLine()->text(),
+                            QString::number(combo()->count()), field()->hasFocus() ? "field" : ""};
+            dialog.reject();
+          });
+      QCOMPARE(status, line.isEmpty() ? 1 : 0);
+      QCOMPARE(boxes, line.isEmpty() ? QList<SeenBox>{noList} : QList<SeenBox>{});
+      QCOMPARE(QApplication::clipboard()->text(), line.section(' ', 0, 0));
+      if (!line.isEmpty()) QCOMPARE(seen, QStringList({typed, line, "2", utf8 ? "field" : ""}));
     }
-    typeAndEnter(QStringLiteral("ATAT\u00dcRK"));
-    QCOMPARE(resultLines(), QStringList{QStringLiteral("Atat\u00fcrk")});
-    // The history keeps apart what the search keeps apart: only A to Z fold.
-    typeAndEnter(QStringLiteral("\u00c9*"));
-    typeAndEnter(QStringLiteral("\u00e9*"));
-    QCOMPARE(combo()->itemText(1), QStringLiteral("\u00c9*"));
+    QDir::setCurrent(savedDir);
   }
 
   void typingAndPastingLowerOnlyAToZ() {
@@ -134,7 +176,7 @@ class SearchWindowTest : public QObject {
     }
   }
 
-  void findShowsLatin1LinesThroughTheModel() {
+  void findShowsLatin1LinesThroughTheModelAndKeepsTwentyQueries() {
     typeAndEnter(QStringLiteral("FONE"));
     QCOMPARE(resultLines(), QStringList({"phone n. a device", "fone", "phone v. to call"}));
     QCOMPARE(field()->selectedText(), QStringLiteral("fone"));
@@ -143,6 +185,9 @@ class SearchWindowTest : public QObject {
                                                         "a\u00a0"
                                                         "coffee\u00a0shop")}));
     QCOMPARE(list()->model()->index(0, 0).data(Qt::ToolTipRole).toString(), resultLines()[0]);
+    for (int i = 1; i <= 25; ++i) typeAndEnter(QString::number(i));
+    QCOMPARE(combo()->count(), 20);  // the last twenty queries, the latest first
+    QCOMPARE(combo()->itemText(19), QStringLiteral("6"));
   }
 
   void keysSelectALineOfAListWithoutSelection() {
@@ -187,7 +232,7 @@ class SearchWindowTest : public QObject {
     QTRY_COMPARE(list()->size(), listBefore);
   }
 
-  void helpByButtonOrF1ShowsItsFailureInABox() {
+  void helpAboutAndTooLongAWordOpenABoxThatOkCloses() {
     // Help starts only where its page is.
     QTemporaryDir emptyDir;
     const QString savedDir = QDir::currentPath();
@@ -195,46 +240,41 @@ class SearchWindowTest : public QObject {
     QFile(QStringLiteral("Lexiquarium.html")).open(QIODevice::WriteOnly);
     const QByteArray savedPath = qgetenv("PATH");
     qputenv("PATH", emptyDir.path().toLocal8Bit());
-    const QList<SeenBox> byButton =
-        closingMessageBoxes([this] { QTest::mouseClick(button("&Help"), Qt::LeftButton); });
-    // A window manager gives the dialog the focus back once the box is gone; the
-    // offscreen platform has none.
-    QApplication::setActiveWindow(window_.get());
-    const QList<SeenBox> byF1 =
-        closingMessageBoxes([this] { QTest::keyClick(field(), Qt::Key_F1); });
+    const SeenBox noViewer = {
+        "Lexiquarium Error",
+        "Cannot run Hypertext Help program 'xdg-open': No such file or directory.",
+        QMessageBox::Warning, true};
+    const std::pair<std::function<void()>, SeenBox> cases[] = {
+        {[this] { QTest::mouseClick(button("&Help"), Qt::LeftButton); }, noViewer},
+        {[this] { QTest::keyClick(field(), Qt::Key_F1); }, noViewer},
+        {[this] { QTest::mouseClick(button("&About"), Qt::LeftButton); },
+         {kAboutCaption, "", QMessageBox::NoIcon, true}},
+        {[this] {
+           combo()->setEditText(QString(1001, QLatin1Char('a')));
+           QTest::mouseClick(button("E&xit"), Qt::LeftButton);
+         },
+         {"lexiquarium", "Please enter no more than 1000 characters.", QMessageBox::Warning, true}},
+    };
+    for (const auto& [action, box] : cases) {
+      // A window manager gives the dialog the focus back once a box is gone; the
+      // offscreen platform has none.
+      QApplication::setActiveWindow(window_.get());
+      QCOMPARE(closingBoxes(action), QList<SeenBox>{box});
+    }
     qputenv("PATH", savedPath);
     QDir::setCurrent(savedDir);
-    for (const QList<SeenBox>& boxes : {byButton, byF1}) {
-      QCOMPARE(boxes.size(), 1);
-      QCOMPARE(boxes[0].text, QStringLiteral("Cannot run Hypertext Help program 'xdg-open': No "
-                                             "such file or directory."));
-      QCOMPARE(boxes[0].title, QStringLiteral("Lexiquarium Error"));
-      QCOMPARE(boxes[0].icon, QMessageBox::Warning);
-      QVERIFY(boxes[0].ownerless);
-    }
     QVERIFY(window_->isVisible());
   }
 
   void exitChecksTheLengthButEscDoesNot() {
     combo()->setEditText(QString(1001, QLatin1Char('a')));
-    const QList<SeenBox> boxes =
-        closingMessageBoxes([this] { QTest::mouseClick(button("E&xit"), Qt::LeftButton); });
-    QCOMPARE(boxes.size(), 1);
-    QCOMPARE(boxes[0].text, QStringLiteral("Please enter no more than 1000 characters."));
-    QCOMPARE(boxes[0].title, QStringLiteral("lexiquarium"));
-    QVERIFY(window_->isVisible());
-    QApplication::setActiveWindow(window_.get());  // as a window manager would
-    QVERIFY(field()->hasFocus());
-
     QTest::keyClick(field(), Qt::Key_Escape);
     QVERIFY(!window_->isVisible());
     QCOMPARE(window_->result(), int(QDialog::Rejected));
 
     window_->show();
     combo()->setEditText(QString(1000, QLatin1Char('a')));
-    QVERIFY(closingMessageBoxes([this] {
-              QTest::mouseClick(button("E&xit"), Qt::LeftButton);
-            }).isEmpty());
+    QVERIFY(closingBoxes([this] { QTest::mouseClick(button("E&xit"), Qt::LeftButton); }).isEmpty());
     QVERIFY(!window_->isVisible());
     QCOMPARE(window_->result(), int(QDialog::Accepted));
   }
@@ -267,18 +307,18 @@ class SearchWindowTest : public QObject {
   }
 
  private:
-  QCheckBox* closestFirst() const { return window_->findChild<QCheckBox*>(); }
-  QComboBox* combo() const { return window_->findChild<QComboBox*>(); }
+  QCheckBox* closestFirst() const { return shown_->findChild<QCheckBox*>(); }
+  QComboBox* combo() const { return shown_->findChild<QComboBox*>(); }
   QLineEdit* field() const { return combo()->lineEdit(); }
-  QListView* list() const { return window_->findChild<QListView*>(); }
+  QListView* list() const { return shown_->findChild<QListView*>(); }
   QLabel* selectedLine() const {
-    for (QLabel* label : window_->findChildren<QLabel*>()) {
+    for (QLabel* label : shown_->findChildren<QLabel*>()) {
       if (label->wordWrap()) return label;
     }
     return nullptr;
   }
   QPushButton* button(const char* text) const {
-    for (QPushButton* b : window_->findChildren<QPushButton*>()) {
+    for (QPushButton* b : shown_->findChildren<QPushButton*>()) {
       if (b->text() == QLatin1String(text)) return b;
     }
     return nullptr;
@@ -310,6 +350,7 @@ class SearchWindowTest : public QObject {
   void open(const List& list) {
     window_ = std::make_unique<SearchWindow>(list.words, list.keys, detectEncoding(list.words),
                                              "lexiquarium");
+    shown_ = window_.get();
     window_->show();
     QApplication::setActiveWindow(window_.get());
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -317,8 +358,8 @@ class SearchWindowTest : public QObject {
 
   QTemporaryDir dir_;
   List latin1_;
-  List utf8_;
   std::unique_ptr<SearchWindow> window_;
+  QDialog* shown_ = nullptr;  // the window the helpers look into
 };
 
 }  // namespace lexi
