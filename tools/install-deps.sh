@@ -7,7 +7,19 @@ packages="g++ clang libclang-rt-14-dev clang-format clang-tidy cmake make python
   libbenchmark-dev qt6-base-dev xdg-utils xvfb xauth xdotool xclip wordnet-base wamerican
   mingw-w64 googletest wine wine64 fonts-wine fp-utils nsis
   lintian appstream desktop-file-utils man-db
-  codespell aspell aspell-en hunspell hunspell-en-us"
+  codespell aspell aspell-en hunspell hunspell-en-us emscripten chromium"
+
+# The web page's browser tests: playwright-core and axe-core from npm, as the
+# lockfile pins them; playwright drives Debian's chromium and never downloads
+# a browser of its own.
+web_tests() {
+  lock=tests/web/package-lock.json
+  installed=tests/web/node_modules/.package-lock.json
+  if [ ! -f "$installed" ] || [ "$lock" -nt "$installed" ]; then
+    PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --prefix tests/web --no-audit --no-fund
+  fi
+}
+cd "$(dirname "$0")/.."
 
 missing=""
 for package in $packages; do
@@ -15,7 +27,10 @@ for package in $packages; do
     missing="$missing $package"
   fi
 done
-[ -z "$missing" ] && exit 0
+if [ -z "$missing" ]; then
+  web_tests
+  exit 0
+fi
 
 if [ "$(id -u)" -eq 0 ]; then
   as_root=""
@@ -29,3 +44,4 @@ export DEBIAN_FRONTEND=noninteractive
 $as_root apt-get update -q
 # shellcheck disable=SC2086
 $as_root apt-get install -y -q --no-install-recommends $missing
+web_tests

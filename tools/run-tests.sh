@@ -4,8 +4,9 @@
 # the product code (tools/tidy.sh); cross-builds the Windows programs and
 # packages and runs their tests under Wine; then builds and runs every test
 # again under AddressSanitizer and UndefinedBehaviorSanitizer, and the core and
-# dialog logic tests under ThreadSanitizer; then fuzzes each fuzz target for a
-# minute (LEXI_FUZZ_SECONDS).
+# dialog logic tests under ThreadSanitizer; builds the web page with emscripten
+# and runs the core's tests under Node and the page's in chromium; then fuzzes
+# each fuzz target for a minute (LEXI_FUZZ_SECONDS).
 set -eu
 cd "$(dirname "$0")/.."
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -31,5 +32,9 @@ LSAN_OPTIONS="suppressions=$PWD/tests/ui/qt/lsan-qt.supp:print_suppressions=0" \
 cmake --preset tsan
 cmake --build --preset tsan -j "$jobs"
 TSAN_OPTIONS="halt_on_error=1" ctest --preset tsan -j "$jobs"
+
+cmake --preset web
+cmake --build --preset web -j "$jobs"
+ctest --preset web
 
 tools/fuzz.sh "${LEXI_FUZZ_SECONDS:-60}"

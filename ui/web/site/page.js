@@ -18,6 +18,7 @@ let selected = -1;
 let rowHeight = 24;
 let historyOpen = false;
 let historyActive = -1;
+let drawn = {first: 0, last: 0, rows: new Map()};
 
 // What the dialog logic calls (ui/web/web_controls.cpp).
 const page = {
@@ -54,8 +55,7 @@ const page = {
     results.scrollTop = 0;
     spacer.style.height = Math.min(count * rowHeight, MAX_SCROLL) + "px";
     $("line").textContent = "";
-    results.removeAttribute("aria-activedescendant");
-    drawRows();
+    drawRows(true);
   },
   enable(id, enabled) { $(id).disabled = !enabled; },
   copy(text) {
@@ -147,26 +147,35 @@ function firstVisibleRow() {
   return Math.floor(results.scrollTop / ((MAX_SCROLL - rowHeight) / Math.max(1, resultCount - 1)));
 }
 
-function drawRows() {
+// Draws the rows in view, and a few around them; rows already drawn are kept,
+// so that a click's row is still there for the double-click that follows.
+function drawRows(force = false) {
   const first = Math.max(0, firstVisibleRow() - 2);
   const last = Math.min(resultCount, first + Math.ceil(results.clientHeight / rowHeight) + 4);
-  const rows = [];
-  for (let i = first; i < last; ++i) {
-    const row = document.createElement("div");
-    row.className = "row";
-    row.role = "option";
-    row.id = "row-" + i;
-    row.dataset.index = i;
-    row.style.top = rowTop(i) + "px";
-    row.ariaSetSize = resultCount;
-    row.ariaPosInSet = i + 1;
-    row.ariaSelected = String(i === selected);
-    row.textContent = lineText(i);
-    rows.push(row);
+  if (force || first !== drawn.first || last !== drawn.last) {
+    const rows = [];
+    for (let i = first; i < last; ++i) {
+      const row = (!force && drawn.rows.get(i)) || document.createElement("div");
+      if (!row.id) {
+        row.className = "row";
+        row.role = "option";
+        row.id = "row-" + i;
+        row.dataset.index = i;
+        row.style.top = rowTop(i) + "px";
+        row.ariaSetSize = resultCount;
+        row.ariaPosInSet = i + 1;
+        row.textContent = lineText(i);
+      }
+      rows.push(row);
+    }
+    spacer.replaceChildren(...rows);
+    drawn = {first, last, rows: new Map(rows.map((row, i) => [first + i, row]))};
   }
-  spacer.replaceChildren(...rows);
-  if (selected >= first && selected < last) {
+  for (const [index, row] of drawn.rows) row.ariaSelected = String(index === selected);
+  if (drawn.rows.has(selected)) {
     results.setAttribute("aria-activedescendant", "row-" + selected);
+  } else {
+    results.removeAttribute("aria-activedescendant");
   }
 }
 
@@ -271,9 +280,8 @@ results.addEventListener("mousedown", (event) => {
   const row = event.target.closest(".row");
   if (row) select(Number(row.dataset.index));
 });
-results.addEventListener("dblclick", (event) => {
-  if (lexi && event.target.closest(".row")) lexi._lexi_double_click();
-});
+// On a line or below the lines alike, as in the dialog.
+results.addEventListener("dblclick", () => lexi && lexi._lexi_double_click());
 results.addEventListener("keydown", (event) => {
   const pageRows = Math.max(1, Math.floor(results.clientHeight / rowHeight) - 1);
   const moves = {

@@ -1,0 +1,157 @@
+// The web page in Debian's chromium, driven as a user would: by the keyboard,
+// the mouse and files, over a static server on 127.0.0.1.
+import assert from "node:assert/strict";
+import {spawn} from "node:child_process";
+import {once} from "node:events";
+import {createRequire} from "node:module";
+import {after, before, test} from "node:test";
+
+const require = createRequire(import.meta.url);
+const {chromium} = require("playwright-core");
+const site = process.env.LEXI_SITE;
+let server;
+let origin;
+let browser;
+
+before(async () => {
+  server = spawn("python3", ["-m", "http.server", "0", "--bind", "127.0.0.1", "-d", site],
+                 {stdio: ["ignore", "pipe", "ignore"]});
+  const [line] = await once(server.stdout, "data");
+  origin = `http://127.0.0.1:${/port (\d+)/.exec(line.toString())[1]}/`;
+  browser = await chromium.launch({executablePath: "/usr/bin/chromium"});
+});
+
+after(async () => {
+  await browser?.close();
+  server?.kill();
+});
+
+async function openPage(context) {
+  const page = await (context ?? await browser.newContext()).newPage();
+  const errors = [];
+  page.on("pageerror", (error) => errors.push(error.message));
+  await page.goto(origin);
+  await page.waitForSelector("body[data-ready=true]");
+  page.errors = errors;
+  return page;
+}
+
+async function find(page, query) {
+  await page.fill("#word", query);
+  await page.press("#word", "Enter");
+}
+
+const rows = (page) => page.$$eval(".row", (all) => all.map((row) => row.textContent));
+const firstWords = async (page) => (await rows(page)).map((line) => line.split(" ")[0]);
+const message = (page) => page.$eval("#message", (box) => box.hidden ? "" : box.textContent);
+
+test("finds by sound and by pattern, and says when a pattern has too many stars", async () => {
+  const page = await openPage();
+  const cases = [
+    {query: "fone", listed: "phone"},
+    {query: "ph*ne", listed: "phone"},
+    {query: "caf?", listed: "café"},
+    {query: "", listed: "Please"},
+  ];
+  for (const {query, listed} of cases) {
+    await find(page, query);
+    assert.ok((await firstWords(page)).includes(listed), `${query} lists ${listed}`);
+    assert.equal(await message(page), "");
+  }
+  await find(page, "a*b*c*d*e*f*g*h*i*j");
+  assert.match(await message(page), /Too many \*/);
+  assert.equal(await page.evaluate(() => document.activeElement.id), "word");
+  assert.deepEqual(page.errors, []);
+});
+
+test("keeps twenty queries, newest first, in a drop-down the keyboard opens", async () => {
+  const page = await openPage();
+  for (let i = 0; i < 22; ++i) await find(page, `q${i}`);
+  await find(page, "Q3");
+  const history = await page.$$eval("#history li", (items) => items.map((item) => item.textContent));
+  assert.equal(history.length, 20);
+  assert.deepEqual(history.slice(0, 3), ["q3", "q21", "q20"]);
+  await page.fill("#word", "");
+  await page.press("#word", "ArrowDown");
+  await page.press("#word", "ArrowDown");
+  await page.press("#word", "Enter");
+  assert.equal(await page.inputValue("#word"), "q21");
+  assert.equal(await page.isHidden("#history"), true);
+});
+
+test("the keyboard alone reaches Copy, which puts the first word on the clipboard", async () => {
+  const context = await browser.newContext({permissions: ["clipboard-read", "clipboard-write"]});
+  const page = await openPage(context);
+  await page.keyboard.type("fone");
+  await page.keyboard.press("Enter");
+  await page.keyboard.press("Tab");
+  assert.equal(await page.evaluate(() => document.activeElement.id), "results");
+  const words = await firstWords(page);
+  for (let i = 0; i < words.indexOf("phone"); ++i) await page.keyboard.press("ArrowDown");
+  assert.match(await page.textContent("#line"), /^phone n\./);
+  for (const id of ["go", "copy"]) {
+    await page.keyboard.press("Tab");
+    assert.equal(await page.evaluate(() => document.activeElement.id), id);
+  }
+  await page.keyboard.press("Enter");
+  await page.waitForFunction(() => document.getElementById("status").textContent !== "");
+  assert.equal(await page.evaluate(() => navigator.clipboard.readText()), "phone");
+  await page.keyboard.press("Shift+Tab");
+  await page.keyboard.press("Shift+Tab");
+  await page.keyboard.press("Home");
+  await page.dblclick(".row[data-index='0']");
+  await page.waitForFunction(() => navigator.clipboard.readText().then((text) => text !== "phone"));
+  assert.equal(await page.evaluate(() => navigator.clipboard.readText()), words[0]);
+  await context.close();
+});
+
+test("a list from the disk replaces the bundled one; an empty one does not", async () => {
+  const page = await openPage();
+  const open = (name, text) =>
+    page.setInputFiles("#open", {name, mimeType: "text/plain", buffer: Buffer.from(text, "utf8")});
+  await open("empty.txt", "");
+  assert.match(await message(page), /The file 'empty\.txt' holds no lines\.\s*The word list in use is kept\./);
+  await find(page, "fone");
+  assert.ok((await firstWords(page)).includes("phone"));
+  await open("accents.txt", "naïve adj. artless\nasunción\nzoë\n");
+  assert.match(await page.textContent("#status"), /'accents\.txt' is in use: 3 lines\./);
+  await find(page, "asunci?n");
+  assert.deepEqual(await rows(page), ["asunción"]);
+  await find(page, "na*");
+  assert.deepEqual(await rows(page), ["naïve adj. artless"]);
+});
+
+test("the closest first mode is remembered by the browser", async () => {
+  const context = await browser.newContext();
+  let page = await openPage(context);
+  await page.check("#closest");
+  await find(page, "fone");
+  assert.equal((await firstWords(page))[0], "phone");
+  await page.reload();
+  await page.waitForSelector("body[data-ready=true]");
+  assert.equal(await page.isChecked("#closest"), true);
+  await context.close();
+});
+
+test("after the first visit the page works with no network", async () => {
+  const context = await browser.newContext();
+  const page = await openPage(context);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.reload();
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  await context.setOffline(true);
+  await page.reload();
+  await page.waitForSelector("body[data-ready=true]");
+  await find(page, "fone");
+  assert.ok((await firstWords(page)).includes("phone"));
+  await context.close();
+});
+
+test("an accessibility audit finds nothing serious", async () => {
+  const page = await openPage();
+  await find(page, "a*b*c*d*e*f*g*h*i*j");
+  await page.addScriptTag({path: require.resolve("axe-core")});
+  const violations = await page.evaluate(async () => (await axe.run()).violations);
+  const serious = violations.filter((v) => v.impact === "serious" || v.impact === "critical");
+  assert.deepEqual(serious.map((v) => `${v.id}: ${v.help}`), []);
+});
