@@ -109,10 +109,22 @@ test("a list from the disk replaces the bundled one; an empty one does not", asy
   const page = await openPage();
   const open = (name, text) =>
     page.setInputFiles("#open", {name, mimeType: "text/plain", buffer: Buffer.from(text, "utf8")});
-  await open("empty.txt", "");
-  assert.match(await message(page), /The file 'empty\.txt' holds no lines\.\s*The word list in use is kept\./);
-  await find(page, "fone");
-  assert.ok((await firstWords(page)).includes("phone"));
+  // Files the browser cannot hand over stand in for a disk that fails.
+  const refused = (name, size, error) => page.evaluate(([name, size, error]) => openFile({
+    name, size, arrayBuffer: () => Promise.reject(new DOMException("refused", error)),
+  }), [name, size, error]);
+  const cases = [
+    [() => open("empty.txt", ""), /^Error: The file 'empty\.txt' holds no lines\.\s*The word list in use is kept\.$/],
+    [() => refused("gone.txt", 10, "NotReadableError"), /^Error: Cannot read file 'gone\.txt':\s*I\/O error\.\s*The word list in use is kept\.$/],
+    [() => refused("huge.txt", 3e9, "NotReadableError"), /^Error: Cannot read file 'huge\.txt':\s*Out of memory\.\s*The word list in use is kept\.$/],
+  ];
+  for (const [openIt, said] of cases) {
+    await openIt();
+    await page.waitForSelector("#message:not([hidden])");
+    assert.match(await page.textContent("#message-text"), said);
+    await find(page, "fone");
+    assert.ok((await firstWords(page)).includes("phone"));
+  }
   await open("accents.txt", "naïve adj. artless\nasunción\nzoë\n");
   assert.match(await page.textContent("#status"), /'accents\.txt' is in use: 3 lines\./);
   await find(page, "asunci?n");
