@@ -105,7 +105,7 @@ test("the keyboard alone reaches Copy, which puts the first word on the clipboar
   await context.close();
 });
 
-test("a list from the disk replaces the bundled one; an empty one does not", async () => {
+test("a list opened or dropped replaces the bundled one; one that cannot be read does not", async () => {
   const page = await openPage();
   const open = (name, text) =>
     page.setInputFiles("#open", {name, mimeType: "text/plain", buffer: Buffer.from(text, "utf8")});
@@ -125,7 +125,12 @@ test("a list from the disk replaces the bundled one; an empty one does not", asy
     await find(page, "fone");
     assert.ok((await firstWords(page)).includes("phone"));
   }
-  await open("accents.txt", "naïve adj. artless\nasunción\nzoë\n");
+  await page.evaluate(() => {
+    const dropped = new DataTransfer();
+    dropped.items.add(new File(["naïve adj. artless\nasunción\nzoë\n"], "accents.txt"));
+    document.body.dispatchEvent(new DragEvent("drop", {dataTransfer: dropped, bubbles: true}));
+  });
+  await page.waitForFunction(() => /is in use/.test(document.getElementById("status").textContent));
   assert.match(await page.textContent("#status"), /'accents\.txt' is in use: 3 lines\./);
   await find(page, "asunci?n");
   assert.deepEqual(await rows(page), ["asunción"]);
