@@ -182,13 +182,15 @@ function drawRows(force = false) {
 function select(index) {
   if (resultCount === 0) return;
   selected = Math.max(0, Math.min(resultCount - 1, index));
+  // The list joins a meaning's words by no-break spaces; shown whole, the
+  // line may wrap between them.
+  $("line").textContent = lineText(selected).replaceAll("\u00a0", " ");
   const top = rowTop(selected);
   if (top < results.scrollTop) results.scrollTop = top;
   else if (top + rowHeight > results.scrollTop + results.clientHeight) {
     results.scrollTop = top + rowHeight - results.clientHeight;
   }
   drawRows();
-  $("line").textContent = lineText(selected);
   lexi._lexi_select(selected);
 }
 
