@@ -137,15 +137,15 @@ class SearchWindowTest : public QObject {
             status = runProgram(
                 messages, [] {}, runSearchWindow);
           },
-          [&](QDialog& dialog) {
+          [&, byDoubleClick = utf8](QDialog& dialog) {
             shown_ = &dialog;
             QApplication::setActiveWindow(&dialog);
             // Kept apart in the history (only A to Z fold), and a repeat kept once.
             for (const QString& query : {typed.toUpper(), typed, typed}) typeAndEnter(query);
             const QPoint first = list()->visualRect(list()->model()->index(0, 0)).center();
             QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, first);
-            utf8 ? QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, first)
-                 : QTest::mouseClick(button("&Copy"), Qt::LeftButton);
+            byDoubleClick ? QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, first)
+                          : QTest::mouseClick(button("&Copy"), Qt::LeftButton);
             seen =
                 QStringList{field()->text(), selectedLine()->text(),
                             QString::number(combo()->count()), field()->hasFocus() ? "field" : ""};
