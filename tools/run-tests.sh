@@ -35,6 +35,7 @@ TSAN_OPTIONS="halt_on_error=1" ctest --preset tsan -j "$jobs"
 
 cmake --preset web
 cmake --build --preset web -j "$jobs"
+tools/tidy.sh build-web
 ctest --preset web
 
 tools/fuzz.sh "${LEXI_FUZZ_SECONDS:-60}"
