@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -14,6 +15,7 @@
 
 #include "tests/core/test_support.h"
 #include "tests/core/text_mode_model.h"
+#include "wordlist/entry_array.h"
 #include "wordlist/input_file.h"
 #include "wordlist/text_encoding.h"
 
@@ -119,6 +121,24 @@ TEST(Loader, AgreesWithThePlainModelOnRandomListsReadAnyWay) {
       ASSERT_TRUE(loaded(bytes, list, plan) == model)
           << lines << " lines in chunks of " << plan.chunkBytes;
     }
+  }
+}
+
+// Two arrays that start with room for one entry take a thousand in turn, so
+// that neither can grow where it lies, as a long pipe's entries may not: every
+// entry is kept as they move and shrink.
+TEST(EntryArray, KeepsEveryEntryAsItGrows) {
+  EntryArray arrays[2] = {EntryArray(1), EntryArray(1)};
+  const std::string text(1000, 'a');
+  for (const char& each : text) {
+    for (EntryArray& entries : arrays) ASSERT_TRUE(entries.add(&each));
+  }
+  for (EntryArray& entries : arrays) {
+    ASSERT_TRUE(entries.shrinkToFit());
+    ASSERT_EQ(entries.count(), text.size());
+    WordEntry* const kept = entries.release();
+    for (std::size_t i = 0; i < text.size(); ++i) EXPECT_EQ(kept[i].text, &text[i]);
+    std::free(kept);
   }
 }
 
