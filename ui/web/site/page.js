@@ -18,6 +18,7 @@ let selected = -1;
 let rowHeight = 24;
 let historyOpen = false;
 let historyActive = -1;
+const historyItems = [];  // the history's items, newest first
 let drawn = {first: 0, last: 0, rows: new Map()};
 
 // What the dialog logic calls (ui/web/web_controls.cpp).
@@ -39,14 +40,9 @@ const page = {
   },
   word: () => word.value,
   setWord(text) { word.value = text; },
-  clearHistory() { historyList.replaceChildren(); },
-  addHistory(text) {
-    const item = document.createElement("li");
-    item.role = "option";
-    item.id = "history-" + historyList.children.length;
-    item.textContent = text;
-    historyList.append(item);
-  },
+  // The items are drawn when the drop-down opens, not at every query.
+  clearHistory() { historyItems.length = 0; },
+  addHistory(text) { historyItems.push(text); },
   selectWord() { word.select(); word.scrollLeft = 0; },
   focusWord() { word.focus(); },
   resultsChanged(count) {
@@ -205,7 +201,14 @@ function go() {
 // The history drop-down, as a combo box's list: Down or Alt+Down opens it,
 // the arrows move in it, Enter takes an item, Esc closes it.
 function openHistory() {
-  if (historyList.children.length === 0) return;
+  if (historyItems.length === 0) return;
+  historyList.replaceChildren(...historyItems.map((text, i) => {
+    const item = document.createElement("li");
+    item.role = "option";
+    item.id = "history-" + i;
+    item.textContent = text;
+    return item;
+  }));
   historyOpen = true;
   historyList.hidden = false;
   word.ariaExpanded = "true";
@@ -229,7 +232,7 @@ function markHistory(index) {
 }
 
 function takeHistory(index) {
-  word.value = historyList.children[index].textContent;
+  word.value = historyItems[index];
   closeHistory();
   word.focus();
   word.select();
@@ -386,7 +389,8 @@ async function openFile(file) {
 // (sw.js), so that a later visit reads it straight from the cache.
 async function fetchBundledList() {
   const unpacked = window.caches && await caches.match(BUNDLED).catch(() => undefined);
-  if (unpacked) return new Uint8Array(await unpacked.arrayBuffer());
+  // As a blob: read whole, not streamed as a response's body would be.
+  if (unpacked) return new Uint8Array(await (await unpacked.blob()).arrayBuffer());
   const response = await fetch(BUNDLED + ".gz");
   if (!response.ok) throw new Error(response.statusText);
   const body = response.body.pipeThrough(new DecompressionStream("gzip"));
