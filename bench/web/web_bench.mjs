@@ -9,7 +9,7 @@ const [site, bigList] = process.argv.slice(2);
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const show = (what, value, unit, goal) =>
-  console.log(`  ${what.padEnd(44)} ${value.toFixed(unit === "ms" ? 2 : 1).padStart(8)} ${unit}   goal ${goal}`);
+  console.log(`  ${what.padEnd(50)} ${value.toFixed(unit === "ms" ? 2 : 1).padStart(8)} ${unit}   goal ${goal}`);
 
 const server = spawn("python3", ["-m", "http.server", "0", "--bind", "127.0.0.1", "-d", site],
                      {stdio: ["ignore", "pipe", "ignore"]});
@@ -52,18 +52,33 @@ try {
   });
   show("* on the bundled list until painted", median(painted), "ms", "<= 30 ms");
 
-  const sound = await page.evaluate(() => {
+  // The search alone (the dialog logic in the module, the rows left undrawn),
+  // then the same until painted.
+  const sound = await page.evaluate(async () => {
     const word = document.getElementById("word");
-    const times = [];
+    const queries = ["fone", "nite", "sikology"];
+    const searched = [];
+    const drawRows = page.resultsChanged;
+    page.resultsChanged = () => {};
     for (let i = 0; i < 51; ++i) {
-      word.value = ["fone", "nite", "sikology"][i % 3];
+      word.value = queries[i % 3];
+      const start = performance.now();
+      lexi._lexi_go();
+      searched.push(performance.now() - start);
+    }
+    page.resultsChanged = drawRows;
+    const painted = [];
+    for (let i = 0; i < 15; ++i) {
+      word.value = queries[i % 3];
       const start = performance.now();
       word.dispatchEvent(new KeyboardEvent("keydown", {key: "Enter", bubbles: true}));
-      times.push(performance.now() - start);
+      await new Promise((done) => requestAnimationFrame(() => setTimeout(done, 0)));
+      painted.push(performance.now() - start);
     }
-    return times;
+    return {searched, painted};
   });
-  show("a sound query (fone, nite, sikology)", median(sound), "ms", "<= 2 ms");
+  show("a sound query (fone, nite, sikology), the search", median(sound.searched), "ms", "<= 2 ms");
+  show("the same until painted", median(sound.painted), "ms", "(one frame: 16.7 ms)");
 
   await page.setInputFiles("#open", bigList);
   await page.waitForFunction(() => /is in use/.test(document.getElementById("status").textContent),
@@ -88,6 +103,9 @@ try {
   console.log(`Scrolling the 1,000,000 lines of "*" over a list of 1,000,000 (240 frames, ${frames.rows} rows drawn):`);
   show("frames a second (median frame)", 1000 / median(frames.intervals), "fps", ">= 60 fps");
   show("95th percentile frame", sorted[Math.floor(sorted.length * 0.95)], "ms", "<= 16.7 ms");
+  // A frame that took longer than one and a half refreshes missed one.
+  const missed = frames.intervals.filter((interval) => interval > 25).length;
+  show("frames missed (longer than 25 ms)", missed, "of 240", "0");
   await context.close();
 } finally {
   await browser.close();

@@ -120,13 +120,12 @@ function clipboardRefused(text, reason) {
   getSelection().addRange(range);
 }
 
-// The line's text, from the module.
+// The line's text, from the module; one slot for its length serves every call.
+let lengthSlot = 0;
 function lineText(index) {
-  const lengthOut = lexi._malloc(4);
-  const pointer = lexi._lexi_line(index, lengthOut);
-  const text = page.text16(pointer, lexi.HEAP32[lengthOut >> 2]);
-  lexi._free(lengthOut);
-  return text;
+  lengthSlot ||= lexi._malloc(4);
+  const pointer = lexi._lexi_line(index, lengthSlot);
+  return page.text16(pointer, lexi.HEAP32[lengthSlot >> 2]);
 }
 
 // The scroll offset of a row, squeezed when the list is taller than a browser
