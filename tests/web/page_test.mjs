@@ -61,6 +61,10 @@ test("finds by sound and by pattern, and says when a pattern has too many stars"
   await find(page, "a*b*c*d*e*f*g*h*i*j");
   assert.match(await message(page), /Too many \*/);
   assert.equal(await page.evaluate(() => document.activeElement.id), "word");
+  await page.click("#about");
+  assert.match(await page.textContent("dialog[open]"), /About Lexiquarium\s*Lexiquarium Version \d+\.\d+/);
+  await page.keyboard.press("Enter");
+  assert.equal(await page.$("dialog[open]"), null);
   assert.deepEqual(page.errors, []);
 });
 

@@ -94,7 +94,13 @@ class Page {
   void doubleClick() {
     if (dialog_) dialog_->OnDblclkResults();
   }
-  void about() { aboutBox_.run(); }
+  // About needs no list: it shows even when the bundled one could not be had.
+  void about() {
+    if (dialog_)
+      dialog_->OnAboutButton();
+    else
+      aboutBox_.run();
+  }
   void help() {
     if (dialog_) dialog_->OnHelpButton();
   }
