@@ -19,10 +19,14 @@ menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Lexi
 # Prints the lines of the registry's software keys that name us.
 our_keys() {
   for root in HKLM HKCU; do
-    wine reg export "$root\\Software" "$work/reg" /y >/dev/null 2>&1 </dev/null
+    wine reg export "$root\\Software" "$work/reg" /y >/dev/null 2>&1 </dev/null ||
+      fail "the registry's $root\\Software could not be read"
     iconv -f UTF-16 -t UTF-8 "$work/reg" | grep -i lexiquarium || true
   done
 }
+# The test before may have left its Wine server ending: the first call here
+# would meet it on its way out.
+wineserver -w 2>/dev/null || true
 our_keys >"$work/keys-before"
 # Waits as long as the command succeeds, up to 30 s; fails if it still does.
 during_30s() {
