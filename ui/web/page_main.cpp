@@ -3,6 +3,7 @@
 // and no 1000-character check on leaving; a list the user opens replaces the
 // one in use only once it has been made.
 #include <emscripten/emscripten.h>
+#include <emscripten/heap.h>
 
 #include <cerrno>
 #include <memory>
@@ -186,6 +187,11 @@ EMSCRIPTEN_KEEPALIVE const char16_t* lexi_line(int index, int* length) {
   const std::u16string& text = lexi::page().line(index);
   *length = static_cast<int>(text.size());
   return text.data();
+}
+
+// The most memory the module may grow to, in bytes (the link's MAXIMUM_MEMORY).
+EMSCRIPTEN_KEEPALIVE double lexi_memory_limit() {
+  return static_cast<double>(emscripten_get_heap_max());
 }
 
 // Folds A to Z in place, as the search folds them, so that the field shows

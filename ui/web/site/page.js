@@ -120,27 +120,37 @@ function clipboardRefused(text, reason) {
   getSelection().addRange(range);
 }
 
-// The line's text, from the module; one slot for its length serves every call.
-let lengthSlot = 0;
+// Where the module and the script put a text's length: one slot serves all.
+let slot = 0;
+const lengthSlot = () => slot ||= lexi._malloc(4);
+
+// The line's text, from the module.
 function lineText(index) {
-  lengthSlot ||= lexi._malloc(4);
-  const pointer = lexi._lexi_line(index, lengthSlot);
-  return page.text16(pointer, lexi.HEAP32[lengthSlot >> 2]);
+  const pointer = lexi._lexi_line(index, lengthSlot());
+  return page.text16(pointer, lexi.HEAP32[lengthSlot() >> 2]);
 }
 
-// The scroll offset of a row, squeezed when the list is taller than a browser
-// lets an element be.
-function rowTop(index) {
-  const full = resultCount * rowHeight;
-  return full <= MAX_SCROLL ? index * rowHeight
-                            : index * ((MAX_SCROLL - rowHeight) / Math.max(1, resultCount - 1));
+// Calls the module's `call` with `texts` as NUL-ended UTF-8, and `more`.
+function withUtf8(call, texts, ...more) {
+  const pointers = texts.map((text) => {
+    const encoded = new TextEncoder().encode(text + "\0");
+    const pointer = lexi._malloc(encoded.length);
+    lexi.HEAPU8.set(encoded, pointer);
+    return pointer;
+  });
+  call(...pointers, ...more);
+  pointers.forEach(lexi._free);
 }
 
-function firstVisibleRow() {
-  const full = resultCount * rowHeight;
-  if (full <= MAX_SCROLL) return Math.floor(results.scrollTop / rowHeight);
-  return Math.floor(results.scrollTop / ((MAX_SCROLL - rowHeight) / Math.max(1, resultCount - 1)));
+// The pixels from one row's top to the next: squeezed when the list is taller
+// than a browser lets an element be.
+function rowStep() {
+  return resultCount * rowHeight <= MAX_SCROLL ? rowHeight
+                                               : (MAX_SCROLL - rowHeight) / (resultCount - 1);
 }
+
+const rowTop = (index) => index * rowStep();
+const firstVisibleRow = () => Math.floor(results.scrollTop / rowStep());
 
 // Draws the rows in view, and a few around them; rows already drawn are kept,
 // so that a click's row is still there for the double-click that follows.
@@ -257,14 +267,12 @@ word.addEventListener("keydown", (event) => {
 // Folds A to Z as they are typed, as the search folds them.
 word.addEventListener("input", () => {
   if (!lexi || !/[A-Z]/.test(word.value)) return;
-  const lengthOut = lexi._malloc(4);
-  const pointer = page.toMemory(word.value, lengthOut);
+  const pointer = page.toMemory(word.value, lengthSlot());
   lexi._lexi_fold(pointer, word.value.length);
   const [start, end] = [word.selectionStart, word.selectionEnd];
   word.value = page.text16(pointer, word.value.length);
   word.setSelectionRange(start, end);
   lexi._free(pointer);
-  lexi._free(lengthOut);
 });
 word.addEventListener("blur", () => setTimeout(() => {
   if (!historyList.contains(document.activeElement)) closeHistory();
@@ -341,33 +349,18 @@ document.addEventListener("drop", (event) => {
 function openList(bytes, name, usersOwn) {
   const path = "/" + (usersOwn ? "list-" : "") + name;
   lexi.FS.writeFile(path, bytes, {canOwn: true});
-  const utf8 = (text) => {
-    const encoded = new TextEncoder().encode(text + "\0");
-    const pointer = lexi._malloc(encoded.length);
-    lexi.HEAPU8.set(encoded, pointer);
-    return pointer;
-  };
-  const [pathPointer, namePointer] = [utf8(path), utf8(name)];
-  lexi._lexi_open(pathPointer, namePointer, usersOwn);
-  lexi._free(pathPointer);
-  lexi._free(namePointer);
+  withUtf8(lexi._lexi_open, [path, name], usersOwn);
   lexi.FS.unlink(path);
 }
 
-function cannotRead(name, outOfMemory) {
-  const encoded = new TextEncoder().encode(name + "\0");
-  const pointer = lexi._malloc(encoded.length);
-  lexi.HEAPU8.set(encoded, pointer);
-  lexi._lexi_cannot_read(pointer, outOfMemory);
-  lexi._free(pointer);
-}
+const cannotRead = (name, outOfMemory) => withUtf8(lexi._lexi_cannot_read, [name], outOfMemory);
 
 async function openFile(file) {
   if (!lexi) return;
   $("message").hidden = true;
-  // The page's memory holds at most 2 GiB, the list in use and the file's copy
-  // among them: a larger file is refused before it is read.
-  if (file.size >= 2 ** 31 - lexi.HEAPU8.length) {
+  // The module's memory holds the list in use and the file's copy: a file
+  // larger than the room left is refused before it is read.
+  if (file.size >= lexi._lexi_memory_limit() - lexi.HEAPU8.length) {
     cannotRead(file.name, true);
     return;
   }
