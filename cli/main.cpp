@@ -185,11 +185,14 @@ struct NearOptions {
 
 // The lines nearest to `query`, best first: the one search that needs the
 // indexes, built here for it.
-int searchNear(const lexi::WordList& list, lexi::TextEncoding encoding, const char* query,
-               std::uint32_t maxResults, StdoutSink& sink, lexi::Notifier& notifier) {
+int searchNear(const lexi::WordList& list, const char* listPath, lexi::TextEncoding encoding,
+               const char* query, std::uint32_t maxResults, StdoutSink& sink,
+               lexi::Notifier& notifier) {
   lexi::SoundIndex keys;
   lexi::NearIndex near;
-  if (!keys.build(list, notifier) || !near.build(list, keys, encoding, notifier)) {
+  lexi::Commonness common;
+  common.load(lexi::Commonness::besideList(listPath).c_str());
+  if (!keys.build(list, notifier) || !near.build(list, keys, encoding, notifier, &common)) {
     return kLoadFailed;
   }
   lexi::nearSearch(near, query, maxResults, sink);
@@ -227,7 +230,8 @@ int search(const char* listPath, const char* query, lexi::TextEdge edge,
   }
   StdoutSink sink(encoding, edge.linesAsText);
   if (options.near) {
-    return searchNear(list, encoding, converted.c_str(), options.maxResults, sink, notifier);
+    return searchNear(list, fileName, encoding, converted.c_str(), options.maxResults, sink,
+                      notifier);
   }
   // One search needs no index: it computes each line's key as it goes.
   const lexi::SearchOutcome outcome =

@@ -13,6 +13,7 @@
 #include "base/large_block.h"
 #include "base/two_threads.h"
 #include "match/slip_distance.h"
+#include "match/word_sounds.h"
 
 namespace lexi {
 
@@ -48,6 +49,19 @@ constexpr int kEqual = std::numeric_limits<int>::min() / 2;
 constexpr int kKeyStep = 1;      // each edit between the two sound keys
 constexpr int kBareLine = 2;     // a line with no meaning: most are names
 constexpr int kCapitalised = 2;  // a name, when the word was typed in lower case
+// What a word heard alike costs above the distance of its sounds: a little,
+// so that of two lines as near, the one spelled nearer comes first.
+constexpr int kHeardExtra = 5;
+// How much a rare word counts against a line, by its level of commonness: the
+// commonest nothing, a word too rare to be known most.
+std::uint8_t rarityOf(std::uint8_t level) {
+  if (level == Commonness::kUnknown) return 9;
+  constexpr std::uint8_t kUpTo[] = {10, 20, 35, 40, 50, 60, 70, 80, 95};
+  std::uint8_t rarity = 0;
+  while (rarity < std::size(kUpTo) && level > kUpTo[rarity]) ++rarity;
+  return rarity;
+}
+constexpr int kRarityStep = 2;
 // Sound keys further apart than this count as this far.
 constexpr int kKeyFar = 3;
 // A line whose key is near still needs a spelling within this many slips.
@@ -61,6 +75,17 @@ int wordReach(std::size_t letters) {
 }
 int keyReach(std::size_t keyLength) {
   return keyLength <= 4 ? 1 : 2;
+}
+int soundReach(std::size_t sounds) {
+  return sounds <= 3 ? 1 : sounds <= 6 ? 2 : 3;
+}
+
+// What the near index keeps of a word's sounds: words that say more are
+// compared on their first kSoundSlot sounds.
+constexpr std::size_t kSoundSlot = 16;
+
+std::string_view keptSounds(const Sounds& sounds) {
+  return sounds.view().substr(0, kSoundSlot);
 }
 
 // The first word of a line, as many bytes as a Spelling can take.
@@ -143,6 +168,37 @@ bool lettersNear(const Sketch& typed, std::uint32_t set) {
   return atMostBits(typed.set & ~set, typed.reach) && atMostBits(set & ~typed.set, typed.reach);
 }
 
+// The first consonant a word is heard to open with, for the first look: people
+// hear the vowels of a word in many ways, its first consonant seldom amiss
+// (and s and z, sh and zh as one); 'V' for a word of vowels alone.
+std::uint8_t openingSound(std::string_view sounds) {
+  for (const char sound : sounds) {
+    if (sound == 'z') return 's';
+    if (sound == 'Z') return 'S';
+    if (sound != 'h' && sound != 'H' && !isVowelSound(sound))
+      return static_cast<std::uint8_t>(sound);
+  }
+  return 'V';
+}
+
+// The consonants of a word, a bit each, for the first look.
+std::uint32_t consonantSet(std::string_view sounds) {
+  constexpr std::string_view kConsonants = "pbtdkgfvszmnlrwyhSZCJTNH";
+  std::uint32_t set = 0;
+  for (const char sound : sounds) {
+    const std::size_t at = kConsonants.find(sound);
+    if (at != std::string_view::npos) set |= 1u << at;
+  }
+  return set;
+}
+
+// Whether a line heard as `length` sounds opening with `opening` may be near
+// the sounds of the sketch: each edit changes the length by one at most.
+std::uint8_t soundsNear(const Sketch& heard, std::uint8_t length, std::uint8_t opening) {
+  const auto shifted = static_cast<std::uint8_t>(length + heard.reach - heard.length);
+  return static_cast<std::uint8_t>((shifted <= 2 * heard.reach) & (opening == heard.first));
+}
+
 struct Candidate {
   int score;
   std::uint32_t line;
@@ -168,12 +224,17 @@ struct NearIndex::Columns {
   std::uint8_t* keyLength;
   std::uint8_t* keyFirst;  // its sound key's first two characters
   std::uint8_t* keySecond;
+  std::uint32_t* soundSet;     // the consonantSet of its sounds
+  std::uint8_t* soundLength;   // how many of its sounds are kept, at most kSoundSlot
+  std::uint8_t* soundOpening;  // its openingSound
+  std::uint8_t* rarity;        // how rare its word is: rarityOf its level
+  char* sounds;                // kSoundSlot bytes a line
 
-  static constexpr std::size_t kBytesPerLine = 2 * sizeof(std::uint32_t) + 6;
+  static constexpr std::size_t kBytesPerLine = 3 * sizeof(std::uint32_t) + 9 + kSoundSlot;
 };
 
 bool NearIndex::build(const WordList& list, const SoundIndex& keys, TextEncoding encoding,
-                      Notifier& notifier) {
+                      Notifier& notifier, const Commonness* common) {
   release();
   const std::uint32_t count = list.count();
   const std::uint64_t bytes = std::uint64_t{count} * Columns::kBytesPerLine;
@@ -195,13 +256,17 @@ bool NearIndex::build(const WordList& list, const SoundIndex& keys, TextEncoding
   columns->block = block;
   columns->letters = static_cast<std::uint32_t*>(block);
   columns->keyChars = columns->letters + count;
-  auto* const byteColumns = reinterpret_cast<std::uint8_t*>(columns->keyChars + count);
-  std::uint8_t** const each[] = {&columns->length,    &columns->first,    &columns->second,
-                                 &columns->keyLength, &columns->keyFirst, &columns->keySecond};
+  columns->soundSet = columns->keyChars + count;
+  auto* const byteColumns = reinterpret_cast<std::uint8_t*>(columns->soundSet + count);
+  std::uint8_t** const each[] = {&columns->length,      &columns->first,        &columns->second,
+                                 &columns->keyLength,   &columns->keyFirst,     &columns->keySecond,
+                                 &columns->soundLength, &columns->soundOpening, &columns->rarity};
   for (std::size_t c = 0; c < std::size(each); ++c) *each[c] = byteColumns + c * count;
+  columns->sounds = reinterpret_cast<char*>(byteColumns + std::size(each) * count);
 
   const WordEntry* const entries = list.entries();
   const SoundKey* const stored = keys.keys();
+  const bool knows = common != nullptr && !common->empty();
   auto describe = [&](std::uint32_t begin, std::uint32_t end) {
     for (std::uint32_t i = begin; i < end; ++i) {
       const std::string_view word = firstWordOf(entries[i].text);
@@ -219,6 +284,12 @@ bool NearIndex::build(const WordList& list, const SoundIndex& keys, TextEncoding
       columns->keyLength[i] = static_cast<std::uint8_t>(stored[i].view().size());
       columns->keyFirst[i] = static_cast<std::uint8_t>(stored[i].text[0]);
       columns->keySecond[i] = static_cast<std::uint8_t>(stored[i].text[1]);
+      const std::string_view sounds = keptSounds(soundsOf(spelling));
+      columns->soundLength[i] = static_cast<std::uint8_t>(sounds.size());
+      columns->soundOpening[i] = openingSound(sounds);
+      columns->soundSet[i] = consonantSet(sounds);
+      std::copy(sounds.begin(), sounds.end(), columns->sounds + std::size_t{i} * kSoundSlot);
+      columns->rarity[i] = knows ? rarityOf(common->levelOf(word)) : 0;
     }
   };
   if (count < kLinesWorthSharing) {
@@ -229,6 +300,7 @@ bool NearIndex::build(const WordList& list, const SoundIndex& keys, TextEncoding
   list_ = &list;
   keys_ = &keys;
   encoding_ = encoding;
+  knowsCommonness_ = knows;
   columns_ = columns;
   return true;
 }
@@ -296,25 +368,37 @@ std::uint32_t nearSearch(const NearIndex& index, const char* query, std::uint32_
       typed.length > 0 && isCapital(decodeChar(typedWord, 0, index.encoding_).code);
   const PlainDistance fromTyped(typed);
   const PlainDistance fromTypedKey(spellingOf(typedKey.view(), TextEncoding::kSingleByte));
+  const Sounds typedSounds = soundsOf(typed);
+  const std::string_view heard = keptSounds(typedSounds);
+  const int soundSteps = soundReach(heard.size());
+  // No line is near a word that is not heard at all.
+  const Sketch said{consonantSet(heard), static_cast<std::uint8_t>(heard.size()),
+                    static_cast<std::uint8_t>(soundSteps),
+                    heard.empty() ? std::uint8_t{0} : openingSound(heard), 0};
+  const PlainDistance fromHeard(spellingOf(heard, TextEncoding::kSingleByte));
 
   const std::uint32_t count = index.list_->count();
   const WordEntry* const entries = index.list_->entries();
   const SoundKey* const keys = index.keys_->keys();
   const NearIndex::Columns& columns = *index.columns_;
   Best best(maxResults);
-  // Looks closely at line i, which the first look let through by its word
-  // (`mayByWord`), by its key (`mayByKey`) or both.
-  auto consider = [&](std::uint32_t i, bool mayByWord, bool mayByKey) {
-    const bool byWord = mayByWord && lettersNear(word, columns.letters[i] & kLetterBits);
+  // Looks closely at line i, which the first look let through by its word,
+  // its key or its sounds (bits 1, 2 and 4 of `may`).
+  auto consider = [&](std::uint32_t i, unsigned may) {
+    const bool byWord = (may & 1) != 0 && lettersNear(word, columns.letters[i] & kLetterBits);
     int keyEdits = keySteps + 1;
-    if (mayByKey && lettersNear(sound, columns.keyChars[i])) {
+    if ((may & 2) != 0 && lettersNear(sound, columns.keyChars[i])) {
       keyEdits = fromTypedKey.to(keys[i].view());
     }
     const bool byKey = keyEdits <= keySteps;
-    if (!byWord && !byKey) return;
+    const std::string_view lineSounds(columns.sounds + std::size_t{i} * kSoundSlot,
+                                      columns.soundLength[i]);
+    const bool bySound = (may & 4) != 0 && lettersNear(said, columns.soundSet[i]) &&
+                         fromHeard.to(lineSounds) <= soundSteps + 1;
+    if (!byWord && !byKey && !bySound) return;
     const Spelling spelling = spellingOf(firstWordOf(entries[i].text), index.encoding_);
     // A swap counts two plain edits and one slip: one more than the reach.
-    if (!byKey && fromTyped.to(spelling) > wordSteps + 1) return;
+    if (!byKey && !bySound && fromTyped.to(spelling) > wordSteps + 1) return;
     if (spelling.length == typed.length &&
         std::equal(typed.chars, typed.chars + typed.length, spelling.chars)) {
       best.add({kEqual, i});
@@ -322,15 +406,22 @@ std::uint32_t nearSearch(const NearIndex& index, const char* query, std::uint32_
     }
     if (!byKey) keyEdits = std::min(fromTypedKey.to(keys[i].view()), kKeyFar);
     int rest = kKeyStep * keyEdits;
+    rest += kRarityStep * columns.rarity[i];
     if ((columns.letters[i] & kBare) != 0) rest += kBareLine;
     if ((columns.letters[i] & kCapital) != 0 && !typedCapital) rest += kCapitalised;
-    int bound = byKey ? kFarthestSlip : wordSteps * kPlainEdit;
+    int bound = byKey || bySound ? kFarthestSlip : wordSteps * kPlainEdit;
     // Ties go to the line met first: a later one must do better to enter.
     const int toBeat = best.toBeat();
     if (toBeat != Best::kOpen) bound = std::min(bound, toBeat - rest - 1);
     if (bound < 0) return;
     const int slip = slipDistance(typed, spelling, bound);
-    if (slip <= bound) best.add({slip + rest, i});
+    const int heardBound = std::min(slip, bound + 1) - 1 - kHeardExtra;
+    int score = slip;
+    if (heardBound >= 0) {
+      const int heardAs = soundDistance(heard, lineSounds, heardBound);
+      if (heardAs <= heardBound) score = heardAs + kHeardExtra;
+    }
+    if (score <= bound) best.add({score + rest, i});
   };
 
   // The first look: a few bytes of each line, a block of lines at a time; the
@@ -345,10 +436,13 @@ std::uint32_t nearSearch(const NearIndex& index, const char* query, std::uint32_
     const std::uint8_t* const keyLength = columns.keyLength + start;
     const std::uint8_t* const keyFirst = columns.keyFirst + start;
     const std::uint8_t* const keySecond = columns.keySecond + start;
+    const std::uint8_t* const soundLength = columns.soundLength + start;
+    const std::uint8_t* const soundOpening = columns.soundOpening + start;
     for (std::uint32_t j = 0; j < lines; ++j) {
       passed[j] = static_cast<std::uint8_t>(
           opensNear(word, length[j], first[j], second[j]) |
-          (opensNear(sound, keyLength[j], keyFirst[j], keySecond[j]) << 1));
+          (opensNear(sound, keyLength[j], keyFirst[j], keySecond[j]) << 1) |
+          (soundsNear(said, soundLength[j], soundOpening[j]) << 2));
     }
     for (std::uint32_t j = 0; j < lines; j += 8) {
       const std::uint32_t eight = std::min(8u, lines - j);
@@ -356,7 +450,7 @@ std::uint32_t nearSearch(const NearIndex& index, const char* query, std::uint32_
       std::memcpy(&any, passed + j, eight);
       if (any == 0) continue;
       for (std::uint32_t k = j; k < j + eight; ++k) {
-        if (passed[k] != 0) consider(start + k, (passed[k] & 1) != 0, (passed[k] & 2) != 0);
+        if (passed[k] != 0) consider(start + k, passed[k]);
       }
     }
   }

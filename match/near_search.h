@@ -22,6 +22,7 @@
 
 #include <cstdint>
 
+#include "match/commonness.h"
 #include "match/search.h"
 #include "match/sound_index.h"
 #include "wordlist/notifier.h"
@@ -45,10 +46,12 @@ class NearIndex {
 
   // Builds the index over `list`, whose lines are in `encoding`, and `keys`,
   // the sound index built over the same list; both must outlive this index's
-  // use. Returns false when memory cannot be had, having warned `notifier`
-  // "Cannot get memory (N bytes) for the near search."; the index is then empty.
+  // use. `common` (may be empty, or null) says how common the words are; the
+  // index keeps what it needs of it, so it may go once this returns. Returns false when memory
+  // cannot be had, having warned `notifier` "Cannot get memory (N bytes) for the near search."; the
+  // index is then empty.
   bool build(const WordList& list, const SoundIndex& keys, TextEncoding encoding,
-             Notifier& notifier);
+             Notifier& notifier, const Commonness* common = nullptr);
 
   void release();
 
@@ -62,6 +65,7 @@ class NearIndex {
   const WordList* list_ = nullptr;
   const SoundIndex* keys_ = nullptr;
   TextEncoding encoding_ = TextEncoding::kSingleByte;
+  bool knowsCommonness_ = false;
   Columns* columns_ = nullptr;
 };
 

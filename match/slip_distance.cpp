@@ -52,12 +52,6 @@ constexpr std::array<char, 64> kLatin1Bases = [] {
   return bases;
 }();
 
-char baseLetter(char32_t c) {
-  if (c >= 'a' && c <= 'z') return static_cast<char>(c);
-  if (c >= 0xC0 && c <= 0xFF) return kLatin1Bases[c - 0xC0];
-  return 0;
-}
-
 bool isVowel(char c) {
   return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u' || c == 'y';
 }
@@ -102,6 +96,16 @@ constexpr PairTable kNeighbours = [] {
   }
   return table;
 }();
+
+}  // namespace
+
+char baseLetter(char32_t c) {
+  if (c >= 'a' && c <= 'z') return static_cast<char>(c);
+  if (c >= 0xC0 && c <= 0xFF) return kLatin1Bases[c - 0xC0];
+  return 0;
+}
+
+namespace {
 
 int replaceCost(char32_t typed, char32_t meant) {
   if (typed == meant) return 0;

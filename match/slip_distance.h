@@ -34,6 +34,10 @@ struct Spelling {
   std::size_t length = 0;
 };
 
+// The letter a to z that `c` is written with, accents aside (e for é), or 0
+// for a character that is no letter of Latin-1.
+char baseLetter(char32_t c);
+
 // The text of `text` before its first blank (or NUL, or its end), in `encoding`.
 // A byte that is not valid UTF-8 in a UTF-8 text stands for itself.
 Spelling spellingOf(std::string_view text, TextEncoding encoding);

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Build LexiquariumWords.txt from WordNet 3.0 and the American English word list.
+"""Build LexiquariumWords.txt from WordNet 3.0 and the American English word list,
+and LexiquariumCommon.txt, how common each of its words is, from SCOWL.
 
 Every single word of either source gets one line: the word, one blank, and a
 short note. A WordNet word's note gives each of its parts of speech with the
@@ -8,8 +9,14 @@ knows is noted as a form of its WordNet lemma when WordNet's morphology leads to
 one, and is left bare otherwise. The output is Latin-1 text with LF line ends,
 sorted ignoring case, and the same inputs always give the same bytes.
 
-Only the Python standard library is used, so that the list can be rebuilt on a
-fresh Debian 12 with the packages python3, wordnet-base and wamerican.
+The second file has a line for each word of the list that SCOWL knows: the
+word, one blank, and the smallest size level of SCOWL's English, American,
+British, Canadian and Australian lists that holds it (10 for the commonest
+words, 95 for the rarest), in the list's order and encoding. The near search
+ranks a common word before a rare one that is as near.
+
+Only the Python standard library is used, so that the files can be rebuilt on a
+fresh Debian 12 with the packages python3, wordnet-base, wamerican and scowl.
 """
 
 import argparse
@@ -19,9 +26,15 @@ import unicodedata
 
 DEFAULT_WORDNET_DIR = "/usr/share/wordnet"
 DEFAULT_WORDS_FILE = "/usr/share/dict/american-english"
-DEFAULT_OUTPUT = os.path.join(
-    os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "data", "LexiquariumWords.txt"
-)
+DEFAULT_SCOWL_DIR = "/usr/share/dict/scowl"
+DATA_DIR = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "data")
+DEFAULT_OUTPUT = os.path.join(DATA_DIR, "LexiquariumWords.txt")
+# The program looks for how common the words are in a file beside the list.
+COMMON_NAME = "LexiquariumCommon.txt"
+
+# SCOWL's lists whose levels say how common a word is. The variant spellings
+# and the special lists (hacker slang, Roman numerals) say nothing of it.
+SCOWL_SPELLINGS = ("english", "american", "british", "canadian", "australian")
 
 # Every line, without its LF, is shorter than this many bytes, so that a result
 # row fits the dialog's list without a horizontal scroll of any length.
@@ -312,6 +325,39 @@ def build_lines(wordnet, extra_words):
     return [lines[word] for word in sorted(lines, key=sort_key)]
 
 
+def read_levels(scowl_dir):
+    """{word: its smallest SCOWL level} over SCOWL_SPELLINGS's lists."""
+    levels = {}
+    try:
+        names = sorted(os.listdir(scowl_dir))
+    except OSError as error:
+        raise InputError(f"cannot read {scowl_dir}: {error.strerror}") from error
+    for name in names:
+        spelling, _, level = name.partition("-")
+        if spelling not in SCOWL_SPELLINGS or not level.split(".")[-1].isdigit():
+            continue
+        number = int(level.split(".")[-1])
+        path = os.path.join(scowl_dir, name)
+        with open(path, encoding="utf-8", errors="replace") as stream:
+            for word in stream:
+                word = word.strip()
+                if word and levels.get(word, 100) > number:
+                    levels[word] = number
+    if not levels:
+        raise InputError(f"{scowl_dir} holds none of SCOWL's word lists")
+    return levels
+
+
+def common_lines(lines, levels):
+    """A line "word level" for each line's word that `levels` knows, in order."""
+    common = []
+    for line in lines:
+        word = line.split(" ", 1)[0]
+        if word in levels:
+            common.append(f"{word} {levels[word]}")
+    return common
+
+
 def encode(lines):
     """The file's bytes: Latin-1 lines, each ended by LF."""
     return "".join(line + "\n" for line in lines).encode("latin-1")
@@ -321,21 +367,26 @@ def main(argv=None):
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--wordnet", default=DEFAULT_WORDNET_DIR, help="WordNet 3.0 dict directory")
     parser.add_argument("--words", default=DEFAULT_WORDS_FILE, help="UTF-8 word list, one a line")
-    parser.add_argument("--output", "-o", default=DEFAULT_OUTPUT, help="file to write")
+    parser.add_argument("--scowl", default=DEFAULT_SCOWL_DIR, help="SCOWL's final/ directory")
+    parser.add_argument("--output", "-o", default=DEFAULT_OUTPUT, help="the list to write")
     args = parser.parse_args(argv)
+    common_output = os.path.join(os.path.dirname(args.output), COMMON_NAME)
     try:
-        content = encode(build_lines(WordNet(args.wordnet), read_word_list(args.words)))
+        lines = build_lines(WordNet(args.wordnet), read_word_list(args.words))
+        files = ((args.output, encode(lines)),
+                 (common_output, encode(common_lines(lines, read_levels(args.scowl)))))
     except InputError as error:
         print(f"make_wordlist: {error}", file=sys.stderr)
         return 1
-    try:
-        with open(args.output, "wb") as stream:
-            stream.write(content)
-    except OSError as error:
-        print(f"make_wordlist: cannot write {args.output}: {error.strerror}", file=sys.stderr)
-        return 1
-    lines = content.count(b"\n")
-    print(f"{args.output}: {lines} lines, {len(content)} bytes", file=sys.stderr)
+    for path, content in files:
+        try:
+            with open(path, "wb") as stream:
+                stream.write(content)
+        except OSError as error:
+            print(f"make_wordlist: cannot write {path}: {error.strerror}", file=sys.stderr)
+            return 1
+        lines = content.count(b"\n")
+        print(f"{path}: {lines} lines, {len(content)} bytes", file=sys.stderr)
     return 0
 
 

@@ -63,8 +63,11 @@ bool CSearchDlg::searchNear(const std::string& query) {
   }
   // Built on the first near query, so that a user who never asks for one pays
   // nothing at start-up. Without its memory the exact sound search still works.
-  if (!near_.built() && !near_.build(words_, keys_, encoding_, notifier_)) {
-    return false;
+  if (!near_.built()) {
+    // Only the index keeps what it needs of how common the words are.
+    Commonness common;
+    common.load(Commonness::kFileName);
+    if (!near_.build(words_, keys_, encoding_, notifier_, &common)) return false;
   }
   nearSearch(near_, query.c_str(), kNearResults, controls_.results);
   return true;

@@ -105,8 +105,8 @@ double microseconds(Clock::duration total, std::size_t queries) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "Usage: finding_bench LIST CASES\n");
+  if (argc != 3 && argc != 4) {
+    std::fprintf(stderr, "Usage: finding_bench LIST CASES [COMMON]\n");
     return 2;
   }
   std::vector<Case> cases;
@@ -118,7 +118,9 @@ int main(int argc, char** argv) {
   if (!list.load(argv[1], notifier) || !keys.build(list, notifier)) return 1;
   const Clock::time_point building = Clock::now();
   const lexi::TextEncoding encoding = lexi::detectEncoding(list);
-  if (!near.build(list, keys, encoding, notifier)) return 1;
+  lexi::Commonness common;
+  common.load(argc > 3 ? argv[3] : "");
+  if (!near.build(list, keys, encoding, notifier, &common)) return 1;
   const Clock::duration built = Clock::now() - building;
 
   Clock::duration soundTime{};

@@ -3,7 +3,7 @@
 # into one folder: unpacked, a double-click starts the program there, and the
 # installer's shortcut starts it there too.
 install(TARGETS lexiquarium lexiquarium-find RUNTIME DESTINATION .)
-install(FILES ${WORD_LIST} ${HELP_FILE} DESTINATION .)
+install(FILES ${WORD_LIST} ${COMMON_WORDS} ${HELP_FILE} DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/data/README.md DESTINATION . RENAME word-list-README.txt)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 

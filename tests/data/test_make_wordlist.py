@@ -19,7 +19,9 @@ import make_wordlist as gen  # noqa: E402
 
 FIXTURE = os.path.join(HERE, "wordnet")
 BUNDLED = os.path.join(HERE, "..", "..", "data", "LexiquariumWords.txt")
+BUNDLED_COMMON = os.path.join(HERE, "..", "..", "data", "LexiquariumCommon.txt")
 WORDS = os.path.join(FIXTURE, "words.txt")
+SCOWL = os.path.join(HERE, "scowl")
 LICENCE_LINE = "  1 This software and database is being provided to you, the LICENSEE, by  \n"
 
 
@@ -39,25 +41,39 @@ class Generator(unittest.TestCase):
         with open(os.path.join(FIXTURE, "expected.txt"), "rb") as f:
             expected = f.read()
         output = os.path.join(self.dir, "out.txt")
-        status, err = self.run_main("--wordnet", FIXTURE, "--words", WORDS, "--output", output)
-        self.assertEqual((status, err), (0, f"{output}: 26 lines, {len(expected)} bytes\n"))
-        with open(output, "rb") as result:
-            self.assertEqual(result.read(), expected)
+        common = os.path.join(self.dir, "LexiquariumCommon.txt")
+        # Each word at its lowest level of the English, American and British
+        # lists; the variant and special lists say nothing; the list's order
+        # and encoding.
+        expected_common = (b"apple 10\nax 95\naxe 50\nbetter 10\nbig 10\ncaf\xe9 70\nI'd 10\n"
+                           b"phone 35\nPolish 50\ntelephone 35\nwell 10\n")
+        status, err = self.run_main("--wordnet", FIXTURE, "--words", WORDS, "--scowl", SCOWL,
+                                    "--output", output)
+        self.assertEqual((status, err), (0, f"{output}: 26 lines, {len(expected)} bytes\n"
+                                            f"{common}: 11 lines, {len(expected_common)} bytes\n"))
+        for path, content in ((output, expected), (common, expected_common)):
+            with open(path, "rb") as result:
+                self.assertEqual(result.read(), content)
         words = gen.read_word_list(WORDS)
         for seed in range(3):
             random.Random(seed).shuffle(words)
             self.assertEqual(gen.encode(gen.build_lines(gen.WordNet(FIXTURE), words)), expected)
 
     @unittest.skipUnless(os.path.isdir(gen.DEFAULT_WORDNET_DIR) and
-                         os.path.isfile(gen.DEFAULT_WORDS_FILE), "needs wordnet-base and wamerican")
+                         os.path.isfile(gen.DEFAULT_WORDS_FILE) and
+                         os.path.isdir(gen.DEFAULT_SCOWL_DIR),
+                         "needs wordnet-base, wamerican and scowl")
     def test_rebuilds_the_bundled_list(self):
-        rebuilt = gen.encode(gen.build_lines(gen.WordNet(gen.DEFAULT_WORDNET_DIR),
-                                             gen.read_word_list(gen.DEFAULT_WORDS_FILE)))
-        with open(BUNDLED, "rb") as bundled:
-            expected = bundled.read()
-        for number, (new, old) in enumerate(zip(rebuilt.split(b"\n"), expected.split(b"\n")), 1):
-            self.assertEqual(new, old, f"line {number} differs")
-        self.assertEqual(len(rebuilt), len(expected))
+        lines = gen.build_lines(gen.WordNet(gen.DEFAULT_WORDNET_DIR),
+                                gen.read_word_list(gen.DEFAULT_WORDS_FILE))
+        common = gen.common_lines(lines, gen.read_levels(gen.DEFAULT_SCOWL_DIR))
+        for rebuilt, path in ((gen.encode(lines), BUNDLED), (gen.encode(common), BUNDLED_COMMON)):
+            with open(path, "rb") as bundled:
+                expected = bundled.read()
+            for number, (new, old) in enumerate(zip(rebuilt.split(b"\n"), expected.split(b"\n")),
+                                                1):
+                self.assertEqual(new, old, f"{path}: line {number} differs")
+            self.assertEqual(len(rebuilt), len(expected))
 
     def test_bad_input_gives_a_message(self):
         latin1 = os.path.join(self.dir, "latin1")
@@ -69,6 +85,10 @@ class Generator(unittest.TestCase):
             ("missing wordnet", ["--wordnet", missing, "--words", WORDS], "cannot read"),
             ("missing words", ["--wordnet", FIXTURE, "--words", missing], "cannot read"),
             ("words not UTF-8", ["--wordnet", FIXTURE, "--words", latin1], "not UTF-8"),
+            ("missing scowl", ["--wordnet", FIXTURE, "--words", WORDS, "--scowl", missing,
+                               "--output", os.path.join(self.dir, "out.txt")], "cannot read"),
+            ("no scowl list", ["--wordnet", FIXTURE, "--words", WORDS, "--scowl", FIXTURE,
+                               "--output", os.path.join(self.dir, "out.txt")], "holds none"),
             ("unwritable output", ["--wordnet", FIXTURE, "--words", WORDS, "--output", self.dir],
              "cannot write"),
         ]

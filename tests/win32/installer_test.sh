@@ -38,7 +38,7 @@ during_30s() {
 }
 
 wine "$installer" /S >"$failure_log" 2>&1 </dev/null || fail "the installer failed"
-for file in lexiquarium.exe lexiquarium-find.exe LexiquariumWords.txt Lexiquarium.chm \
+for file in lexiquarium.exe lexiquarium-find.exe LexiquariumWords.txt LexiquariumCommon.txt Lexiquarium.chm \
   LICENSE.txt word-list-README.txt Uninstall.exe "$menu/Lexiquarium.lnk"; do
   [ -f "$folder/$file" ] || [ -f "$file" ] || fail "$file was not installed"
 done

@@ -10,6 +10,9 @@ const historyList = $("history");
 const results = $("results");
 const spacer = $("spacer");
 const BUNDLED = "LexiquariumWords.txt";
+// How common the bundled list's words are; the near search reads it from the
+// module's current folder when it first runs, and goes without it if it is missing.
+const COMMON = "LexiquariumCommon.txt";
 const MAX_SCROLL = 15e6;  // pixels a browser lets an element be tall, with room to spare
 
 let lexi = null;          // the WebAssembly module, once ready
@@ -379,11 +382,11 @@ async function openFile(file) {
 
 // The list travels compressed; the service worker keeps it unpacked too
 // (sw.js), so that a later visit reads it straight from the cache.
-async function fetchBundledList() {
-  const unpacked = window.caches && await caches.match(BUNDLED).catch(() => undefined);
+async function fetchBundled(name) {
+  const unpacked = window.caches && await caches.match(name).catch(() => undefined);
   // As a blob: read whole, not streamed as a response's body would be.
   if (unpacked) return new Uint8Array(await (await unpacked.blob()).arrayBuffer());
-  const response = await fetch(BUNDLED + ".gz");
+  const response = await fetch(name + ".gz");
   if (!response.ok) throw new Error(response.statusText);
   const body = response.body.pipeThrough(new DecompressionStream("gzip"));
   return new Uint8Array(await new Response(body).arrayBuffer());
@@ -401,10 +404,12 @@ function measureRow() {
 // The marks tell the benchmark (bench/web) where the start-up's time goes.
 async function start() {
   measureRow();
-  const bundled = fetchBundledList();
+  const bundled = fetchBundled(BUNDLED);
+  const common = fetchBundled(COMMON);
   lexi = await createLexiquarium({page});
   performance.mark("lexiquarium-module");
   lexi._lexi_start();
+  common.then((bytes) => lexi.FS.writeFile("/" + COMMON, bytes, {canOwn: true}), () => {});
   try {
     const bytes = await bundled;
     performance.mark("lexiquarium-list-fetched");
