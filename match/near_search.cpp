@@ -385,6 +385,8 @@ std::uint32_t nearSearch(const NearIndex& index, const char* query, std::uint32_
   // Looks closely at line i, which the first look let through by its word,
   // its key or its sounds (bits 1, 2 and 4 of `may`).
   auto consider = [&](std::uint32_t i, unsigned may) {
+    // A line whose first word holds no letter or digit has no word to be near.
+    if (columns.length[i] == 0) return;
     const bool byWord = (may & 1) != 0 && lettersNear(word, columns.letters[i] & kLetterBits);
     int keyEdits = keySteps + 1;
     if ((may & 2) != 0 && lettersNear(sound, columns.keyChars[i])) {

@@ -35,10 +35,12 @@ class Letters {
   bool endsWith(std::size_t i, std::string_view text) const {
     return i + text.size() == size_ && has(i, text);
   }
-  // Whether a vowel letter comes before `i`.
+  // Whether a vowel letter comes before `i`: a y counts but at the start,
+  // where it is a consonant ("yes").
   bool vowelBefore(std::size_t i) const {
-    return std::any_of(letters_, letters_ + std::min(i, size_),
-                       [](char c) { return isVowelLetter(c) || c == 'y'; });
+    const std::size_t end = std::min(i, size_);
+    return std::any_of(letters_, letters_ + end, isVowelLetter) ||
+           (end > 1 && std::find(letters_ + 1, letters_ + end, 'y') != letters_ + end);
   }
 
  private:
@@ -70,7 +72,7 @@ bool silentE(const Letters& w, std::size_t i) {
   if (w.endsWith(i + 1, "s"))
     return std::string_view("szxcgh").find(before) == std::string_view::npos;
   if (w.endsWith(i + 1, "d")) return before != 't' && before != 'd';
-  return longBySilentE(w, i - 2) && w.at(i - 2) != 'e';
+  return i >= 2 && longBySilentE(w, i - 2) && w.at(i - 2) != 'e';
 }
 
 class Writer {
@@ -81,7 +83,6 @@ class Writer {
     if (out_.length > 0 && out_.chars[out_.length - 1] == sound) return;
     if (out_.length < Sounds::kMaxLength) out_.chars[out_.length++] = sound;
   }
-  char last() const { return out_.length > 0 ? out_.chars[out_.length - 1] : '\0'; }
 
  private:
   Sounds& out_;
@@ -232,8 +233,6 @@ Sounds soundsOf(const Spelling& spelling) {
     if (step.sound == 'x') {
       out.put('k');
       out.put('s');
-    } else if (step.sound == 'r' && out.last() == 'R') {
-      // The r of "err", "purr" is the vowel's.
     } else if (step.sound != '\0') {
       out.put(step.sound);
     }

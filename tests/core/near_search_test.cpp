@@ -18,17 +18,20 @@ using testing_only::RecordingNotifier;
 using testing_only::ScratchDirectory;
 using Lines = std::vector<std::string>;
 
-// The lines a near search lists for `query` over `contents`.
+// The lines a near search lists for `query` over `contents`, knowing how
+// common the words are from `common`'s lines when there are any.
 Lines nearLines(const std::string& contents, TextEncoding encoding, const char* query,
-                std::uint32_t maxResults = kNearResults) {
+                std::uint32_t maxResults = kNearResults, const std::string& common = "") {
   ScratchDirectory dir;
   RecordingNotifier notifier;
   WordList list;
   SoundIndex keys;
   NearIndex index;
+  Commonness commonness;
   EXPECT_TRUE(list.load(dir.write("words.txt", contents).c_str(), notifier));
   EXPECT_TRUE(keys.build(list, notifier));
-  EXPECT_TRUE(index.build(list, keys, encoding, notifier));
+  if (!common.empty()) EXPECT_TRUE(commonness.load(dir.write("common.txt", common).c_str()));
+  EXPECT_TRUE(index.build(list, keys, encoding, notifier, &commonness));
   CollectingSink sink;
   const std::uint32_t found = nearSearch(index, query, maxResults, sink);
   EXPECT_EQ(found, sink.lines.size());
@@ -96,6 +99,7 @@ TEST(NearSearch, RanksTheLikeliestSlipFirst) {
     Lines expected;
     TextEncoding encoding = kLatin1;
     std::uint32_t maxResults = kNearResults;
+    const char* common = "";
   } cases[] = {
       {"cat", "ca-t m\nCat m\n", {"Cat m", "ca-t m"}},  // the equal word, a capital or not
       {"cat", "ca-t m\ncat\n", {"cat", "ca-t m"}},      // and with no meaning
@@ -125,10 +129,94 @@ TEST(NearSearch, RanksTheLikeliestSlipFirst) {
       {"bil", "Bill m\nbill m\n", {"bill m", "Bill m"}},  // a name after the word
       {"Bil", "Bill m\nbill m\n", {"Bill m", "bill m"}},
       {"bil", "bill\nbill m\n", {"bill m", "bill"}},  // a bare line after one with a meaning
+      {"x", "\n y m\n- m\nx m\n", {"x m"}},           // a line with no word is never near
+      {"a", "\n y m\na m\n", {"a m"}},
+      // Heard alike, however it is spelled, and however the word opens.
+      {"nolij", "noble m\nknowledge m\n", {"knowledge m", "noble m"}},
+      {"fizzix", "fizzing m\nphysics m\n", {"physics m", "fizzing m"}},
+      {"sikology", "ecology m\npsychology m\n", {"psychology m"}},
+      {"nite", "nit m\nknight m\nnet m\n", {"knight m", "nit m", "net m"}},
+      // The common word first, the rare one still listed, whatever the file knows.
+      {"cot", "cut m\ncat m\n", {"cat m", "cut m"}, kLatin1, kNearResults, "cat 10\ncut 95\n"},
+      {"cot", "cut m\ncat m\n", {"cat m", "cut m"}, kLatin1, kNearResults, "cat 10\n"},
+      {"cot", "cut m\ncat m\n", {"cut m", "cat m"}, kLatin1, kNearResults, "dog 10\n"},
+      {"cot", "cut m\ncat m\n", {"cut m", "cat m"}, kLatin1, kNearResults, "cat 20\ncut 20\n"},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(nearLines(c.lines, c.encoding, c.query, c.maxResults), c.expected)
+    EXPECT_EQ(nearLines(c.lines, c.encoding, c.query, c.maxResults, c.common), c.expected)
         << c.query << " in " << c.lines;
+  }
+}
+
+TEST(Commonness, KnowsTheLevelOfTheWordsItsFileNames) {
+  const struct {
+    const char* file;
+    const char* word;
+    std::uint8_t level;
+  } cases[] = {
+      {"night 10\nknight 20\n", "knight", 20},
+      {"night 10\nknight 20\n", "nite", Commonness::kUnknown},
+      {"night 10\nknight 20\n", "Night", Commonness::kUnknown},
+      {"night 10\nnight 20\n", "night", 10},  // the first of two
+      {"caf\xE9 70\r\n", "caf\xE9", 70},
+      {"night 1\n", "night", 1},
+      {"night 99\n", "night", 99},
+      // Lines that are not a word and a level say nothing.
+      {"night\n", "night", Commonness::kUnknown},
+      {" night 10\n", "", Commonness::kUnknown},
+      {"night 100\n", "night", Commonness::kUnknown},
+      {"night 0\n", "night", Commonness::kUnknown},
+      {"night x\n", "night", Commonness::kUnknown},
+      {"night 1 2\n", "night", Commonness::kUnknown},
+      {"night  10\n", "night", Commonness::kUnknown},
+  };
+  ScratchDirectory dir;
+  for (const auto& c : cases) {
+    Commonness common;
+    ASSERT_TRUE(common.load(dir.write("common.txt", c.file).c_str()));
+    EXPECT_EQ(common.levelOf(c.word), c.level) << c.file;
+  }
+  Commonness missing;
+  EXPECT_FALSE(missing.load((dir.path() / "none.txt").string().c_str()));
+  EXPECT_TRUE(missing.empty());
+  EXPECT_EQ(missing.levelOf("night"), Commonness::kUnknown);
+}
+
+TEST(Commonness, LiesBesideTheList) {
+  EXPECT_EQ(Commonness::besideList("LexiquariumWords.txt"), "LexiquariumCommon.txt");
+  EXPECT_EQ(Commonness::besideList("/a/b/words"), "/a/b/LexiquariumCommon.txt");
+  EXPECT_EQ(Commonness::besideList("a/"), "a/LexiquariumCommon.txt");
+}
+
+// The bundled list as users search it, the same on every platform the tests
+// run on: words written as they sound find the word meant among the first.
+TEST(NearSearch, FindsWordsWrittenAsTheySoundInTheBundledList) {
+  const std::string data = std::string(LEXI_TESTS_DIR) + "/../data/";
+  RecordingNotifier notifier;
+  WordList list;
+  SoundIndex keys;
+  NearIndex index;
+  Commonness common;
+  ASSERT_TRUE(list.load((data + WordList::kFileName).c_str(), notifier));
+  ASSERT_TRUE(keys.build(list, notifier));
+  ASSERT_TRUE(common.load((data + Commonness::kFileName).c_str()));
+  ASSERT_TRUE(index.build(list, keys, detectEncoding(list), notifier, &common));
+  const struct {
+    const char* typed;
+    const char* meant;
+    std::size_t within;
+  } cases[] = {
+      {"fizzix", "physics", 1},  {"sikology", "psychology", 1}, {"nolij", "knowledge", 1},
+      {"wimin", "women", 1},     {"sertin", "certain", 1},      {"fone", "phone", 1},
+      {"recieve", "receive", 1}, {"supeena", "subpoena", 1},    {"nite", "night", 3},
+  };
+  for (const auto& c : cases) {
+    CollectingSink sink;
+    nearSearch(index, c.typed, kNearResults, sink);
+    const auto meant =
+        std::find_if(sink.lines.begin(), sink.lines.end(),
+                     [&](const std::string& l) { return l.substr(0, l.find(' ')) == c.meant; });
+    EXPECT_LT(meant - sink.lines.begin(), static_cast<std::ptrdiff_t>(c.within)) << c.typed;
   }
 }
 
