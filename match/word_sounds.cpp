@@ -112,6 +112,8 @@ Step vowel(const Letters& w, std::size_t i) {
       if (next == 'y') return {w.endsWith(i, "ey") ? 'E' : 'A', 2};
       if (next == 'u' || next == 'w') return {'U', 2};
       if (rEndsSyllable) return {'R', 2};
+      // A last "le" after a consonant is heard as "ul": "people", "pinnacle".
+      if (i >= 3 && w.endsWith(i - 1, "le") && w.isConsonant(i - 2)) return {'\0', 1};
       if (silentE(w, i)) return {'\0', 1};
       if (i + 1 == w.size()) return {'E', 1};
       return {longBySilentE(w, i) ? 'E' : 'e', 1};
@@ -125,6 +127,8 @@ Step vowel(const Letters& w, std::size_t i) {
       if (next == 'e' && w.endsWith(i, "oe")) return {'O', 2};
       if (next == 'i' || next == 'y') return {'Y', 2};
       if (next == 'o') return {'U', 2};
+      // An ending "ous" is said as "us": "famous", "gorgeous".
+      if (next == 'u' && w.endsWith(i + 2, "s") && i > 0) return {'u', 2};
       if (next == 'u' || next == 'w') return {'W', 2};
       if (next == 'r' && !w.isVowel(i + 2)) return {'Q', 1};
       if (i + 1 == w.size()) return {'O', 1};
@@ -207,7 +211,8 @@ Step consonant(const Letters& w, std::size_t i) {
       return {first ? 'z' : 'x', 1};
     case 'y':
       if (first || w.isVowel(i + 1)) return {'y', 1};
-      if (i + 1 == w.size()) return {w.vowelBefore(i) ? 'E' : 'I', 1};
+      // At the end, or before the s that ends a plural: "happy", "citys".
+      if (i + 1 == w.size() || w.endsWith(i + 1, "s")) return {w.vowelBefore(i) ? 'E' : 'I', 1};
       return {longBySilentE(w, i) ? 'I' : 'i', 1};
     default:  // f, l, m, r, v, z, and the rest, as written
       return {c, 1};
@@ -229,6 +234,7 @@ Sounds soundsOf(const Spelling& spelling) {
       i += 2;
       continue;
     }
+    if (letter == 'l' && i >= 2 && w.endsWith(i, "le") && w.isConsonant(i - 1)) out.put('u');
     const Step step = isVowelLetter(letter) ? vowel(w, i) : consonant(w, i);
     if (step.sound == 'x') {
       out.put('k');
@@ -251,7 +257,7 @@ namespace {
 constexpr int kVowelForVowel = 4;
 constexpr int kVowelAlike = 2;      // the vowels one spelling stands for: "ea", "ow"
 constexpr int kConsonantAlike = 4;  // s and z, t and d, ch and j
-constexpr int kVowelHeard = 5;      // a vowel heard or missed: "sikology"
+constexpr int kVowelHeard = 7;      // a vowel heard or missed: "sikology"
 constexpr int kLightHeard = 5;      // an h, w, y or r heard or missed
 constexpr int kConsonantHeard = 8;
 constexpr int kSwapped = 6;
