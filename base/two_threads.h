@@ -19,6 +19,8 @@ namespace lexi {
 inline constexpr std::uint32_t kLinesWorthSharing = 20000;
 
 // Runs here() on this thread and there() alongside it; returns when both are done.
+// An exception from here() reaches the caller once there() is done too, since a
+// helper still running when its thread object went would end the process.
 template <class Here, class There>
 void bothAtOnce(Here&& here, There&& there) {
   std::optional<std::thread> helper;
@@ -27,7 +29,12 @@ void bothAtOnce(Here&& here, There&& there) {
   } catch (const std::exception&) {
     // No thread to be had (the system refused one, or memory ran out).
   }
-  here();
+  try {
+    here();
+  } catch (...) {
+    if (helper) helper->join();
+    throw;
+  }
   if (helper) {
     helper->join();
   } else {
