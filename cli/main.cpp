@@ -315,7 +315,7 @@ int wmain(int argc, wchar_t** wideArgv) {
   for (int i = 0; i < argc; ++i) {
     const std::wstring_view wide = wideArgv[i];
     const std::u16string_view units(reinterpret_cast<const char16_t*>(wide.data()), wide.size());
-    arguments.push_back(utf8.toList(lexi::codePointsOfUtf16(units)).bytes);
+    arguments.push_back(utf8.toList(units).bytes);
   }
   for (std::string& argument : arguments) argv.push_back(argument.data());
   argv.push_back(nullptr);

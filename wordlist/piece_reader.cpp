@@ -8,12 +8,11 @@
 
 #include "base/two_threads.h"
 #include "wordlist/line_reader.h"
+#include "wordlist/text_encoding.h"
 
 namespace lexi {
 
 namespace {
-
-constexpr char kEndOfFile = 0x1A;
 
 // What the first pass found in a run of consecutive chunks.
 struct Piece {
@@ -102,7 +101,7 @@ class PieceReader {
     }
     char* const begin = text_ + from;
     char* end = begin + got;
-    if (void* const eof = std::memchr(begin, kEndOfFile, static_cast<std::size_t>(got)))
+    if (void* const eof = std::memchr(begin, kCtrlZ, static_cast<std::size_t>(got)))
       end = static_cast<char*>(eof);
     if (end != begin + wanted) piece.end = end;
     forEachLineFeed(begin, end, [&piece](char* lf) {
