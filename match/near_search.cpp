@@ -173,7 +173,7 @@ struct NearIndex::Columns {
 };
 
 bool NearIndex::build(const WordList& list, const SoundIndex& keys, TextEncoding encoding,
-                      Notifier& notifier) {
+                      Notifier& notifier, Sharing sharing) {
   release();
   const std::uint32_t count = list.count();
   const std::uint64_t bytes = std::uint64_t{count} * Columns::kBytesPerLine;
@@ -221,11 +221,7 @@ bool NearIndex::build(const WordList& list, const SoundIndex& keys, TextEncoding
       columns->keySecond[i] = static_cast<std::uint8_t>(stored[i].text[1]);
     }
   };
-  if (count < kLinesWorthSharing) {
-    describe(0, count);
-  } else {
-    shareOut(count, kPiece, describe, describe);
-  }
+  shareOut(count, kPiece, describe, describe, forLines(sharing, count));
   list_ = &list;
   keys_ = &keys;
   encoding_ = encoding;

@@ -22,6 +22,7 @@
 
 #include <cstdint>
 
+#include "base/two_threads.h"
 #include "match/search.h"
 #include "match/sound_index.h"
 #include "wordlist/notifier.h"
@@ -47,8 +48,9 @@ class NearIndex {
   // the sound index built over the same list; both must outlive this index's
   // use. Returns false when memory cannot be had, having warned `notifier`
   // "Cannot get memory (N bytes) for the near search."; the index is then empty.
+  // `sharing` says whether a helper thread describes part of the lines.
   bool build(const WordList& list, const SoundIndex& keys, TextEncoding encoding,
-             Notifier& notifier);
+             Notifier& notifier, Sharing sharing = Sharing::kAutomatic);
 
   void release();
 

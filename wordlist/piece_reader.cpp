@@ -139,7 +139,8 @@ void readInPieces(InputFile& file, char* text, std::uint64_t size, const Reading
   const auto read = [&](std::uint32_t begin, std::uint32_t end) {
     reader.read(begin, end, pieces);
   };
-  const bool shared = shareOut(reader.chunks(), plan.chunksPerPiece, read, read, plan.worthAHelper);
+  const bool shared =
+      shareOut(reader.chunks(), plan.chunksPerPiece, read, read, plan.sharing, kReadWorthAHelper);
 
   // The pieces up to the one where the text ends; each learns where its lines
   // go among the entries.
@@ -187,7 +188,7 @@ void readInPieces(InputFile& file, char* text, std::uint64_t size, const Reading
     };
     // Alongside each other when the pieces were read so.
     if (shared) {
-      shareOut(used, 1, split, split, std::chrono::microseconds(0));
+      shareOut(used, 1, split, split, Sharing::kHelper);
     } else {
       split(0, used);
     }

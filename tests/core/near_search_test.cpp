@@ -20,15 +20,15 @@ using Lines = std::vector<std::string>;
 
 // The lines a near search lists for `query` over `contents`.
 Lines nearLines(const std::string& contents, TextEncoding encoding, const char* query,
-                std::uint32_t maxResults = kNearResults) {
+                std::uint32_t maxResults = kNearResults, Sharing sharing = Sharing::kAutomatic) {
   ScratchDirectory dir;
   RecordingNotifier notifier;
   WordList list;
   SoundIndex keys;
   NearIndex index;
   EXPECT_TRUE(list.load(dir.write("words.txt", contents).c_str(), notifier));
-  EXPECT_TRUE(keys.build(list, notifier));
-  EXPECT_TRUE(index.build(list, keys, encoding, notifier));
+  EXPECT_TRUE(keys.build(list, notifier, sharing));
+  EXPECT_TRUE(index.build(list, keys, encoding, notifier, sharing));
   CollectingSink sink;
   const std::uint32_t found = nearSearch(index, query, maxResults, sink);
   EXPECT_EQ(found, sink.lines.size());
@@ -163,8 +163,8 @@ TEST(Decode, ReadsOneCharacter) {
 }
 
 // The lines are looked at in blocks of 64 and groups of 8: the last line of a
-// list whose length is a multiple of neither must be looked at too, and the
-// list is long enough to be described by two threads.
+// list whose length is a multiple of neither must be looked at too, whether
+// the lines are described by two threads or by one.
 TEST(NearSearch, FindsTheWordOnTheLastLineOfALongList) {
   std::mt19937 random(7);
   std::string contents;
@@ -174,10 +174,14 @@ TEST(NearSearch, FindsTheWordOnTheLastLineOfALongList) {
     contents += " m\n";
   }
   contents += "quizzed m\n";
-  const Lines found = nearLines("quized m\n" + contents, TextEncoding::kSingleByte, "quizzed");
-  ASSERT_FALSE(found.empty());
-  EXPECT_EQ(found.front(), "quizzed m");
-  EXPECT_EQ(nearLines(contents, TextEncoding::kSingleByte, "quizzed", 1), Lines{"quizzed m"});
+  for (const Sharing sharing : {Sharing::kHelper, Sharing::kNone}) {
+    const Lines found = nearLines("quized m\n" + contents, TextEncoding::kSingleByte, "quizzed",
+                                  kNearResults, sharing);
+    ASSERT_FALSE(found.empty());
+    EXPECT_EQ(found.front(), "quizzed m");
+    EXPECT_EQ(nearLines(contents, TextEncoding::kSingleByte, "quizzed", 1, sharing),
+              Lines{"quizzed m"});
+  }
 }
 
 }  // namespace
