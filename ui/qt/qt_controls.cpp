@@ -50,14 +50,6 @@ void QtWordField::showHistory(const std::vector<std::string>& items) {
   for (const std::string& item : items) combo_.addItem(shownText(codec_, item));
 }
 
-void QtWordField::selectAll() {
-  combo_.lineEdit()->selectAll();
-}
-
-void QtWordField::setFocus() {
-  combo_.setFocus(Qt::OtherFocusReason);
-}
-
 int ResultModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : shown_;
 }
@@ -116,10 +108,6 @@ bool QtPreferences::readFlag(std::string_view name, bool fallback) const {
 
 void QtPreferences::writeFlag(std::string_view name, bool value) {
   settings_.setValue(settingName(name), value);
-}
-
-void QtClipboard::setText(std::string_view text) {
-  QGuiApplication::clipboard()->setText(shownText(codec_, text));
 }
 
 void QtMessageDisplay::show(const std::string& text, const std::string& title, MessageIcon icon) {

@@ -3,8 +3,11 @@
 
 #include <QAbstractListModel>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QSettings>
@@ -37,8 +40,8 @@ class QtWordField : public WordField {
   std::string text() const override;
   void setText(std::string_view text) override;
   void showHistory(const std::vector<std::string>& items) override;
-  void selectAll() override;
-  void setFocus() override;
+  void selectAll() override { combo_.lineEdit()->selectAll(); }
+  void setFocus() override { combo_.setFocus(Qt::OtherFocusReason); }
 
  private:
   QComboBox& combo_;
@@ -115,7 +118,9 @@ class QtPreferences : public Preferences {
 class QtClipboard : public Clipboard {
  public:
   explicit QtClipboard(const ListCodec& codec) : codec_(codec) {}
-  void setText(std::string_view text) override;
+  void setText(std::string_view text) override {
+    QGuiApplication::clipboard()->setText(shownText(codec_, text));
+  }
 
  private:
   const ListCodec& codec_;
