@@ -46,8 +46,11 @@ void QtWordField::setText(std::string_view text) {
 }
 
 void QtWordField::showHistory(const std::vector<std::string>& items) {
+  QStringList shown;
+  for (const std::string& item : items) shown.append(shownText(codec_, item));
+  // In one insertion: the field's list tells its views once, not once an item.
   combo_.clear();
-  for (const std::string& item : items) combo_.addItem(shownText(codec_, item));
+  combo_.addItems(shown);
 }
 
 int ResultModel::rowCount(const QModelIndex& parent) const {
@@ -64,9 +67,18 @@ QVariant ResultModel::data(const QModelIndex& index, int role) const {
 }
 
 bool ResultModel::showRows(int count) {
-  beginResetModel();
-  shown_ = count;
-  endResetModel();
+  if (shown_ > 0) {
+    beginResetModel();
+    shown_ = 0;
+    endResetModel();
+  }
+  // Rows inserted into an empty view cost it less than a reset with rows: with
+  // uniform sizes it lays out nothing line by line.
+  if (count > 0) {
+    beginInsertRows(QModelIndex(), 0, count - 1);
+    shown_ = count;
+    endInsertRows();
+  }
   return true;
 }
 
