@@ -59,15 +59,16 @@ class Page {
     // The dialog's lines point into the old list: it goes first, its history
     // carried over into the new list's encoding.
     std::vector<std::string> history;
+    const ListCodec freshCodec(fresh->encoding);
     if (dialog_) {
       for (const std::string& item : dialog_->history()) {
-        history.push_back(ListCodec(fresh->encoding).toList(codec_.toUtf16(item)).bytes);
+        history.push_back(freshCodec.toList(codec_.toUtf16(item)).bytes);
       }
     }
     dialog_.reset();
     results_.showRows(0);
     list_ = std::move(fresh);
-    codec_ = ListCodec(list_->encoding);
+    codec_ = freshCodec;
     dialog_.emplace(SearchControls{word_, results_, go_, copy_, clipboard_, messages_},
                     list_->words, list_->keys, list_->encoding, helpStarter_, aboutBox_, kAppTitle,
                     &closestFirst_);
