@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstddef>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -146,6 +148,9 @@ TEST_F(SearchDlgTest, HistoryKeepsTheLastTwentyQueriesMostRecentFirst) {
   };
   for (const Case& c : cases) {
     dlg_.restoreHistory(c.before);
+    const Lines restored(c.before.begin(), c.before.begin() + static_cast<long>(std::min(
+                                                                  c.before.size(), kHistorySize)));
+    EXPECT_EQ(field_.items, restored) << c.name << ": the newest twenty restored";
     dlg_.AddToHistory(c.query);
     EXPECT_EQ(dlg_.history(), c.after) << c.name;
     EXPECT_EQ(field_.items, c.after) << c.name << ": the field shows it";
