@@ -14,11 +14,27 @@
 
 namespace lexi {
 
+// Who does a job's pieces. The caller chooses: the program leaves it to the
+// job, and a test picks each path on purpose.
+enum class Sharing {
+  kAutomatic,  // a helper when the first piece says the whole is worth one
+  kHelper,     // a helper for every job of more than one piece
+  kNone,       // this thread alone
+};
+
 // The fewest lines of a word list for which a job over them shares out its
 // pieces: with fewer, one thread is done before a second one would have started.
 inline constexpr std::uint32_t kLinesWorthSharing = 20000;
 
+// `sharing` for a job over `lines` lines of a word list: an automatic choice
+// keeps a short list on this thread.
+constexpr Sharing forLines(Sharing sharing, std::uint32_t lines) {
+  return sharing == Sharing::kAutomatic && lines < kLinesWorthSharing ? Sharing::kNone : sharing;
+}
+
 // Runs here() on this thread and there() alongside it; returns when both are done.
+// An exception from here() reaches the caller once there() is done too, since a
+// helper still running when its thread object went would end the process.
 template <class Here, class There>
 void bothAtOnce(Here&& here, There&& there) {
   std::optional<std::thread> helper;
@@ -27,7 +43,12 @@ void bothAtOnce(Here&& here, There&& there) {
   } catch (const std::exception&) {
     // No thread to be had (the system refused one, or memory ran out).
   }
-  here();
+  try {
+    here();
+  } catch (...) {
+    if (helper) helper->join();
+    throw;
+  }
   if (helper) {
     helper->join();
   } else {
@@ -44,15 +65,22 @@ void bothAtOnce(Here&& here, There&& there) {
 // helper as they come to them, so a helper that starts late costs nothing;
 // pieces may then run at once and must touch nothing another piece touches.
 // Returns whether shared() was used. `worthAHelper` is the shortest job that
-// gets a helper.
+// gets a helper when `sharing` leaves it to the job; kHelper shares every job
+// of more than one piece, and kNone none.
 template <class Alone, class Shared>
 bool shareOut(std::uint32_t count, std::uint32_t piece, const Alone& alone, const Shared& shared,
+              Sharing sharing = Sharing::kAutomatic,
               std::chrono::microseconds worthAHelper = std::chrono::milliseconds(15)) {
+  if (sharing == Sharing::kNone) {
+    alone(0, count);
+    return false;
+  }
   const auto start = std::chrono::steady_clock::now();
   const std::uint32_t first = count < piece ? count : piece;
   alone(0, first);
   const auto firstTook = std::chrono::steady_clock::now() - start;
-  if (first == count || firstTook * (count / first) < worthAHelper) {
+  if (first == count ||
+      (sharing == Sharing::kAutomatic && firstTook * (count / first) < worthAHelper)) {
     alone(first, count);
     return false;
   }

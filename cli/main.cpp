@@ -17,6 +17,7 @@
 #include "match/search.h"
 #include "match/sound_index.h"
 #include "match/sound_key.h"
+#include "match/wild_match.h"
 #include "wordlist/input_file.h"
 #include "wordlist/line_reader.h"
 #include "wordlist/word_list.h"
@@ -218,10 +219,10 @@ int search(const char* listPath, const char* query, lexi::TextEdge edge,
   if (!list.load(fileName, notifier)) return kLoadFailed;
   std::string converted = query;
   // The list's encoding costs a look at every line of a list with bytes above
-  // 0x7F: taken when the query is converted, read by characters ('?' is one
-  // character, even with --bytes: the list's encoding is the list's) or near.
+  // 0x7F: taken when the query is converted, read by characters (even with
+  // --bytes: the list's encoding is the list's) or near.
   const bool readsCharacters =
-      utf8 || options.near || std::string_view(query).find('?') != std::string_view::npos;
+      utf8 || options.near || (lexi::isPattern(query) && lexi::patternReadsCharacters(query));
   const lexi::TextEncoding encoding =
       readsCharacters ? lexi::detectEncoding(list) : lexi::TextEncoding::kSingleByte;
   if (utf8) {
@@ -318,7 +319,7 @@ int wmain(int argc, wchar_t** wideArgv) {
   for (int i = 0; i < argc; ++i) {
     const std::wstring_view wide = wideArgv[i];
     const std::u16string_view units(reinterpret_cast<const char16_t*>(wide.data()), wide.size());
-    arguments.push_back(utf8.toList(lexi::codePointsOfUtf16(units)).bytes);
+    arguments.push_back(utf8.toList(units).bytes);
   }
   for (std::string& argument : arguments) argv.push_back(argument.data());
   argv.push_back(nullptr);

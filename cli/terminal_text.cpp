@@ -15,20 +15,6 @@ namespace lexi {
 
 namespace {
 
-// The UTF-8 of a character of a single-byte set, none of which lies past U+FFFF.
-std::size_t utf8Of(char32_t code, char (&out)[3]) {
-  if (code == kNoCharacter) code = 0xFFFD;
-  if (code < 0x800) {
-    out[0] = static_cast<char>(0xC0 | (code >> 6));
-    out[1] = static_cast<char>(0x80 | (code & 0x3F));
-    return 2;
-  }
-  out[0] = static_cast<char>(0xE0 | (code >> 12));
-  out[1] = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-  out[2] = static_cast<char>(0x80 | (code & 0x3F));
-  return 3;
-}
-
 // Writes `text`, a line of a single-byte list, as UTF-8.
 void putSingleByteAsUtf8(const char* text, const ByteCharset& charset, std::FILE* out) {
   const char* run = text;  // the ASCII bytes not written yet
@@ -37,8 +23,9 @@ void putSingleByteAsUtf8(const char* text, const ByteCharset& charset, std::FILE
     if (byte != 0 && byte < 0x80) continue;
     std::fwrite(run, 1, static_cast<std::size_t>(p - run), out);
     if (byte == 0) return;
-    char bytes[3];
-    std::fwrite(bytes, 1, utf8Of(charset[byte], bytes), out);
+    char bytes[4];
+    const char32_t code = charset[byte];
+    std::fwrite(bytes, 1, encodeUtf8(code == kNoCharacter ? 0xFFFD : code, bytes), out);
     run = p + 1;
   }
 }
@@ -105,7 +92,7 @@ const char* systemFileName(const char* name, [[maybe_unused]] std::string& stora
   // The list is opened by the runtime's ANSI calls; a character the code page
   // lacks is refused rather than replaced by a look-alike naming another file.
   const ListCodec utf8(TextEncoding::kUtf8);
-  const std::u16string wide = utf16OfCodePoints(utf8.fromList(name));
+  const std::u16string wide = utf8.toUtf16(name);
   const auto* units = reinterpret_cast<const wchar_t*>(wide.c_str());
   const bool utf8Page = GetACP() == CP_UTF8;  // takes neither flag nor question
   BOOL lost = FALSE;
@@ -131,7 +118,7 @@ LineWriter::LineWriter(TextEncoding encoding, bool asText)
 void LineWriter::write(const char* line) {
 #ifdef _WIN32
   if (console_) {
-    std::u16string text = utf16OfCodePoints(codec_.fromList(line));
+    std::u16string text = codec_.toUtf16(line);
     text += u'\n';
     consoleFine_ = toConsole(GetStdHandle(STD_OUTPUT_HANDLE),
                              reinterpret_cast<const wchar_t*>(text.data()), text.size()) &&

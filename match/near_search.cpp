@@ -234,7 +234,7 @@ struct NearIndex::Columns {
 };
 
 bool NearIndex::build(const WordList& list, const SoundIndex& keys, TextEncoding encoding,
-                      Notifier& notifier, const Commonness* common) {
+                      Notifier& notifier, const Commonness* common, Sharing sharing) {
   release();
   const std::uint32_t count = list.count();
   const std::uint64_t bytes = std::uint64_t{count} * Columns::kBytesPerLine;
@@ -292,11 +292,7 @@ bool NearIndex::build(const WordList& list, const SoundIndex& keys, TextEncoding
       columns->rarity[i] = knows ? rarityOf(common->levelOf(word)) : 0;
     }
   };
-  if (count < kLinesWorthSharing) {
-    describe(0, count);
-  } else {
-    shareOut(count, kPiece, describe, describe);
-  }
+  shareOut(count, kPiece, describe, describe, forLines(sharing, count));
   list_ = &list;
   keys_ = &keys;
   encoding_ = encoding;

@@ -22,6 +22,7 @@
 
 #include <cstdint>
 
+#include "base/two_threads.h"
 #include "match/commonness.h"
 #include "match/search.h"
 #include "match/sound_index.h"
@@ -47,11 +48,13 @@ class NearIndex {
   // Builds the index over `list`, whose lines are in `encoding`, and `keys`,
   // the sound index built over the same list; both must outlive this index's
   // use. `common` (may be empty, or null) says how common the words are; the
-  // index keeps what it needs of it, so it may go once this returns. Returns false when memory
-  // cannot be had, having warned `notifier` "Cannot get memory (N bytes) for the near search."; the
-  // index is then empty.
+  // index keeps what it needs of it, so it may go once this returns. `sharing`
+  // says whether a helper thread describes part of the lines. Returns false
+  // when memory cannot be had, having warned `notifier` "Cannot get memory (N
+  // bytes) for the near search."; the index is then empty.
   bool build(const WordList& list, const SoundIndex& keys, TextEncoding encoding,
-             Notifier& notifier, const Commonness* common = nullptr);
+             Notifier& notifier, const Commonness* common = nullptr,
+             Sharing sharing = Sharing::kAutomatic);
 
   void release();
 

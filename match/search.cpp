@@ -29,13 +29,13 @@ constexpr std::uint32_t kPiece = 64 * 64;
 // then appends; a short one, or one without the bit set's memory, appends as it
 // goes.
 template <class Matches>
-void appendMatches(const WordEntry* entries, std::uint32_t count, ResultSink& sink,
+void appendMatches(const WordEntry* entries, std::uint32_t count, ResultSink& sink, Sharing sharing,
                    const Matches& matches) {
   constexpr std::uint32_t kBits = 64;
   const std::uint32_t words = (count + kBits - 1) / kBits;
   // Its pages cost nothing until a thread marks a match in them.
   std::uint64_t* const marks =
-      count >= kLinesWorthSharing
+      sharing != Sharing::kNone
           ? static_cast<std::uint64_t*>(std::calloc(words, sizeof(std::uint64_t)))
           : nullptr;
   auto append = [&](std::uint32_t begin, std::uint32_t end) {
@@ -53,7 +53,7 @@ void appendMatches(const WordEntry* entries, std::uint32_t count, ResultSink& si
     }
   };
   // The lines appended alone come first; the marks are all after them.
-  if (shareOut(count, kPiece, append, mark)) {
+  if (shareOut(count, kPiece, append, mark, sharing)) {
     for (std::uint32_t word = 0; word < words; ++word) {
       for (std::uint64_t bits = marks[word]; bits != 0; bits &= bits - 1) {
         sink.appendLine(
@@ -99,15 +99,17 @@ bool isPattern(const char* query) {
 }
 
 SearchOutcome searchWords(const WordList& list, TextEncoding encoding, const SoundIndex* keys,
-                          const char* query, ResultSink& sink, Notifier& notifier) {
+                          const char* query, ResultSink& sink, Notifier& notifier,
+                          Sharing sharing) {
   const WordEntry* const entries = list.entries();
   const std::uint32_t count = list.count();
+  sharing = forLines(sharing, count);
 
   if (isPattern(query)) {
     const WildPattern pattern(query, encoding);
     if (std::count(query, query + std::strlen(query), '*') <= kMaxStars) {
       // No line can stop the search: the lines are independent.
-      appendMatches(entries, count, sink,
+      appendMatches(entries, count, sink, sharing,
                     [&pattern](const char* text) { return pattern.match(text) == kMatch; });
       return SearchOutcome::kDone;
     }
@@ -128,7 +130,8 @@ SearchOutcome searchWords(const WordList& list, TextEncoding encoding, const Sou
   if (keys != nullptr) {
     appendKeyMatches(entries, keys->keys(), count, key, sink);
   } else {
-    appendMatches(entries, count, sink, [&key](const char* text) { return hasKey(text, key); });
+    appendMatches(entries, count, sink, sharing,
+                  [&key](const char* text) { return hasKey(text, key); });
   }
   return SearchOutcome::kDone;
 }

@@ -8,6 +8,7 @@
 // long list that two threads share, a bit a line to mark the matches in.
 #pragma once
 
+#include "base/two_threads.h"
 #include "match/sound_index.h"
 #include "wordlist/notifier.h"
 #include "wordlist/text_encoding.h"
@@ -38,8 +39,10 @@ bool isPattern(const char* query);
 // over `list`, or nullptr to compute the keys instead (a single search costs less
 // that way than building the index first). A pattern with too many stars stops
 // the search at the first line that reaches its ninth star, with the warning
-// "Too many *"; lines appended before it stay.
+// "Too many *"; lines appended before it stay. `sharing` says whether a helper
+// thread looks at part of the lines, where they are independent.
 SearchOutcome searchWords(const WordList& list, TextEncoding encoding, const SoundIndex* keys,
-                          const char* query, ResultSink& sink, Notifier& notifier);
+                          const char* query, ResultSink& sink, Notifier& notifier,
+                          Sharing sharing = Sharing::kAutomatic);
 
 }  // namespace lexi

@@ -15,7 +15,7 @@ constexpr std::uint32_t kPiece = 4096;
 
 }  // namespace
 
-bool SoundIndex::build(const WordList& list, Notifier& notifier) {
+bool SoundIndex::build(const WordList& list, Notifier& notifier, Sharing sharing) {
   release();
   const std::uint32_t count = list.count();
   if (count == 0) return true;
@@ -35,11 +35,7 @@ bool SoundIndex::build(const WordList& list, Notifier& notifier) {
   };
   // The keys are independent: a second thread takes a share where the list is
   // long enough to pay for starting it.
-  if (count < kLinesWorthSharing) {
-    computeKeys(0, count);
-  } else {
-    shareOut(count, kPiece, computeKeys, computeKeys);
-  }
+  shareOut(count, kPiece, computeKeys, computeKeys, forLines(sharing, count));
   keys_ = keys;
   count_ = count;
   return true;

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 
+#include "base/two_threads.h"
 #include "match/sound_key.h"
 #include "wordlist/notifier.h"
 #include "wordlist/word_list.h"
@@ -25,7 +26,8 @@ class SoundIndex {
   // Computes the key of every line of `list`, replacing what the index held.
   // Returns false when the memory for the keys cannot be had, having told
   // `notifier` "Error: Cannot get memory (N bytes)..."; the index is then empty.
-  bool build(const WordList& list, Notifier& notifier);
+  // `sharing` says whether a helper thread computes part of the keys.
+  bool build(const WordList& list, Notifier& notifier, Sharing sharing = Sharing::kAutomatic);
 
   // Frees the keys; the index is then empty.
   void release();

@@ -186,10 +186,13 @@ struct CharSteps {
 
 }  // namespace
 
+bool patternReadsCharacters(std::string_view pattern) {
+  return pattern.find('?') != std::string_view::npos || !isValidUtf8(pattern);
+}
+
 WildPattern::WildPattern(std::string_view pattern, TextEncoding encoding)
     : pattern_(pattern),
-      byChars_(encoding == TextEncoding::kUtf8 &&
-               (pattern.find('?') != std::string_view::npos || !isValidUtf8(pattern))),
+      byChars_(encoding == TextEncoding::kUtf8 && patternReadsCharacters(pattern)),
       stars_{} {
   for (std::size_t i = 0; i < pattern.size() && starCount_ <= kMaxStars; ++i) {
     if (pattern[i] == '*') stars_[starCount_++] = i;

@@ -34,6 +34,14 @@ inline constexpr int kTooManyStars = -9999;
 
 inline constexpr int kMaxStars = 8;
 
+// Whether what `pattern` matches depends on the list's encoding: a '?' takes
+// one character, and a byte that starts no well-formed UTF-8 sequence stands
+// for itself alone, never for the first byte of a character. Any other pattern
+// matches bytes and characters alike, so it costs no look at the list's
+// encoding. The dialog and the query tool both ask this, so that one pattern
+// finds the same lines in both.
+bool patternReadsCharacters(std::string_view pattern);
+
 // A pattern split at its stars once, to be matched against many lines of a
 // list in `encoding`. It refers to the pattern's bytes, which must outlive it.
 class WildPattern {

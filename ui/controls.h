@@ -9,44 +9,35 @@
 
 #include <string>
 #include <string_view>
-
-#include "match/search.h"
+#include <vector>
 
 namespace lexi {
 
-// The word field: an editable text with a drop-down list, which is the history.
+// The word field: an editable text with a drop-down list, which shows the
+// history. The dialog keeps the history; the field only shows it.
 class WordField {
  public:
   virtual ~WordField() = default;
 
   virtual std::string text() const = 0;
   virtual void setText(std::string_view text) = 0;
-  // The text of item `index` (0 to itemCount() - 1) as the list holds it: the
-  // dialog compares items itself, by the search's case rule.
-  virtual std::string itemText(int index) const = 0;
-  // -1 when there is no such item.
-  virtual int deleteItem(int index) = 0;
-  // The index of the new item, or kNoRoom when the list cannot take it.
-  virtual int insertTop(std::string_view text) = 0;
-  // The field then shows that item's text.
-  virtual void setCurrentItem(int index) = 0;
-  virtual int itemCount() const = 0;
+  // Shows `items`, newest first, as the drop-down list's items, in place of
+  // those it showed.
+  virtual void showHistory(const std::vector<std::string>& items) = 0;
   // Selects the whole text and brings the caret into view.
   virtual void selectAll() = 0;
   virtual void setFocus() = 0;
-
-  static constexpr int kNoRoom = -2;
 };
 
-// The result list. The search appends to it as a ResultSink; every text it is
-// given is a literal or an entry of the word list, so it may keep pointers.
-class ResultList : public ResultSink {
+// The result list. The dialog keeps the lines and the selection; the list only
+// shows rows, asking the dialog for the text of each row it draws
+// (CSearchDlg::rowText), and reports what the user selects.
+class ResultList {
  public:
-  virtual void clear() = 0;
-  virtual int count() const = 0;
-  // The selected line, or -1.
-  virtual int selectedIndex() const = 0;
-  virtual std::string_view lineText(int index) const = 0;
+  virtual ~ResultList() = default;
+  // Shows `count` rows, none of them selected. False when the list cannot
+  // take that many: it then shows none.
+  virtual bool showRows(int count) = 0;
 };
 
 class Button {

@@ -3,9 +3,6 @@
 #include <string_view>
 #include <utility>
 
-#include "match/near_search.h"
-#include "match/search.h"
-
 namespace lexi {
 
 std::string tooManyCharsMessage(std::size_t maxChars) {
@@ -43,18 +40,31 @@ void CSearchDlg::OnGo() {
   controls_.go.setEnabled(false);
   const std::string query = controls_.word.text();
   controls_.copy.setEnabled(false);
-  controls_.results.clear();
+  // The list must not draw rows that are gone while the search runs (a message
+  // it shows lets the list paint).
+  lines_.clear();
+  selected_ = -1;
+  controls_.results.showRows(0);
   if (query.empty()) {
-    for (const char* line : kGuidanceLines) controls_.results.appendLine(line);
+    lines_.assign(kGuidanceLines.begin(), kGuidanceLines.end());
   } else {
     AddToHistory(query);
-    if (!searchNear(query))
-      searchWords(words_, encoding_, &keys_, query.c_str(), controls_.results, notifier_);
-    if (controls_.results.count() == 0) controls_.results.appendLine(kNothingFound);
+    if (!searchNear(query)) searchWords(words_, encoding_, &keys_, query.c_str(), *this, notifier_);
+    if (lines_.empty()) lines_.push_back(kNothingFound);
   }
   controls_.word.selectAll();
   controls_.word.setFocus();
   controls_.go.setEnabled(true);
+  publish();
+}
+
+void CSearchDlg::publish() {
+  if (controls_.results.showRows(rowCount())) return;
+  // A list that silently showed fewer lines than were found would mislead.
+  const std::size_t found = lines_.size();
+  lines_.clear();
+  notifier_.warning("The list cannot show the " + std::to_string(found) +
+                    " lines found. Please narrow the search.");
 }
 
 bool CSearchDlg::searchNear(const std::string& query) {
@@ -69,38 +79,36 @@ bool CSearchDlg::searchNear(const std::string& query) {
     common.load(Commonness::kFileName);
     if (!near_.build(words_, keys_, encoding_, notifier_, &common)) return false;
   }
-  nearSearch(near_, query.c_str(), kNearResults, controls_.results);
+  nearSearch(near_, query.c_str(), kNearResults, *this);
   return true;
 }
 
 void CSearchDlg::AddToHistory(const std::string& query) {
   // The search's own case rule, so that queries that find different lines
   // are kept apart, whatever rule the toolkit's list would apply.
-  WordField& word = controls_.word;
-  int index = 0;
-  while (index < word.itemCount()) {
-    if (!equalFoldingAZ(word.itemText(index), query))
-      ++index;
-    else if (word.deleteItem(index) < 0)
-      break;
-  }
-  const int inserted = word.insertTop(query);
-  word.setCurrentItem(0);
-  if (inserted != WordField::kNoRoom && word.itemCount() > kHistorySize) {
-    word.deleteItem(word.itemCount() - 1);
-  }
+  std::erase_if(history_, [&](const std::string& item) { return equalFoldingAZ(item, query); });
+  history_.insert(history_.begin(), query);
+  if (history_.size() > kHistorySize) history_.resize(kHistorySize);
+  controls_.word.showHistory(history_);
+  controls_.word.setText(history_.front());
+}
+
+void CSearchDlg::restoreHistory(std::vector<std::string> items) {
+  if (items.size() > kHistorySize) items.resize(kHistorySize);
+  history_ = std::move(items);
+  controls_.word.showHistory(history_);
 }
 
 void CSearchDlg::OnCopy() {
-  const int index = controls_.results.selectedIndex();
-  if (index < 0) return;
+  if (selected_ < 0) return;
   // The whole first word, however long the line: only a blank ends it.
-  const std::string_view line = controls_.results.lineText(index);
+  const std::string_view line = rowText(selected_);
   controls_.clipboard.setText(line.substr(0, line.find(' ')));
 }
 
-void CSearchDlg::OnSelchangeResults() {
-  if (controls_.results.selectedIndex() >= 0) controls_.copy.setEnabled(true);
+void CSearchDlg::OnSelchangeResults(int row) {
+  selected_ = row >= 0 && row < rowCount() ? row : -1;
+  if (selected_ >= 0) controls_.copy.setEnabled(true);
 }
 
 void CSearchDlg::OnDblclkResults() {

@@ -1,18 +1,25 @@
 // CSearchDlg: the logic of the main search dialog, written against the control
 // interfaces of controls.h so that every front end shares it.
 //
-// A front end builds the controls, hands them over, and calls the handlers from
-// its events: OnInitDialog when the dialog opens, OnGo for Go and Enter, OnOK for
-// Exit (the dialog closes only when it returns true), and so on. Esc and the
-// close box need no handler: they close without the data exchange.
+// The dialog owns its state: the history (in the list's bytes, newest first,
+// kHistorySize at most), the lines found, the selected line and the mode. The
+// controls only show it: a front end builds them, hands them over, draws each
+// result row from rowText() and calls the handlers from its events:
+// OnInitDialog when the dialog opens, OnGo for Go and Enter,
+// OnSelchangeResults when the user selects a row, OnOK for Exit (the dialog
+// closes only when it returns true), and so on. Esc and the close box need no
+// handler: they close without the data exchange.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "match/near_search.h"
+#include "match/search.h"
 #include "match/sound_index.h"
 #include "ui/controls.h"
 #include "ui/help_launcher.h"
@@ -61,12 +68,12 @@ inline constexpr const char* kNothingFound = "Nothing was found.";
 inline constexpr std::size_t kMaxWordChars = 1000;
 
 // The number of queries the history keeps.
-inline constexpr int kHistorySize = 20;
+inline constexpr std::size_t kHistorySize = 20;
 
 // "Please enter no more than <maxChars> characters."
 std::string tooManyCharsMessage(std::size_t maxChars);
 
-class CSearchDlg {
+class CSearchDlg : private ResultSink {
  public:
   // `keys` is the sound index built over `words`, whose lines are in
   // `encoding`. `appTitle` titles the length
@@ -80,10 +87,11 @@ class CSearchDlg {
   void OnInitDialog();
   void OnGo();
   // Puts `query` at the top of the history in place of the items equal to it
-  // under the search's A-Z fold, and keeps kHistorySize items.
+  // under the search's A-Z fold, keeps kHistorySize items, and shows them.
   void AddToHistory(const std::string& query);
   void OnCopy();
-  void OnSelchangeResults();
+  // The user selected row `row` of the result list, or none (-1).
+  void OnSelchangeResults(int row);
   void OnDblclkResults();
   void OnAboutButton();
   void OnHelpButton();
@@ -93,12 +101,31 @@ class CSearchDlg {
   // is too long: the dialog then stays open.
   bool OnOK();
 
+  // The history, newest first.
+  const std::vector<std::string>& history() const { return history_; }
+  // Takes `items` (newest first, in the list's bytes) as the history, the
+  // newest kHistorySize of them, and shows them: a front end that makes the
+  // dialog anew over another list keeps what the user asked before.
+  void restoreHistory(std::vector<std::string> items);
+
+  // The rows the result list shows, and the text of row `row` (0 to
+  // rowCount() - 1): a literal or an entry of the word list, valid as long as
+  // the list. Asking costs nothing: no text is copied.
+  int rowCount() const { return static_cast<int>(lines_.size()); }
+  std::string_view rowText(int row) const { return lines_[static_cast<std::size_t>(row)]; }
+  // The selected row, or -1.
+  int selectedRow() const { return selected_; }
+
   std::string m_strWord;
 
  private:
+  void appendLine(const char* text) override { lines_.push_back(text); }
   // Lists the near search's lines when the mode is on and `query` is a word;
   // false when the exact search is to run instead.
   bool searchNear(const std::string& query);
+  // Hands the lines found to the result list; a list that cannot show them all
+  // shows none, and says so.
+  void publish();
 
   SearchControls controls_;
   const WordList& words_;
@@ -110,6 +137,9 @@ class CSearchDlg {
   MessageNotifier notifier_;
   std::optional<ClosestFirstMode> closestFirst_;
   NearIndex near_;
+  std::vector<std::string> history_;
+  std::vector<const char*> lines_;
+  int selected_ = -1;
 };
 
 }  // namespace lexi

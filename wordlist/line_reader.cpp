@@ -5,14 +5,11 @@
 #include <limits>
 
 #include "base/large_block.h"
+#include "wordlist/text_encoding.h"
 
 namespace lexi {
 
-namespace {
-
-constexpr char kEndOfFile = 0x1A;
-
-}  // namespace
+namespace {}  // namespace
 
 LineReader::LineReader(InputFile& file, std::size_t firstCapacity)
     : file_(file), firstCapacity_(firstCapacity < 2 ? 2 : firstCapacity) {}
@@ -93,7 +90,7 @@ bool LineReader::fill(int& status) {
   std::size_t added = static_cast<std::size_t>(got);
   if (added == 0) {
     atEnd_ = true;
-  } else if (const void* eof = std::memchr(buffer_ + end_, kEndOfFile, added)) {
+  } else if (const void* eof = std::memchr(buffer_ + end_, kCtrlZ, added)) {
     added = static_cast<std::size_t>(static_cast<const char*>(eof) - (buffer_ + end_));
     atEnd_ = true;
   }

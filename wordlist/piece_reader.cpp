@@ -8,12 +8,11 @@
 
 #include "base/two_threads.h"
 #include "wordlist/line_reader.h"
+#include "wordlist/text_encoding.h"
 
 namespace lexi {
 
 namespace {
-
-constexpr char kEndOfFile = 0x1A;
 
 // What the first pass found in a run of consecutive chunks.
 struct Piece {
@@ -102,7 +101,7 @@ class PieceReader {
     }
     char* const begin = text_ + from;
     char* end = begin + got;
-    if (void* const eof = std::memchr(begin, kEndOfFile, static_cast<std::size_t>(got)))
+    if (void* const eof = std::memchr(begin, kCtrlZ, static_cast<std::size_t>(got)))
       end = static_cast<char*>(eof);
     if (end != begin + wanted) piece.end = end;
     forEachLineFeed(begin, end, [&piece](char* lf) {
@@ -140,7 +139,8 @@ void readInPieces(InputFile& file, char* text, std::uint64_t size, const Reading
   const auto read = [&](std::uint32_t begin, std::uint32_t end) {
     reader.read(begin, end, pieces);
   };
-  const bool shared = shareOut(reader.chunks(), plan.chunksPerPiece, read, read, plan.worthAHelper);
+  const bool shared =
+      shareOut(reader.chunks(), plan.chunksPerPiece, read, read, plan.sharing, kReadWorthAHelper);
 
   // The pieces up to the one where the text ends; each learns where its lines
   // go among the entries.
@@ -188,7 +188,7 @@ void readInPieces(InputFile& file, char* text, std::uint64_t size, const Reading
     };
     // Alongside each other when the pieces were read so.
     if (shared) {
-      shareOut(used, 1, split, split, std::chrono::microseconds(0));
+      shareOut(used, 1, split, split, Sharing::kHelper);
     } else {
       split(0, used);
     }

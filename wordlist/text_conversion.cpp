@@ -23,64 +23,16 @@ bool isHoldable(char32_t c) {
   return c != 0 && !isSurrogate(c) && c <= 0x10FFFF;
 }
 
-void appendUtf8(char32_t c, std::string& bytes) {
-  if (c < 0x80) {
-    bytes += static_cast<char>(c);
-  } else if (c < 0x800) {
-    bytes += static_cast<char>(0xC0 | (c >> 6));
-    bytes += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    bytes += static_cast<char>(0xE0 | (c >> 12));
-    bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    bytes += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    bytes += static_cast<char>(0xF0 | (c >> 18));
-    bytes += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    bytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    bytes += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
 }  // namespace
 
 const ByteCharset& latin1Charset() {
   return kLatin1;
 }
 
-std::u32string codePointsOfUtf16(std::u16string_view units) {
-  std::u32string codes;
-  codes.reserve(units.size());
-  for (std::size_t i = 0; i < units.size(); ++i) {
-    const char32_t unit = units[i];
-    const bool high = unit >= 0xD800 && unit <= 0xDBFF;
-    if (high && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF) {
-      codes += static_cast<char32_t>(0x10000 + ((unit - 0xD800) << 10) +
-                                     (char32_t{units[++i]} - 0xDC00));
-    } else {
-      codes += unit;
-    }
-  }
-  return codes;
-}
-
-std::u16string utf16OfCodePoints(std::u32string_view codes) {
-  std::u16string units;
-  units.reserve(codes.size());
-  for (char32_t c : codes) {
-    if (isSurrogate(c) || c > 0x10FFFF) c = kReplacement;
-    if (c < 0x10000) {
-      units += static_cast<char16_t>(c);
-    } else {
-      units += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-      units += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
-    }
-  }
-  return units;
-}
-
 ListCodec::ListCodec(TextEncoding encoding, const ByteCharset& charset)
     : encoding_(encoding), charset_(charset), byCode_{} {
   for (std::size_t b = 0; b < charset_.size(); ++b) {
+    if (charset_[b] > 0xFFFF) charset_[b] = kNoCharacter;
     if (charset_[b] != kNoCharacter) {
       byCode_[definedCount_++] = {charset_[b], static_cast<unsigned char>(b)};
     }
@@ -100,17 +52,35 @@ bool ListCodec::holds(char32_t code) const {
   return isHoldable(code) && (encoding_ == TextEncoding::kUtf8 || byteOf(code) >= 0);
 }
 
+void ListCodec::append(char32_t code, ListBytes& out) const {
+  if (!holds(code)) {
+    out.bytes += kCtrlZ;
+    if (!out.firstRefused) out.firstRefused = code;
+  } else if (encoding_ == TextEncoding::kUtf8) {
+    char bytes[4];
+    out.bytes.append(bytes, encodeUtf8(code, bytes));
+  } else {
+    out.bytes += static_cast<char>(byteOf(code));
+  }
+}
+
 ListBytes ListCodec::toList(std::u32string_view codes) const {
   ListBytes out;
   out.bytes.reserve(codes.size());
-  for (const char32_t c : codes) {
-    if (!holds(c)) {
-      out.bytes += kSubstitute;
-      if (!out.firstRefused) out.firstRefused = c;
-    } else if (encoding_ == TextEncoding::kUtf8) {
-      appendUtf8(c, out.bytes);
+  for (const char32_t c : codes) append(c, out);
+  return out;
+}
+
+ListBytes ListCodec::toList(std::u16string_view units) const {
+  ListBytes out;
+  out.bytes.reserve(units.size());
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    const char32_t unit = units[i];
+    const bool high = unit >= 0xD800 && unit <= 0xDBFF;
+    if (high && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF) {
+      append(0x10000 + ((unit - 0xD800) << 10) + (char32_t{units[++i]} - 0xDC00), out);
     } else {
-      out.bytes += static_cast<char>(byteOf(c));
+      append(unit, out);
     }
   }
   return out;
@@ -131,6 +101,34 @@ std::u32string ListCodec::fromList(std::string_view bytes) const {
     at += decoded.size;
   }
   return codes;
+}
+
+std::size_t ListCodec::toUtf16(std::string_view bytes, char16_t* out) const {
+  char16_t* const start = out;
+  for (std::size_t at = 0; at < bytes.size();) {
+    char32_t code;
+    if (encoding_ == TextEncoding::kSingleByte) {
+      code = charset_[static_cast<unsigned char>(bytes[at++])];
+      if (code == kNoCharacter) code = kReplacement;
+    } else {
+      const DecodedChar decoded = decodeChar(bytes, at, encoding_);
+      code = decoded.size == 1 && decoded.code >= 0x80 ? kReplacement : decoded.code;
+      at += decoded.size;
+    }
+    if (code < 0x10000) {
+      *out++ = static_cast<char16_t>(code);
+    } else {
+      *out++ = static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10));
+      *out++ = static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF));
+    }
+  }
+  return static_cast<std::size_t>(out - start);
+}
+
+std::u16string ListCodec::toUtf16(std::string_view bytes) const {
+  std::u16string units(bytes.size(), u'\0');
+  units.resize(toUtf16(bytes, units.data()));
+  return units;
 }
 
 }  // namespace lexi

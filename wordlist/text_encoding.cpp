@@ -108,6 +108,34 @@ std::size_t countChars(std::string_view text, TextEncoding encoding) {
   return count;
 }
 
+std::size_t encodeUtf8(char32_t code, char* out) {
+  if (code < 0x80) {
+    out[0] = static_cast<char>(code);
+    return 1;
+  }
+  if (code < 0x800) {
+    out[0] = static_cast<char>(0xC0 | (code >> 6));
+    out[1] = static_cast<char>(0x80 | (code & 0x3F));
+    return 2;
+  }
+  if (code < 0x10000) {
+    out[0] = static_cast<char>(0xE0 | (code >> 12));
+    out[1] = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out[2] = static_cast<char>(0x80 | (code & 0x3F));
+    return 3;
+  }
+  out[0] = static_cast<char>(0xF0 | (code >> 18));
+  out[1] = static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+  out[2] = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+  out[3] = static_cast<char>(0x80 | (code & 0x3F));
+  return 4;
+}
+
+void foldAZ(char16_t* units, std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i)
+    units[i] = static_cast<char16_t>(foldAZ(char32_t{units[i]}));
+}
+
 bool equalFoldingAZ(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {

@@ -16,6 +16,10 @@ namespace lexi {
 
 enum class TextEncoding { kSingleByte, kUtf8 };
 
+// Ctrl-Z, 0x1A: in text mode it ends a file; no line can hold it, so it also
+// stands for a character that a list cannot hold (text_conversion.h).
+inline constexpr char kCtrlZ = '\x1a';
+
 // Whether `text` is well-formed UTF-8: no stray or missing continuation bytes,
 // no overlong forms, no surrogates, nothing above U+10FFFF.
 bool isValidUtf8(std::string_view text);
@@ -30,6 +34,10 @@ struct DecodedChar {
 // single-byte text every byte is a character, its code the byte (Latin-1). In
 // a UTF-8 text a byte that starts no well-formed sequence stands for itself.
 DecodedChar decodeChar(std::string_view text, std::size_t at, TextEncoding encoding);
+
+// Writes the UTF-8 of `code` (at most U+10FFFF, not a surrogate) to `out`, which
+// holds 4 bytes, and returns how many it wrote: the program's one encoder.
+std::size_t encodeUtf8(char32_t code, char* out);
 
 // The bytes of the UTF-8 character at `text`, a NUL-terminated text, as
 // decodeChar steps: a well-formed sequence's length, else 1. It reads no byte
@@ -47,6 +55,11 @@ constexpr char32_t foldAZ(char32_t c) {
 constexpr char foldAZ(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
 }
+
+// Folds A-Z in typed UTF-16 text, in place, as the field shows it: every front
+// end folds what is typed so, and nothing else (an accented capital stays, for
+// a pattern to find words written with it).
+void foldAZ(char16_t* units, std::size_t count);
 
 // Whether `a` and `b` are equal under foldAZ, byte by byte.
 bool equalFoldingAZ(std::string_view a, std::string_view b);

@@ -21,7 +21,8 @@ using Lines = std::vector<std::string>;
 // The lines a near search lists for `query` over `contents`, knowing how
 // common the words are from `common`'s lines when there are any.
 Lines nearLines(const std::string& contents, TextEncoding encoding, const char* query,
-                std::uint32_t maxResults = kNearResults, const std::string& common = "") {
+                std::uint32_t maxResults = kNearResults, const std::string& common = "",
+                Sharing sharing = Sharing::kAutomatic) {
   ScratchDirectory dir;
   RecordingNotifier notifier;
   WordList list;
@@ -29,9 +30,11 @@ Lines nearLines(const std::string& contents, TextEncoding encoding, const char* 
   NearIndex index;
   Commonness commonness;
   EXPECT_TRUE(list.load(dir.write("words.txt", contents).c_str(), notifier));
-  EXPECT_TRUE(keys.build(list, notifier));
-  if (!common.empty()) EXPECT_TRUE(commonness.load(dir.write("common.txt", common).c_str()));
-  EXPECT_TRUE(index.build(list, keys, encoding, notifier, &commonness));
+  EXPECT_TRUE(keys.build(list, notifier, sharing));
+  if (!common.empty()) {
+    EXPECT_TRUE(commonness.load(dir.write("common.txt", common).c_str()));
+  }
+  EXPECT_TRUE(index.build(list, keys, encoding, notifier, &commonness, sharing));
   CollectingSink sink;
   const std::uint32_t found = nearSearch(index, query, maxResults, sink);
   EXPECT_EQ(found, sink.lines.size());
@@ -251,8 +254,8 @@ TEST(Decode, ReadsOneCharacter) {
 }
 
 // The lines are looked at in blocks of 64 and groups of 8: the last line of a
-// list whose length is a multiple of neither must be looked at too, and the
-// list is long enough to be described by two threads.
+// list whose length is a multiple of neither must be looked at too, whether
+// the lines are described by two threads or by one.
 TEST(NearSearch, FindsTheWordOnTheLastLineOfALongList) {
   std::mt19937 random(7);
   std::string contents;
@@ -262,10 +265,14 @@ TEST(NearSearch, FindsTheWordOnTheLastLineOfALongList) {
     contents += " m\n";
   }
   contents += "quizzed m\n";
-  const Lines found = nearLines("quized m\n" + contents, TextEncoding::kSingleByte, "quizzed");
-  ASSERT_FALSE(found.empty());
-  EXPECT_EQ(found.front(), "quizzed m");
-  EXPECT_EQ(nearLines(contents, TextEncoding::kSingleByte, "quizzed", 1), Lines{"quizzed m"});
+  for (const Sharing sharing : {Sharing::kHelper, Sharing::kNone}) {
+    const Lines found = nearLines("quized m\n" + contents, TextEncoding::kSingleByte, "quizzed",
+                                  kNearResults, "", sharing);
+    ASSERT_FALSE(found.empty());
+    EXPECT_EQ(found.front(), "quizzed m");
+    EXPECT_EQ(nearLines(contents, TextEncoding::kSingleByte, "quizzed", 1, "", sharing),
+              Lines{"quizzed m"});
+  }
 }
 
 }  // namespace

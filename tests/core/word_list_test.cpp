@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -31,27 +30,18 @@ using testing_only::RecordingNotifier;
 using testing_only::ScratchDirectory;
 using Lines = std::vector<std::string>;
 
-using namespace std::chrono_literals;
+// One way to read a list: a plan, and whether the file grows while it is read
+// (its first read appends the second half, so that the last chunk finds more
+// than the size the load began with). A plan without chunks stands for a pipe,
+// which has no size and is read as a stream.
+struct Way {
+  ReadingPlan plan;
+  bool grows = false;
+};
 
-// A file that grows while it is read: its first read appends the rest, so that
-// the last chunk finds more than the size the load began with.
-struct Growth {
-  std::string path;
-  std::string rest;
-} growth;
-
-long growingRead(InputFile& file, char* buffer, std::size_t size, std::uint64_t offset,
-                 int& error) {
-  if (!growth.rest.empty())
-    std::ofstream(growth.path, std::ios::binary | std::ios::app) << growth.rest;
-  growth.rest.clear();
-  return file.readAt(buffer, size, offset, error);
-}
-
-// Loads `bytes`, which must succeed without a message, and gives the lines. A
-// plan without chunks stands for a pipe, which has no size and is read as a
-// stream; one that reads by growingRead, for a file that grew.
-Lines loaded(const std::string& bytes, WordList& list, const ReadingPlan& plan = {}) {
+// Loads `bytes`, which must succeed without a message, and gives the lines.
+Lines loaded(const std::string& bytes, WordList& list, const Way& way = {}) {
+  ReadingPlan plan = way.plan;
   ScratchDirectory dir;
   std::string path = (dir.path() / "words.txt").string();
   std::thread writer;
@@ -61,8 +51,16 @@ Lines loaded(const std::string& bytes, WordList& list, const ReadingPlan& plan =
     writer = std::thread([&] { dir.write("words.txt", bytes); });
   }
 #endif
-  const std::size_t first = plan.read == growingRead ? (bytes.size() + 1) / 2 : bytes.size();
-  growth = {path, bytes.substr(first)};
+  const std::size_t first = way.grows ? (bytes.size() + 1) / 2 : bytes.size();
+  std::string rest = bytes.substr(first);
+  if (way.grows) {
+    plan.read = [&path, &rest](InputFile& file, char* buffer, std::size_t size,
+                               std::uint64_t offset, int& error) {
+      if (!rest.empty()) std::ofstream(path, std::ios::binary | std::ios::app) << rest;
+      rest.clear();
+      return file.readAt(buffer, size, offset, error);
+    };
+  }
   if (!writer.joinable()) path = dir.write("words.txt", bytes.substr(0, first));
   RecordingNotifier notifier;
   EXPECT_TRUE(list.load(path.c_str(), notifier, plan.chunkBytes == 0 ? ReadingPlan{} : plan));
@@ -75,22 +73,20 @@ Lines loaded(const std::string& bytes, WordList& list, const ReadingPlan& plan =
 
 // Pieces of one chunk of one byte, of two of two, ..., each shared out with a
 // helper or read by one thread, chunks of 1 MiB, a pipe and a file that grew.
-const ReadingPlan kEveryWay[] = {{1, 1, 0us},
-                                 {2, 2, 0us},
-                                 {3, 1, 1h},
-                                 {1 << 20, 2, 0us},
-                                 {1 << 20, 1, 1h},
-                                 {0, 1, 0us},
-                                 {7, 1, 1h, growingRead}};
+constexpr Sharing kHelper = Sharing::kHelper;
+constexpr Sharing kAlone = Sharing::kNone;
+const Way kEveryWay[] = {{{1, 1, kHelper}},       {{2, 2, kHelper}},      {{3, 1, kAlone}},
+                         {{1 << 20, 2, kHelper}}, {{1 << 20, 1, kAlone}}, {{0, 1, kHelper}},
+                         {{7, 1, kAlone}, true}};
 
 TEST(Loader, FollowsTheTextModeRulesOfTheTableReadAnyWay) {
   const auto rows = testing_only::readTable("core/line_rules.txt");
   EXPECT_GT(rows.size(), 15u);
   for (const auto& row : rows) {
-    for (const ReadingPlan& plan : kEveryWay) {
+    for (const Way& way : kEveryWay) {
       WordList list;
-      EXPECT_EQ(loaded(row[0], list, plan), Lines(row.begin() + 1, row.end()))
-          << row[0] << " in chunks of " << plan.chunkBytes;
+      EXPECT_EQ(loaded(row[0], list, way), Lines(row.begin() + 1, row.end()))
+          << row[0] << " in chunks of " << way.plan.chunkBytes;
     }
   }
 }
@@ -113,13 +109,13 @@ TEST(Loader, AgreesWithThePlainModelOnRandomListsReadAnyWay) {
     if (below(2) == 0) bytes.resize(bytes.size() - std::min(bytes.size(), 1 + below(2)));
     if (below(2) == 0) bytes.insert(bytes.size() - below(bytes.size() / 8 + 1), 1, '\x1a');
     const Lines model = testing_only::modelLines(bytes);
-    for (ReadingPlan plan : kEveryWay) {
+    for (Way way : kEveryWay) {
       // At most a few thousand chunks.
-      if (plan.chunkBytes < 8)
-        plan.chunkBytes += below(bytes.size() / 500 + 8) + bytes.size() / 2000;
+      if (way.plan.chunkBytes < 8)
+        way.plan.chunkBytes += below(bytes.size() / 500 + 8) + bytes.size() / 2000;
       WordList list;
-      ASSERT_TRUE(loaded(bytes, list, plan) == model)
-          << lines << " lines in chunks of " << plan.chunkBytes;
+      ASSERT_TRUE(loaded(bytes, list, way) == model)
+          << lines << " lines in chunks of " << way.plan.chunkBytes;
     }
   }
 }
@@ -189,10 +185,10 @@ TEST(Loader, FailuresGiveTheirMessageAndLeaveTheListEmpty) {
       {"unreadable.txt", readsEveryFile ? ""
                                         : "Error: Cannot open file '" + unreadable +
                                               "':\nPermission denied" + closing},
-      {"words.txt", readError, {64, 1, 1h, failingAtByte10}},
-      {"words.txt", readError, {4, 1, 1h, failingAtByte10}},
-      {"words.txt", readError, {16, 1, 0us, failingAtByte10}},
-      {"words.txt", readError, {2, 2, 0us, failingAtByte10}},
+      {"words.txt", readError, {64, 1, kAlone, failingAtByte10}},
+      {"words.txt", readError, {4, 1, kAlone, failingAtByte10}},
+      {"words.txt", readError, {16, 1, kHelper, failingAtByte10}},
+      {"words.txt", readError, {2, 2, kHelper, failingAtByte10}},
   };
   const auto before = std::filesystem::current_path();
   std::filesystem::current_path(dir.path());

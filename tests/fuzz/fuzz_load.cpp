@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Chunks of a few bytes and a helper for every piece put the boundaries
   // between chunks and pieces everywhere. A readable file always loads.
   const lexi::ReadingPlan plan{1 + size % 13, static_cast<std::uint32_t>(1 + size % 3),
-                               std::chrono::microseconds(0)};
+                               lexi::Sharing::kHelper};
   if (!list.load(path, notifier, plan) || notifier.failed) __builtin_trap();
   lexi::SoundIndex index;
   if (!index.build(list, notifier) || index.count() != list.count()) __builtin_trap();

@@ -17,23 +17,7 @@ class FakeWordField : public WordField {
  public:
   std::string text() const override { return text_; }
   void setText(std::string_view text) override { text_ = text; }
-  std::string itemText(int index) const override {
-    return items.at(static_cast<std::size_t>(index));
-  }
-  int deleteItem(int index) override {
-    if (failDeletes || index < 0 || index >= itemCount()) return -1;
-    items.erase(items.begin() + index);
-    return itemCount();
-  }
-  int insertTop(std::string_view text) override {
-    if (noRoom) return kNoRoom;
-    items.insert(items.begin(), std::string(text));
-    return 0;
-  }
-  void setCurrentItem(int index) override {
-    if (index >= 0 && index < itemCount()) text_ = items[static_cast<std::size_t>(index)];
-  }
-  int itemCount() const override { return static_cast<int>(items.size()); }
+  void showHistory(const std::vector<std::string>& shown) override { items = shown; }
   void selectAll() override { wholeTextSelected = true; }
   void setFocus() override { focused = true; }
 
@@ -45,8 +29,6 @@ class FakeWordField : public WordField {
   }
 
   std::vector<std::string> items;
-  bool failDeletes = false;
-  bool noRoom = false;
   bool wholeTextSelected = false;
   bool focused = false;
 
@@ -61,34 +43,17 @@ class FakeButton : public Button {
   bool enabled;
 };
 
-// Records, for each line appended, whether Go and Copy were enabled at the time.
+// Shows at most `room` rows.
 class FakeResultList : public ResultList {
  public:
-  FakeResultList(const FakeButton& go, const FakeButton& copy) : go_(go), copy_(copy) {}
-
-  void appendLine(const char* text) override {
-    lines.push_back(text);
-    if (go_.enabled || copy_.enabled) buttonsEnabledDuringAppend = true;
-  }
-  void clear() override {
-    lines.clear();
-    selected = -1;
-  }
-  int count() const override { return static_cast<int>(lines.size()); }
-  int selectedIndex() const override { return selected; }
-  std::string_view lineText(int index) const override {
-    return lines[static_cast<std::size_t>(index)];
+  bool showRows(int count) override {
+    const bool fits = count <= room;
+    rows = fits ? count : 0;
+    return fits;
   }
 
-  std::vector<std::string> texts() const { return {lines.begin(), lines.end()}; }
-
-  std::vector<const char*> lines;
-  int selected = -1;
-  bool buttonsEnabledDuringAppend = false;
-
- private:
-  const FakeButton& go_;
-  const FakeButton& copy_;
+  int rows = 0;
+  int room = 1000000;
 };
 
 class FakeClipboard : public Clipboard {

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstddef>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -43,7 +45,14 @@ class SearchDlgTest : public testing::Test {
   Lines find(const std::string& query) {
     field_.type(query);
     dlg_.OnGo();
-    return results_.texts();
+    return shown(dlg_);
+  }
+
+  // The rows the result list shows, as the dialog gives their texts.
+  Lines shown(const CSearchDlg& dlg) const {
+    Lines lines;
+    for (int row = 0; row < results_.rows; ++row) lines.emplace_back(dlg.rowText(row));
+    return lines;
   }
 
   ScratchDirectory dir_;
@@ -52,7 +61,7 @@ class SearchDlgTest : public testing::Test {
   FakeWordField field_;
   FakeButton go_{true};
   FakeButton copy_{true};
-  FakeResultList results_{go_, copy_};
+  FakeResultList results_;
   FakeClipboard clipboard_;
   FakeMessages messages_;
   FakeStarter starter_;
@@ -94,7 +103,17 @@ TEST_F(SearchDlgTest, FindShowsResultsGuidanceOrNothingFound) {
     EXPECT_TRUE(go_.enabled);
     EXPECT_FALSE(copy_.enabled);
   }
-  EXPECT_FALSE(results_.buttonsEnabledDuringAppend) << "Go and Copy stay disabled while searching";
+}
+
+TEST_F(SearchDlgTest, AListWithoutRoomForTheLinesFoundShowsNoneAndSaysSo) {
+  results_.room = 2;
+  EXPECT_EQ(find("fone"), Lines{});
+  EXPECT_EQ(messages_.shown,
+            (std::vector<ShownMessage>{
+                {"The list cannot show the 3 lines found. Please narrow the search.",
+                 "Lexiquarium Error", MessageIcon::kExclamation}}));
+  EXPECT_EQ(dlg_.rowCount(), 0) << "nothing left to copy";
+  EXPECT_EQ(find("c?t"), Lines{"cat"});
 }
 
 Lines operator+(Lines a, const Lines& b) {
@@ -110,35 +129,32 @@ Lines queries(int to, int from) {
 }
 
 TEST_F(SearchDlgTest, HistoryKeepsTheLastTwentyQueriesMostRecentFirst) {
-  Lines dup = Lines(20, "other");
-  dup[3] = "dup";
   struct Case {
     const char* name;
     Lines before;
     std::string query;
     Lines after;
-    bool failDeletes = false;
-    bool noRoom = false;
   } cases[] = {
       {"new query goes on top", {"b", "a"}, "c", {"c", "b", "a"}},
       {"repeat moves to the top", {"c", "b", "a"}, "a", {"a", "c", "b"}},
       {"repeat ignoring case", {"c", "B", "a"}, "b", {"b", "c", "a"}},
+      {"only A-Z fold", {"\xc9", "a"}, "\xe9", {"\xe9", "\xc9", "a"}},
       {"every duplicate goes", {"x", "a", "A", "y", "a"}, "a", {"a", "x", "y"}},
       {"already on top", {"a", "b"}, "a", {"a", "b"}},
       {"the oldest goes after twenty", queries(20, 1), "q21", queries(21, 2)},
       {"a repeat does not grow it", queries(20, 1), "q10",
        Lines{"q10"} + queries(20, 11) + queries(9, 1)},
-      // A failed delete ends the duplicate removal and the trim.
-      {"failed deletes", dup, "dup", Lines{"dup"} + dup, true},
-      {"no room: no insert and no trim", Lines(21, "old"), "new", Lines(21, "old"), false, true},
+      {"restored, the newest twenty kept", queries(30, 1), "q31", queries(31, 12)},
   };
   for (const Case& c : cases) {
-    field_.items = c.before;
-    field_.failDeletes = c.failDeletes;
-    field_.noRoom = c.noRoom;
+    dlg_.restoreHistory(c.before);
+    const Lines restored(c.before.begin(), c.before.begin() + static_cast<long>(std::min(
+                                                                  c.before.size(), kHistorySize)));
+    EXPECT_EQ(field_.items, restored) << c.name << ": the newest twenty restored";
     dlg_.AddToHistory(c.query);
-    EXPECT_EQ(field_.items, c.after) << c.name;
-    EXPECT_EQ(field_.text(), c.after[0]) << c.name << ": item 0 becomes the current item";
+    EXPECT_EQ(dlg_.history(), c.after) << c.name;
+    EXPECT_EQ(field_.items, c.after) << c.name << ": the field shows it";
+    EXPECT_EQ(field_.text(), c.after[0]) << c.name << ": the field shows the newest";
   }
 }
 
@@ -160,13 +176,26 @@ TEST_F(SearchDlgTest, CopyPutsTheWholeFirstWordOfTheSelectedLineOnTheClipboard) 
       {"phone n. a device", -1, "before"},  // no selection: the clipboard stays
   };
   for (const Case& c : cases) {
-    results_.clear();
-    results_.appendLine(c.line.c_str());
-    results_.selected = c.selected;
+    const std::string list = c.line + "\n";
+    WordList words;
+    SoundIndex keys;
+    RecordingNotifier notifier;
+    ASSERT_TRUE(words.load(dir_.write("one.txt", list).c_str(), notifier));
+    ASSERT_TRUE(keys.build(words, notifier));
+    CSearchDlg dlg{{field_, results_, go_, copy_, clipboard_, messages_},
+                   words,
+                   keys,
+                   TextEncoding::kSingleByte,
+                   starter_,
+                   about_,
+                   "lexiquarium"};
+    field_.type("*");
+    dlg.OnGo();
+    dlg.OnSelchangeResults(c.selected);
     for (const bool doubleClick : {false, true}) {
       clipboard_.content = "before";
       field_.type("typed");
-      doubleClick ? dlg_.OnDblclkResults() : dlg_.OnCopy();
+      doubleClick ? dlg.OnDblclkResults() : dlg.OnCopy();
       EXPECT_EQ(clipboard_.content, c.copied) << '"' << c.line << '"';
       EXPECT_EQ(field_.wholeTextSelected && field_.focused, doubleClick)
           << "a double-click returns to the field, Copy does not";
@@ -178,14 +207,16 @@ TEST_F(SearchDlgTest, CopyIsEnabledOnlyWhileALineIsSelected) {
   EXPECT_TRUE(field_.text().empty() && field_.focused && go_.enabled) << "as the dialog opens";
   EXPECT_FALSE(copy_.enabled);
   find("fone");
-  dlg_.OnSelchangeResults();
-  EXPECT_FALSE(copy_.enabled);
-  results_.selected = 0;
-  dlg_.OnSelchangeResults();
+  for (const int outside : {-1, 3}) {
+    dlg_.OnSelchangeResults(outside);
+    EXPECT_FALSE(copy_.enabled) << outside;
+    EXPECT_EQ(dlg_.selectedRow(), -1) << outside;
+  }
+  dlg_.OnSelchangeResults(2);
   EXPECT_TRUE(copy_.enabled);
   find("fone");
   EXPECT_FALSE(copy_.enabled);
-  EXPECT_EQ(results_.selected, -1) << "a find clears the selection";
+  EXPECT_EQ(dlg_.selectedRow(), -1) << "a find clears the selection";
 }
 
 // `count` times `text`.
@@ -355,11 +386,11 @@ TEST_F(ClosestFirstTest, OnAWordListsTheNearLinesBestFirstElseFindsAsBefore) {
     messages_.shown.clear();
     field_.type(c.query);
     closest_.OnGo();
-    const Lines lines = results_.texts();
+    const Lines lines = shown(closest_);
     ASSERT_EQ(lines.size(), c.lines) << c.query;
     EXPECT_EQ(lines[0].substr(0, lines[0].find(' ')), c.firstWord) << c.query;
     EXPECT_EQ(messages_.shown.size(), c.tooMany ? 1u : 0u) << c.query;
-    EXPECT_EQ(field_.items[0], c.query) << "in the history";
+    EXPECT_EQ(closest_.history()[0], c.query) << "in the history";
     EXPECT_TRUE(go_.enabled && !copy_.enabled && field_.focused && field_.wholeTextSelected);
   }
 }

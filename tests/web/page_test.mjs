@@ -83,6 +83,19 @@ test("keeps twenty queries, newest first, in a drop-down the keyboard opens", as
   assert.equal(await page.isHidden("#history"), true);
 });
 
+test("a query the module has no memory for is told, and the results stay", async () => {
+  const page = await openPage();
+  await find(page, "fone");
+  const before = await rows(page);
+  await page.evaluate(() => { lexi.realMalloc = lexi._malloc; lexi._malloc = () => 0; });
+  await find(page, "CAT");
+  await page.evaluate(() => { lexi._malloc = lexi.realMalloc; });
+  assert.match(await message(page), /no memory left for the text typed/);
+  assert.deepEqual(await rows(page), before);
+  assert.equal(await page.inputValue("#word"), "CAT", "unfolded, but whole");
+  assert.deepEqual(page.errors, []);
+});
+
 test("the keyboard alone reaches Copy, which puts the first word on the clipboard", async () => {
   const context = await browser.newContext({permissions: ["clipboard-read", "clipboard-write"]});
   const page = await openPage(context);

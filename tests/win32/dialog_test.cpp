@@ -224,11 +224,11 @@ const std::vector<Case> kCases = {
      }},
     {"the code page's own bytes: the euro sign is 0x80, no look-alike, a lack is no wild card",
      [] {
-       const lexi::CodePage page(lexi::TextEncoding::kSingleByte);
+       const lexi::ListCodec page = lexi::windowsListCodec(lexi::TextEncoding::kSingleByte);
        SetDlgItemTextW(dialog, IDC_WORD, L"\u03a9");
        send(IDC_GO, BM_CLICK);
-       return copyLine(0) == "Nothing" && page.toEngine(L"\u20ac\u0100") == "\x80\x1a" &&
-              page.toWide("\x80") == L"\u20ac";
+       return copyLine(0) == "Nothing" && lexi::listBytes(page, L"\u20ac\u0100") == "\x80\x1a" &&
+              lexi::wideText(page, "\x80") == L"\u20ac";
      }},
     {"the history keeps 20 items, newest first, none twice",
      [] {

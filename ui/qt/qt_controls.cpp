@@ -18,46 +18,39 @@ QString settingName(std::string_view name) {
 
 }  // namespace
 
+QString shownText(const ListCodec& codec, std::string_view bytes) {
+  QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+  text.resize(
+      static_cast<qsizetype>(codec.toUtf16(bytes, reinterpret_cast<char16_t*>(text.data()))));
+  return text;
+}
+
+std::string listBytes(const ListCodec& codec, const QString& text) {
+  return codec
+      .toList(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                  static_cast<std::size_t>(text.size())))
+      .bytes;
+}
+
 QValidator::State LowerCaseValidator::validate(QString& input, int& /*pos*/) const {
-  lowerAsciiLetters(input);
+  foldAZ(reinterpret_cast<char16_t*>(input.data()), static_cast<std::size_t>(input.size()));
   return Acceptable;
 }
 
 std::string QtWordField::text() const {
-  return text_.toEngine(combo_.currentText());
+  return listBytes(codec_, combo_.currentText());
 }
 
 void QtWordField::setText(std::string_view text) {
-  combo_.setEditText(text_.toDisplay(text));
+  combo_.setEditText(shownText(codec_, text));
 }
 
-std::string QtWordField::itemText(int index) const {
-  return text_.toEngine(combo_.itemText(index));
-}
-
-int QtWordField::deleteItem(int index) {
-  if (index < 0 || index >= combo_.count()) return -1;
-  combo_.removeItem(index);
-  return combo_.count();
-}
-
-int QtWordField::insertTop(std::string_view text) {
-  QString item = text_.toDisplay(text);
-  lowerAsciiLetters(item);
-  combo_.insertItem(0, item);
-  return 0;
-}
-
-void QtWordField::setCurrentItem(int index) {
-  combo_.setCurrentIndex(index);
-}
-
-void QtWordField::selectAll() {
-  combo_.lineEdit()->selectAll();
-}
-
-void QtWordField::setFocus() {
-  combo_.setFocus(Qt::OtherFocusReason);
+void QtWordField::showHistory(const std::vector<std::string>& items) {
+  QStringList shown;
+  for (const std::string& item : items) shown.append(shownText(codec_, item));
+  // In one insertion: the field's list tells its views once, not once an item.
+  combo_.clear();
+  combo_.addItems(shown);
 }
 
 int ResultModel::rowCount(const QModelIndex& parent) const {
@@ -70,21 +63,23 @@ QVariant ResultModel::data(const QModelIndex& index, int role) const {
       index.row() >= shown_) {
     return {};
   }
-  return text_.toDisplay(line(index.row()));
+  return shownText(codec_, dlg_.rowText(index.row()));
 }
 
-void ResultModel::clear() {
-  beginResetModel();
-  lines_.clear();
-  shown_ = 0;
-  endResetModel();
-}
-
-void ResultModel::publish() {
-  if (shown_ == size()) return;
-  beginInsertRows(QModelIndex(), shown_, size() - 1);
-  shown_ = size();
-  endInsertRows();
+bool ResultModel::showRows(int count) {
+  if (shown_ > 0) {
+    beginResetModel();
+    shown_ = 0;
+    endResetModel();
+  }
+  // Rows inserted into an empty view cost it less than a reset with rows: with
+  // uniform sizes it lays out nothing line by line.
+  if (count > 0) {
+    beginInsertRows(QModelIndex(), 0, count - 1);
+    shown_ = count;
+    endInsertRows();
+  }
+  return true;
 }
 
 void ResultView::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -119,21 +114,12 @@ void ResultView::keyPressEvent(QKeyEvent* event) {
   QListView::keyPressEvent(event);
 }
 
-int QtResultList::selectedIndex() const {
-  const QModelIndexList selected = view_.selectionModel()->selectedIndexes();
-  return selected.isEmpty() ? -1 : selected.first().row();
-}
-
 bool QtPreferences::readFlag(std::string_view name, bool fallback) const {
   return settings_.value(settingName(name), fallback).toBool();
 }
 
 void QtPreferences::writeFlag(std::string_view name, bool value) {
   settings_.setValue(settingName(name), value);
-}
-
-void QtClipboard::setText(std::string_view text) {
-  QGuiApplication::clipboard()->setText(text_.toDisplay(text));
 }
 
 void QtMessageDisplay::show(const std::string& text, const std::string& title, MessageIcon icon) {

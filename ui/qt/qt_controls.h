@@ -3,18 +3,28 @@
 
 #include <QAbstractListModel>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QSettings>
 #include <QValidator>
+#include <string>
 #include <vector>
 
 #include "ui/controls.h"
-#include "ui/qt/list_text.h"
+#include "ui/search_dlg.h"
+#include "wordlist/text_conversion.h"
 
 namespace lexi {
+
+// The list's bytes shown as a QString, written straight into it; and typed text
+// as the list's bytes, a 0x1A for each character the list cannot hold.
+QString shownText(const ListCodec& codec, std::string_view bytes);
+std::string listBytes(const ListCodec& codec, const QString& text);
 
 // Lower-cases A to Z as they are typed or pasted into the word field.
 class LowerCaseValidator : public QValidator {
@@ -25,42 +35,34 @@ class LowerCaseValidator : public QValidator {
 
 class QtWordField : public WordField {
  public:
-  QtWordField(QComboBox& combo, const ListText& text) : combo_(combo), text_(text) {}
+  QtWordField(QComboBox& combo, const ListCodec& codec) : combo_(combo), codec_(codec) {}
 
   std::string text() const override;
   void setText(std::string_view text) override;
-  std::string itemText(int index) const override;
-  int deleteItem(int index) override;
-  int insertTop(std::string_view text) override;
-  void setCurrentItem(int index) override;
-  int itemCount() const override { return combo_.count(); }
-  void selectAll() override;
-  void setFocus() override;
+  void showHistory(const std::vector<std::string>& items) override;
+  void selectAll() override { combo_.lineEdit()->selectAll(); }
+  void setFocus() override { combo_.setFocus(Qt::OtherFocusReason); }
 
  private:
   QComboBox& combo_;
-  const ListText& text_;
+  const ListCodec& codec_;
 };
 
-// The result lines as pointers to texts that outlive the list: nothing is copied
-// and, with uniform item sizes, nothing is laid out line by line, so a million
-// results show at once. Appended lines become visible at publish().
-class ResultModel : public QAbstractListModel {
+// The result rows, drawn from the dialog's lines as the view asks for them:
+// nothing is copied and, with uniform item sizes, nothing is laid out line by
+// line, so a million results show at once.
+class ResultModel : public QAbstractListModel, public ResultList {
  public:
-  explicit ResultModel(const ListText& text) : text_(text) {}
+  // `dlg` may be made after the model, before the first row is shown.
+  ResultModel(const ListCodec& codec, const CSearchDlg& dlg) : codec_(codec), dlg_(dlg) {}
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;
-
-  void clear();
-  void append(const char* text) { lines_.push_back(text); }
-  void publish();
-  int size() const { return static_cast<int>(lines_.size()); }
-  const char* line(int row) const { return lines_[static_cast<std::size_t>(row)]; }
+  bool showRows(int count) override;
 
  private:
-  const ListText& text_;
-  std::vector<const char*> lines_;
+  const ListCodec& codec_;
+  const CSearchDlg& dlg_;
   int shown_ = 0;  // the rows the views know of
 };
 
@@ -80,21 +82,6 @@ class ResultView : public QListView {
  protected:
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-};
-
-class QtResultList : public ResultList {
- public:
-  QtResultList(ResultModel& model, QListView& view) : model_(model), view_(view) {}
-
-  void appendLine(const char* text) override { model_.append(text); }
-  void clear() override { model_.clear(); }
-  int count() const override { return model_.size(); }
-  int selectedIndex() const override;
-  std::string_view lineText(int index) const override { return model_.line(index); }
-
- private:
-  ResultModel& model_;
-  QListView& view_;
 };
 
 class QtButton : public Button {
@@ -130,11 +117,13 @@ class QtPreferences : public Preferences {
 
 class QtClipboard : public Clipboard {
  public:
-  explicit QtClipboard(const ListText& text) : text_(text) {}
-  void setText(std::string_view text) override;
+  explicit QtClipboard(const ListCodec& codec) : codec_(codec) {}
+  void setText(std::string_view text) override {
+    QGuiApplication::clipboard()->setText(shownText(codec_, text));
+  }
 
  private:
-  const ListText& text_;
+  const ListCodec& codec_;
 };
 
 class QtMessageDisplay : public MessageDisplay {

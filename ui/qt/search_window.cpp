@@ -23,7 +23,7 @@ QPushButton* makeButton(const char* text, QWidget* parent) {
 SearchWindow::SearchWindow(const WordList& words, const SoundIndex& keys, TextEncoding encoding,
                            const std::string& appTitle, QWidget* parent)
     : QDialog(parent),
-      text_(encoding),
+      codec_(encoding),
       word_(new QComboBox(this)),
       list_(new ResultView(this)),
       selectedLine_(new QLabel(this)),
@@ -33,15 +33,14 @@ SearchWindow::SearchWindow(const WordList& words, const SoundIndex& keys, TextEn
       help_(makeButton(LEXI_HELP_LABEL, this)),
       exit_(makeButton(LEXI_EXIT_LABEL, this)),
       closestFirstBox_(new QCheckBox(QString::fromUtf8(LEXI_CLOSEST_FIRST_LABEL), this)),
-      wordField_(*word_, text_),
-      results_(model_, *list_),
+      wordField_(*word_, codec_),
       goButton_(*go_),
       copyButton_(*copy_),
-      clipboard_(text_),
+      clipboard_(codec_),
       aboutBox_(programIcon()),
       closestFirst_(*closestFirstBox_),
       closestFirstMode_{closestFirst_, preferences_},
-      dlg_({wordField_, results_, goButton_, copyButton_, clipboard_, messages_}, words, keys,
+      dlg_({wordField_, model_, goButton_, copyButton_, clipboard_, messages_}, words, keys,
            encoding, helpStarter_, aboutBox_, appTitle, &closestFirstMode_) {
   setWindowTitle(QStringLiteral("Lexiquarium"));
   setWindowIcon(programIcon());
@@ -126,7 +125,10 @@ void SearchWindow::layOut() {
 }
 
 void SearchWindow::wire() {
-  connect(go_, &QPushButton::clicked, this, &SearchWindow::onGo);
+  connect(go_, &QPushButton::clicked, this, [this] {
+    dlg_.OnGo();
+    showSelectedLine();
+  });
   connect(copy_, &QPushButton::clicked, this, [this] { dlg_.OnCopy(); });
   connect(about_, &QPushButton::clicked, this, [this] { dlg_.OnAboutButton(); });
   connect(help_, &QPushButton::clicked, this, [this] { dlg_.OnHelpButton(); });
@@ -134,7 +136,8 @@ void SearchWindow::wire() {
     if (dlg_.OnOK()) accept();
   });
   connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-    dlg_.OnSelchangeResults();
+    const QModelIndexList selected = list_->selectionModel()->selectedIndexes();
+    dlg_.OnSelchangeResults(selected.isEmpty() ? -1 : selected.first().row());
     showSelectedLine();
   });
   // Only the user's clicks, by mouse, Space or Alt+L: not the state the dialog restores.
@@ -144,15 +147,9 @@ void SearchWindow::wire() {
   connect(f1, &QShortcut::activated, this, [this] { dlg_.OnHelpButton(); });
 }
 
-void SearchWindow::onGo() {
-  dlg_.OnGo();
-  model_.publish();
-  showSelectedLine();
-}
-
 void SearchWindow::showSelectedLine() {
-  const int row = results_.selectedIndex();
-  QString line = row < 0 ? QString() : text_.toDisplay(model_.line(row));
+  const int row = dlg_.selectedRow();
+  QString line = row < 0 ? QString() : shownText(codec_, dlg_.rowText(row));
   // The bundled list parts the words of its notes with no-break spaces, which
   // would leave a note nowhere to wrap.
   line.replace(QChar(0xA0), QLatin1Char(' '));

@@ -31,10 +31,9 @@ class SearchWindow : public QDialog {
  private:
   void layOut();
   void wire();
-  void onGo();
   void showSelectedLine();
 
-  ListText text_;  // the word list's encoding, for every control that shows its text
+  ListCodec codec_;  // the word list's encoding, for every control that shows its text
   QComboBox* word_;
   ResultView* list_;
   QLabel* selectedLine_;
@@ -44,11 +43,10 @@ class SearchWindow : public QDialog {
   QPushButton* help_;
   QPushButton* exit_;
   QCheckBox* closestFirstBox_;
-  ResultModel model_{text_};
+  ResultModel model_{codec_, dlg_};
   LowerCaseValidator lowerCase_;
 
   QtWordField wordField_;
-  QtResultList results_;
   QtButton goButton_;
   QtButton copyButton_;
   QtClipboard clipboard_;

@@ -9,6 +9,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "res/dialog_text.h"
 #include "res/mode_text.h"
@@ -16,8 +18,8 @@
 #include "ui/loaded_list.h"
 #include "ui/message_notifier.h"
 #include "ui/search_dlg.h"
-#include "ui/web/page_text.h"
 #include "ui/web/web_controls.h"
+#include "wordlist/text_conversion.h"
 #include "wordlist/text_encoding.h"
 
 namespace lexi {
@@ -54,15 +56,23 @@ class Page {
       notifier_.error(emptyListMessage(name));
       return;
     }
-    // The dialog and the shown lines point into the old list: both go first.
+    // The dialog's lines point into the old list: it goes first, its history
+    // carried over into the new list's encoding.
+    std::vector<std::string> history;
+    const ListCodec freshCodec(fresh->encoding);
+    if (dialog_) {
+      for (const std::string& item : dialog_->history()) {
+        history.push_back(freshCodec.toList(codec_.toUtf16(item)).bytes);
+      }
+    }
     dialog_.reset();
-    results_.clear();
-    results_.publish();
+    results_.showRows(0);
     list_ = std::move(fresh);
-    text_.use(list_->encoding);
+    codec_ = freshCodec;
     dialog_.emplace(SearchControls{word_, results_, go_, copy_, clipboard_, messages_},
                     list_->words, list_->keys, list_->encoding, helpStarter_, aboutBox_, kAppTitle,
                     &closestFirst_);
+    dialog_->restoreHistory(std::move(history));
     if (usersOwn) {
       setPageStatus("'" + name + "' is in use: " + std::to_string(list_->words.count()) +
                     " lines.");
@@ -80,15 +90,16 @@ class Page {
         .error(cannotReadMessage(name, error));
   }
 
-  void go() {
+  // `typed` is the field's text as the user left it.
+  void go(std::u16string_view typed) {
     if (!dialog_) return;
+    word_.typed(typed);
     dialog_->OnGo();
-    results_.publish();
   }
   void select(int index) {
-    results_.select(index);
-    if (dialog_) dialog_->OnSelchangeResults();
+    if (dialog_) dialog_->OnSelchangeResults(index);
   }
+  int selected() const { return dialog_ ? dialog_->selectedRow() : -1; }
   void copy() {
     if (dialog_) dialog_->OnCopy();
   }
@@ -109,21 +120,34 @@ class Page {
     if (dialog_) dialog_->OnClosestFirst();
   }
 
-  // The line's text as the page shows it, kept until the next call.
-  const std::u16string& line(int index) {
-    shown_.clear();
-    if (index >= 0 && index < results_.count()) shown_ = text_.toPage(results_.lineText(index));
-    return shown_;
+  // The text of row `index` of the results, or of item `index` of the
+  // history, as the page shows it, kept until the next call; empty when there
+  // is no such row or item.
+  std::u16string_view line(int index) {
+    const bool there = dialog_ && index >= 0 && index < dialog_->rowCount();
+    return show(there ? dialog_->rowText(index) : std::string_view());
+  }
+  std::u16string_view historyItem(int index) {
+    const bool there = dialog_ && index >= 0 && index < static_cast<int>(dialog_->history().size());
+    return show(there ? std::string_view(dialog_->history()[static_cast<std::size_t>(index)])
+                      : std::string_view());
   }
 
  private:
+  // Written over the last shown text: a drawn row allocates nothing once the
+  // longest has been drawn.
+  std::u16string_view show(std::string_view bytes) {
+    if (shown_.size() < bytes.size()) shown_.resize(bytes.size());
+    return {shown_.data(), codec_.toUtf16(bytes, shown_.data())};
+  }
+
   std::unique_ptr<LoadedList> list_;
-  PageText text_;
-  WebWordField word_{text_};
+  ListCodec codec_{TextEncoding::kSingleByte};
+  WebWordField word_{codec_};
   WebResultList results_;
   WebButton go_{"go"};
   WebButton copy_{"copy"};
-  WebClipboard clipboard_{text_};
+  WebClipboard clipboard_{codec_};
   WebMessageDisplay messages_;
   MessageNotifier notifier_{messages_};
   WebToggle closestToggle_{"closest"};
@@ -160,11 +184,16 @@ EMSCRIPTEN_KEEPALIVE void lexi_cannot_read(const char* name, bool outOfMemory) {
   lexi::page().cannotRead(name, outOfMemory ? ENOMEM : EIO);
 }
 
-EMSCRIPTEN_KEEPALIVE void lexi_go() {
-  lexi::page().go();
+// `typed`, `length` code units, is the word field's text.
+EMSCRIPTEN_KEEPALIVE void lexi_go(const char16_t* typed, int length) {
+  lexi::page().go({typed, static_cast<std::size_t>(length)});
 }
 EMSCRIPTEN_KEEPALIVE void lexi_select(int index) {
   lexi::page().select(index);
+}
+// The selected row, or -1.
+EMSCRIPTEN_KEEPALIVE int lexi_selected() {
+  return lexi::page().selected();
 }
 EMSCRIPTEN_KEEPALIVE void lexi_copy() {
   lexi::page().copy();
@@ -182,9 +211,15 @@ EMSCRIPTEN_KEEPALIVE void lexi_closest_first() {
   lexi::page().closestFirst();
 }
 
-// The line's UTF-16 text; its length in code units goes to `length`.
+// The UTF-16 text of a row of the results, or of an item of the history; its
+// length in code units goes to `length`.
 EMSCRIPTEN_KEEPALIVE const char16_t* lexi_line(int index, int* length) {
-  const std::u16string& text = lexi::page().line(index);
+  const std::u16string_view text = lexi::page().line(index);
+  *length = static_cast<int>(text.size());
+  return text.data();
+}
+EMSCRIPTEN_KEEPALIVE const char16_t* lexi_history_item(int index, int* length) {
+  const std::u16string_view text = lexi::page().historyItem(index);
   *length = static_cast<int>(text.size());
   return text.data();
 }
@@ -197,7 +232,7 @@ EMSCRIPTEN_KEEPALIVE double lexi_memory_limit() {
 // Folds A to Z in place, as the search folds them, so that the field shows
 // what is searched.
 EMSCRIPTEN_KEEPALIVE void lexi_fold(char16_t* text, int length) {
-  for (int i = 0; i < length; ++i) text[i] = static_cast<char16_t>(lexi::foldAZ(char32_t{text[i]}));
+  lexi::foldAZ(text, static_cast<std::size_t>(length));
 }
 
 }  // extern "C"

@@ -3,7 +3,6 @@
 #include <emscripten/emscripten.h>
 
 #include <cerrno>
-#include <cstdlib>
 
 // Each call below is one step of the page's script, which keeps its elements
 // and its helpers under Module.page. Text arrives as UTF-16 code units
@@ -11,13 +10,7 @@
 
 EM_JS(void, js_set_word, (const char16_t* text, int length),
       { Module.page.setWord(Module.page.text16(text, length)); });
-EM_JS(char16_t*, js_word, (int* length), {
-  const text = Module.page.word();
-  return Module.page.toMemory(text, length);
-});
-EM_JS(void, js_history_clear, (), { Module.page.clearHistory(); });
-EM_JS(void, js_history_add, (const char16_t* text, int length),
-      { Module.page.addHistory(Module.page.text16(text, length)); });
+EM_JS(void, js_history_changed, (int count), { Module.page.historyChanged(count); });
 EM_JS(void, js_select_word, (), { Module.page.selectWord(); });
 EM_JS(void, js_focus_word, (), { Module.page.focusWord(); });
 EM_JS(void, js_results_changed, (int count), { Module.page.resultsChanged(count); });
@@ -50,40 +43,12 @@ void sendText(void (*send)(const char16_t*, int), const std::u16string& text) {
 
 }  // namespace
 
-std::string WebWordField::text() const {
-  int length = 0;
-  char16_t* const units = js_word(&length);
-  const std::u16string_view page(units, static_cast<std::size_t>(length));
-  std::string bytes = text_.toList(page);
-  std::free(units);
-  return bytes;
-}
-
 void WebWordField::setText(std::string_view text) {
-  sendText(js_set_word, text_.toPage(text));
+  sendText(js_set_word, codec_.toUtf16(text));
 }
 
-std::string WebWordField::itemText(int index) const {
-  return text_.toList(items_[static_cast<std::size_t>(index)]);
-}
-
-int WebWordField::deleteItem(int index) {
-  if (index < 0 || index >= itemCount()) return -1;
-  items_.erase(items_.begin() + index);
-  showItems();
-  return itemCount();
-}
-
-int WebWordField::insertTop(std::string_view text) {
-  items_.insert(items_.begin(), text_.toPage(text));
-  showItems();
-  return 0;
-}
-
-void WebWordField::setCurrentItem(int index) {
-  if (index >= 0 && index < itemCount()) {
-    sendText(js_set_word, items_[static_cast<std::size_t>(index)]);
-  }
+void WebWordField::showHistory(const std::vector<std::string>& items) {
+  js_history_changed(static_cast<int>(items.size()));
 }
 
 void WebWordField::selectAll() {
@@ -94,18 +59,9 @@ void WebWordField::setFocus() {
   js_focus_word();
 }
 
-void WebWordField::showItems() const {
-  js_history_clear();
-  for (const std::u16string& item : items_) sendText(js_history_add, item);
-}
-
-void WebResultList::clear() {
-  lines_.clear();
-  selected_ = -1;
-}
-
-void WebResultList::publish() const {
-  js_results_changed(count());
+bool WebResultList::showRows(int count) {
+  js_results_changed(count);
+  return true;
 }
 
 void WebButton::setEnabled(bool enabled) {
@@ -113,7 +69,7 @@ void WebButton::setEnabled(bool enabled) {
 }
 
 void WebClipboard::setText(std::string_view text) {
-  sendText(js_copy, text_.toPage(text));
+  sendText(js_copy, codec_.toUtf16(text));
 }
 
 void WebMessageDisplay::show(const std::string& text, const std::string& title, MessageIcon icon) {

@@ -3,9 +3,10 @@
 // The page's script (site/page.js) owns the elements and hands each event to
 // the exported functions of page_main.cpp; these classes call back into it,
 // through Module.page, to change what the page shows. Text crosses as UTF-16
-// and becomes the list's bytes here (PageText), so the script never sees the
-// list's encoding. Unlike a desktop message box, a message is shown in the page
-// and show() returns at once: the page never blocks.
+// and becomes the list's bytes here (ListCodec), so the script never sees the
+// list's encoding. The dialog keeps the history, the lines and the selection:
+// the script asks for the texts it draws. Unlike a desktop message box, a message is shown in the
+// page and show() returns at once: the page never blocks.
 #pragma once
 
 #include <string>
@@ -14,53 +15,35 @@
 
 #include "ui/controls.h"
 #include "ui/help_launcher.h"
-#include "ui/web/page_text.h"
+#include "wordlist/text_conversion.h"
 
 namespace lexi {
 
-// The word field and its history drop-down. The history is kept as typed, in
-// UTF-16, so that it survives a change to a list of another encoding.
+// The word field and its history drop-down. What the field holds is handed
+// over with the event that reads it (typed()), since the page cannot be asked
+// for it without memory that might not be had.
 class WebWordField : public WordField {
  public:
-  explicit WebWordField(const PageText& text) : text_(text) {}
+  explicit WebWordField(const ListCodec& codec) : codec_(codec) {}
 
-  std::string text() const override;
+  std::string text() const override { return codec_.toList(typed_).bytes; }
   void setText(std::string_view text) override;
-  std::string itemText(int index) const override;
-  int deleteItem(int index) override;
-  int insertTop(std::string_view text) override;
-  void setCurrentItem(int index) override;
-  int itemCount() const override { return static_cast<int>(items_.size()); }
+  void showHistory(const std::vector<std::string>& items) override;
   void selectAll() override;
   void setFocus() override;
 
- private:
-  void showItems() const;
+  // The field's text as the page had it when the user acted.
+  void typed(std::u16string_view text) { typed_ = text; }
 
-  const PageText& text_;
-  std::vector<std::u16string> items_;
+ private:
+  const ListCodec& codec_;
+  std::u16string typed_;
 };
 
-// The result lines as pointers into the word list; the page asks for the text
-// of the rows it draws, so a million lines cost the page nothing until seen.
+// The result rows: the page draws those in view, asking for their texts.
 class WebResultList : public ResultList {
  public:
-  void appendLine(const char* text) override { lines_.push_back(text); }
-  void clear() override;
-  int count() const override { return static_cast<int>(lines_.size()); }
-  int selectedIndex() const override { return selected_; }
-  std::string_view lineText(int index) const override {
-    return lines_[static_cast<std::size_t>(index)];
-  }
-
-  // The page's selection, or -1.
-  void select(int index) { selected_ = index >= 0 && index < count() ? index : -1; }
-  // Tells the page the lines changed, so that it draws them anew.
-  void publish() const;
-
- private:
-  std::vector<const char*> lines_;
-  int selected_ = -1;
+  bool showRows(int count) override;
 };
 
 // A button of the page, by its element's id.
@@ -76,11 +59,11 @@ class WebButton : public Button {
 // The Clipboard API. The browser answers later; a refusal is told in the page.
 class WebClipboard : public Clipboard {
  public:
-  explicit WebClipboard(const PageText& text) : text_(text) {}
+  explicit WebClipboard(const ListCodec& codec) : codec_(codec) {}
   void setText(std::string_view text) override;
 
  private:
-  const PageText& text_;
+  const ListCodec& codec_;
 };
 
 class WebMessageDisplay : public MessageDisplay {

@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "res/windows/resource.h"
-#include "ui/message_notifier.h"
 
 namespace lexi {
 
@@ -24,11 +23,11 @@ HWND item(HWND dialog, int id) {
 
 SearchDialog::Live::Live(HWND dialog, SearchDialog& owner)
     : messages(dialog),
-      word(dialog, item(dialog, IDC_WORD), owner.page_),
-      results(item(dialog, IDC_RESULTS), owner.page_),
+      word(dialog, item(dialog, IDC_WORD), owner.codec_),
+      results(item(dialog, IDC_RESULTS), owner.codec_, dlg),
       go(item(dialog, IDC_GO)),
       copy(item(dialog, IDC_COPY)),
-      clipboard(dialog, owner.page_),
+      clipboard(dialog, owner.codec_),
       about(dialog),
       closestFirst(GetSystemMenu(dialog, FALSE), IDM_CLOSEST_FIRST),
       mode{closestFirst, owner.preferences_},
@@ -40,7 +39,7 @@ SearchDialog::SearchDialog(const WordList& words, const SoundIndex& keys, TextEn
     : words_(words),
       keys_(keys),
       encoding_(encoding),
-      page_(encoding),
+      codec_(windowsListCodec(encoding)),
       appTitle_(std::move(appTitle)),
       m_hIcon(loadIcon(SM_CXICON, SM_CYICON)),
       smallIcon_(loadIcon(SM_CXSMICON, SM_CYSMICON)),
@@ -146,17 +145,16 @@ BOOL SearchDialog::OnInitDialog(HWND dialog) {
 
 void SearchDialog::OnCommand(HWND dialog, int id, int code) {
   CSearchDlg& dlg = live_->dlg;
+  // A list box's selection may change without a notice (LB_SETCURSEL from an
+  // accessibility tool, say): the dialog hears of it before anything uses it.
+  if (id == IDC_COPY || id == IDC_RESULTS) {
+    dlg.OnSelchangeResults(
+        static_cast<int>(SendDlgItemMessageA(dialog, IDC_RESULTS, LB_GETCURSEL, 0, 0)));
+  }
   switch (id) {
-    case IDC_GO: {
+    case IDC_GO:
       dlg.OnGo();
-      const int found = live_->results.count();
-      if (!live_->results.publish()) {
-        MessageNotifier(live_->messages)
-            .warning("The list cannot show the " + std::to_string(found) +
-                     " lines found. Please narrow the search.");
-      }
       break;
-    }
     case IDC_COPY:
       dlg.OnCopy();
       break;
@@ -167,10 +165,7 @@ void SearchDialog::OnCommand(HWND dialog, int id, int code) {
       dlg.OnHelpButton();
       break;
     case IDC_RESULTS:
-      if (code == LBN_SELCHANGE) {
-        dlg.OnSelchangeResults();
-        live_->results.showWhole(live_->results.selectedIndex());
-      }
+      if (code == LBN_SELCHANGE) live_->results.showWhole(dlg.selectedRow());
       if (code == LBN_DBLCLK) dlg.OnDblclkResults();
       break;
     case IDOK:

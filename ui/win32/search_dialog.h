@@ -59,7 +59,7 @@ class SearchDialog {
   const WordList& words_;
   const SoundIndex& keys_;
   TextEncoding encoding_;
-  CodePage page_;
+  ListCodec codec_;
   std::string appTitle_;
   HICON m_hIcon;
   HICON smallIcon_;

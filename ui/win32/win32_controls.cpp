@@ -8,6 +8,7 @@
 #include <string>
 
 #include "res/windows/resource.h"
+#include "wordlist/ansi_code_page.h"
 #include "wordlist/text_encoding.h"
 
 namespace lexi {
@@ -29,11 +30,32 @@ TTTOOLINFOW tipTool(HWND list, wchar_t* text) {
   return tool;
 }
 
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "the controls' text is UTF-16");
+
 }  // namespace
 
-Win32ResultList::Win32ResultList(HWND list, CodePage page)
+ListCodec windowsListCodec(TextEncoding encoding) {
+  // A UTF-8 list never reads the code page's table.
+  return ListCodec(encoding,
+                   encoding == TextEncoding::kUtf8 ? latin1Charset() : ansiCodePageCharset());
+}
+
+std::string listBytes(const ListCodec& codec, std::wstring_view text) {
+  return codec
+      .toList(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()))
+      .bytes;
+}
+
+std::wstring wideText(const ListCodec& codec, std::string_view bytes) {
+  std::wstring text(bytes.size(), L'\0');
+  text.resize(codec.toUtf16(bytes, reinterpret_cast<char16_t*>(text.data())));
+  return text;
+}
+
+Win32ResultList::Win32ResultList(HWND list, const ListCodec& codec, const CSearchDlg& dlg)
     : list_(list),
-      page_(page),
+      codec_(codec),
+      dlg_(dlg),
       tip_(CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0,
                            0, 0, 0, GetParent(list), nullptr, nullptr, nullptr)) {
   wchar_t empty[] = L"";
@@ -49,41 +71,19 @@ std::string Win32WordField::text() const {
   const int length = GetWindowTextLengthW(combo_);
   std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
   wide.resize(static_cast<std::size_t>(GetWindowTextW(combo_, wide.data(), length + 1)));
-  return page_.toEngine(wide);
+  return listBytes(codec_, wide);
 }
 
 void Win32WordField::setText(std::string_view text) {
-  SetWindowTextW(combo_, page_.toWide(text).c_str());
+  SetWindowTextW(combo_, wideText(codec_, text).c_str());
 }
 
-std::string Win32WordField::itemText(int index) const {
-  const LRESULT length = SendMessageW(combo_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (length == CB_ERR) return {};
-  std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
-  const LRESULT copied = SendMessageW(combo_, CB_GETLBTEXT, static_cast<WPARAM>(index),
-                                      reinterpret_cast<LPARAM>(wide.data()));
-  wide.resize(copied == CB_ERR ? 0 : static_cast<std::size_t>(copied));
-  return page_.toEngine(wide);
-}
-
-int Win32WordField::deleteItem(int index) {
-  return static_cast<int>(SendMessageA(combo_, CB_DELETESTRING, static_cast<WPARAM>(index), 0));
-}
-
-int Win32WordField::insertTop(std::string_view text) {
-  std::wstring item = page_.toWide(text);
-  CharLowerBuffW(item.data(), static_cast<DWORD>(item.size()));
-  const LRESULT index =
-      SendMessageW(combo_, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-  return index == CB_ERRSPACE ? kNoRoom : static_cast<int>(index);
-}
-
-void Win32WordField::setCurrentItem(int index) {
-  SendMessageA(combo_, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-}
-
-int Win32WordField::itemCount() const {
-  return static_cast<int>(SendMessageA(combo_, CB_GETCOUNT, 0, 0));
+void Win32WordField::showHistory(const std::vector<std::string>& items) {
+  SendMessageW(combo_, CB_RESETCONTENT, 0, 0);
+  // An item the list has no room for is left out: the dialog keeps it.
+  for (const std::string& item : items) {
+    SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wideText(codec_, item).c_str()));
+  }
 }
 
 void Win32WordField::selectAll() {
@@ -98,26 +98,12 @@ void Win32WordField::setFocus() {
   SendMessageA(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(combo_), TRUE);
 }
 
-void Win32ResultList::clear() {
+bool Win32ResultList::showRows(int count) {
   showWhole(-1);
-  lines_.clear();
   SendMessageA(list_, LB_RESETCONTENT, 0, 0);
-}
-
-int Win32ResultList::selectedIndex() const {
-  const LRESULT index = SendMessageA(list_, LB_GETCURSEL, 0, 0);
-  return index == LB_ERR || index >= count() ? -1 : static_cast<int>(index);
-}
-
-std::string_view Win32ResultList::lineText(int index) const {
-  return lines_[static_cast<std::size_t>(index)];
-}
-
-bool Win32ResultList::publish() {
-  const LRESULT result = SendMessageA(list_, LB_SETCOUNT, lines_.size(), 0);
+  if (count == 0) return true;
+  const LRESULT result = SendMessageA(list_, LB_SETCOUNT, static_cast<WPARAM>(count), 0);
   if (result != LB_ERR && result != LB_ERRSPACE) return true;
-  // A list that silently showed fewer lines than were found would mislead.
-  lines_.clear();
   SendMessageA(list_, LB_RESETCONTENT, 0, 0);
   return false;
 }
@@ -127,41 +113,41 @@ void Win32ResultList::drawItem(const DRAWITEMSTRUCT& item) const {
   const HDC dc = item.hDC;
   SetBkColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
   SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-  const std::wstring shown = shownText(item.itemID);
+  wchar_t shown[kMostDrawnChars];
+  const std::size_t length = shownText(static_cast<int>(item.itemID), shown);
   ExtTextOutW(dc, item.rcItem.left + kTextMargin, item.rcItem.top, ETO_OPAQUE | ETO_CLIPPED,
-              &item.rcItem, shown.data(), static_cast<UINT>(shown.size()), nullptr);
+              &item.rcItem, shown, static_cast<UINT>(length), nullptr);
   if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(dc, &item.rcItem);
 }
 
 int Win32ResultList::lineAfter(int caret, wchar_t letter) const {
   // A letter may take several bytes in the list.
-  const std::string bytes = page_.toEngine({&letter, 1});
-  const auto beginsWithLetter = [&](const char* line) {
-    for (const char c : bytes) {
-      if (foldAZ(*line++) != foldAZ(c)) return false;
-    }
-    return true;
+  const std::string bytes = listBytes(codec_, {&letter, 1});
+  const auto beginsWithLetter = [&](std::string_view line) {
+    return line.size() >= bytes.size() && equalFoldingAZ(line.substr(0, bytes.size()), bytes);
   };
-  const std::size_t count = lines_.size();
+  const auto count = static_cast<std::size_t>(dlg_.rowCount());
   for (std::size_t step = 1; step <= count; ++step) {
     const std::size_t index = (static_cast<std::size_t>(caret < 0 ? -1 : caret) + step) % count;
-    if (beginsWithLetter(lines_[index])) return static_cast<int>(index);
+    if (beginsWithLetter(dlg_.rowText(static_cast<int>(index)))) return static_cast<int>(index);
   }
   return -2;
 }
 
-std::wstring Win32ResultList::shownText(std::size_t index) const {
-  const char* text = index < lines_.size() ? lines_[index] : "";
-  return page_.toWide({text, strnlen(text, kMostDrawnChars)});
+std::size_t Win32ResultList::shownText(int index, wchar_t* out) const {
+  if (index < 0 || index >= dlg_.rowCount()) return 0;
+  const std::string_view line = dlg_.rowText(index);
+  return codec_.toUtf16(line.substr(0, kMostDrawnChars), reinterpret_cast<char16_t*>(out));
 }
 
 void Win32ResultList::showWhole(int index) {
   RECT line{};
   std::wstring text;
-  if (index >= 0 && index < count() &&
+  if (index >= 0 && index < dlg_.rowCount() &&
       SendMessageW(list_, LB_GETITEMRECT, static_cast<WPARAM>(index),
                    reinterpret_cast<LPARAM>(&line)) != LB_ERR) {
-    text = shownText(static_cast<std::size_t>(index));
+    text.resize(kMostDrawnChars);
+    text.resize(shownText(index, text.data()));
     const HDC dc = GetDC(list_);
     const HGDIOBJ oldFont =
         SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(list_, WM_GETFONT, 0, 0)));
@@ -225,7 +211,7 @@ LRESULT CALLBACK Win32ResultList::watchMouse(HWND list, UINT message, WPARAM wPa
 void Win32Clipboard::setText(std::string_view text) {
   // The block is made before the clipboard is emptied, so that a failure
   // leaves the clipboard as it was.
-  const std::wstring wide = page_.toWide(text);
+  const std::wstring wide = wideText(codec_, text);
   const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
   if (block == nullptr) return;
   auto* const units = static_cast<wchar_t*>(GlobalLock(block));

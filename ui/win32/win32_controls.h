@@ -2,8 +2,10 @@
 // IDD_SEARCH template, the message boxes and About box they open, the system
 // menu's checkable item, and the registry that keeps the user's choices.
 //
-// Text crosses as the engine's bytes in the list's code page (code_page.h):
-// for the bundled Latin-1 list, the ANSI code page, which is Windows-1252 there.
+// Text crosses as the engine's bytes: for a single-byte list, the ANSI code
+// page (Windows-1252 for the bundled list there), for a UTF-8 list UTF-8, so
+// that such a list shows and is searched as on Linux. The controls' UTF-16
+// meets those bytes in the core's ListCodec (windowsListCodec).
 #pragma once
 
 #include <windows.h>
@@ -13,56 +15,58 @@
 #include <vector>
 
 #include "ui/controls.h"
-#include "ui/win32/code_page.h"
+#include "ui/search_dlg.h"
+#include "wordlist/text_conversion.h"
 
 namespace lexi {
 
+// The list's ListCodec on Windows: a single-byte list is in the ANSI code page,
+// read once a program; a byte the code page leaves undefined shows as U+FFFD,
+// and a character it has no byte for is never replaced by a look-alike.
+ListCodec windowsListCodec(TextEncoding encoding);
+
+// The controls' text as the list's bytes, a 0x1A for each character the list
+// cannot hold, and the list's bytes as the controls' text.
+std::string listBytes(const ListCodec& codec, std::wstring_view text);
+std::wstring wideText(const ListCodec& codec, std::string_view bytes);
+
 class Win32WordField : public WordField {
  public:
-  // `combo` is a drop-down combo box with CBS_LOWERCASE on dialog `dialog`.
-  Win32WordField(HWND dialog, HWND combo, CodePage page)
-      : dialog_(dialog), combo_(combo), page_(page) {}
+  // `combo` is a drop-down combo box with CBS_LOWERCASE on dialog `dialog`:
+  // unlike the other front ends, which fold A to Z only, it lowers every
+  // letter typed and every item shown, as the dialog template asks.
+  Win32WordField(HWND dialog, HWND combo, const ListCodec& codec)
+      : dialog_(dialog), combo_(combo), codec_(codec) {}
 
   std::string text() const override;
   void setText(std::string_view text) override;
-  std::string itemText(int index) const override;
-  int deleteItem(int index) override;
-  // Lower-cases the item as the control lower-cases what is typed.
-  int insertTop(std::string_view text) override;
-  void setCurrentItem(int index) override;
-  int itemCount() const override;
+  void showHistory(const std::vector<std::string>& items) override;
   void selectAll() override;
   void setFocus() override;
 
  private:
   HWND dialog_;
   HWND combo_;
-  CodePage page_;
+  const ListCodec& codec_;
 };
 
-// The result lines over an owner-drawn list box without data of its own
-// (LBS_NODATA): it keeps pointers to texts that outlive it, so a million lines
-// cost no copies and show at once. Appended lines become visible at publish().
-// A line cut off at the list's edge is shown whole (as far as it is drawn, 1024
-// characters) in a tooltip beneath it, wrapped at the list's width, while the
-// mouse rests on it or it is newly selected; screen readers read the tooltip.
+// The result rows over an owner-drawn list box without data of its own
+// (LBS_NODATA): each row is drawn from the dialog's lines, so a million lines
+// cost no copies and show at once. A line cut off at the list's edge is shown
+// whole (as far as it is drawn, 1024 characters) in a tooltip beneath it,
+// wrapped at the list's width, while the mouse rests on it or it is newly
+// selected; screen readers read the tooltip.
 class Win32ResultList : public ResultList {
  public:
   // Makes the tooltip, owned by the list's dialog, and watches the list's mouse;
-  // the list must not outlive this object.
-  Win32ResultList(HWND list, CodePage page);
+  // the list must not outlive this object. `dlg` may be made after this
+  // object, before the first row is shown.
+  Win32ResultList(HWND list, const ListCodec& codec, const CSearchDlg& dlg);
   Win32ResultList(const Win32ResultList&) = delete;
   Win32ResultList& operator=(const Win32ResultList&) = delete;
 
-  void appendLine(const char* text) override { lines_.push_back(text); }
-  void clear() override;
-  int count() const override { return static_cast<int>(lines_.size()); }
-  int selectedIndex() const override;
-  std::string_view lineText(int index) const override;
+  bool showRows(int count) override;
 
-  // False when the list box cannot take that many lines: it then shows none,
-  // and count() is 0.
-  bool publish();
   // Draws one line for WM_DRAWITEM.
   void drawItem(const DRAWITEMSTRUCT& item) const;
   // Typing a letter in the list moves to the next line that begins with it,
@@ -75,11 +79,13 @@ class Win32ResultList : public ResultList {
  private:
   static LRESULT CALLBACK watchMouse(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
                                      UINT_PTR, DWORD_PTR self);
-  std::wstring shownText(std::size_t index) const;
+  // The drawn part of row `index`, written to `out` (kMostDrawnChars units);
+  // returns the units written. It allocates nothing.
+  std::size_t shownText(int index, wchar_t* out) const;
 
   HWND list_;
-  CodePage page_;
-  std::vector<const char*> lines_;
+  const ListCodec& codec_;
+  const CSearchDlg& dlg_;
   HWND tip_;
   int tipLine_ = -1;
 };
@@ -97,12 +103,12 @@ class Win32Button : public Button {
 // programs that ask for it) owned by the dialog while it is on the clipboard.
 class Win32Clipboard : public Clipboard {
  public:
-  Win32Clipboard(HWND owner, CodePage page) : owner_(owner), page_(page) {}
+  Win32Clipboard(HWND owner, const ListCodec& codec) : owner_(owner), codec_(codec) {}
   void setText(std::string_view text) override;
 
  private:
   HWND owner_;
-  CodePage page_;
+  const ListCodec& codec_;
 };
 
 // A checkable item of a menu, known by its command id.

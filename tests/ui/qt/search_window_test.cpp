@@ -23,7 +23,6 @@
 #include <memory>
 
 #include "ui/about_content.h"
-#include "ui/qt/list_text.h"
 #include "ui/qt/main_app.h"
 #include "wordlist/word_list.h"
 
@@ -101,7 +100,7 @@ class SearchWindowTest : public QObject {
     // that a QString reaches it whole: a pair as one character, a lone surrogate
     // and a NUL as themselves.
     const QString typed = QStringLiteral("\u00e9\U0001F41F") + QChar(0xDC00) + "b" + QChar(0);
-    QCOMPARE(QByteArray::fromStdString(ListText(TextEncoding::kUtf8).toEngine(typed)),
+    QCOMPARE(QByteArray::fromStdString(listBytes(ListCodec(TextEncoding::kUtf8), typed)),
              QByteArray("\xc3\xa9\xf0\x9f\x90\x9f\032b\032"));
   }
 

@@ -16,12 +16,11 @@ const COMMON = "LexiquariumCommon.txt";
 const MAX_SCROLL = 15e6;  // pixels a browser lets an element be tall, with room to spare
 
 let lexi = null;          // the WebAssembly module, once ready
-let resultCount = 0;
-let selected = -1;
+let resultCount = 0;      // the rows shown
+let historyCount = 0;     // the history's items shown in the drop-down
 let rowHeight = 24;
 let historyOpen = false;
 let historyActive = -1;
-const historyItems = [];  // the history's items, newest first
 let drawn = {first: 0, last: 0, rows: new Map()};
 
 // What the dialog logic calls (ui/web/web_controls.cpp).
@@ -34,23 +33,25 @@ const page = {
     }
     return text;
   },
-  // Copies `text` into WebAssembly memory as UTF-16; the caller frees it.
-  toMemory(text, lengthOut) {
+  // Copies `text` into WebAssembly memory as UTF-16, or, when the module has no
+  // memory left for it, says so and gives 0; the caller frees it.
+  toMemory(text) {
     const pointer = lexi._malloc(text.length * 2 + 2);
+    if (!pointer) {
+      page.message("The page has no memory left for the text typed. Close other tabs, " +
+                   "or open a smaller word list.", "Lexiquarium Error", true);
+      return 0;
+    }
     for (let i = 0; i < text.length; ++i) lexi.HEAPU16[(pointer >> 1) + i] = text.charCodeAt(i);
-    lexi.HEAP32[lengthOut >> 2] = text.length;
     return pointer;
   },
-  word: () => word.value,
   setWord(text) { word.value = text; },
-  // The items are drawn when the drop-down opens, not at every query.
-  clearHistory() { historyItems.length = 0; },
-  addHistory(text) { historyItems.push(text); },
+  // The items are drawn, from the module, when the drop-down opens.
+  historyChanged(count) { historyCount = count; },
   selectWord() { word.select(); word.scrollLeft = 0; },
   focusWord() { word.focus(); },
   resultsChanged(count) {
     resultCount = count;
-    selected = -1;
     results.scrollTop = 0;
     spacer.style.height = Math.min(count * rowHeight, MAX_SCROLL) + "px";
     $("line").textContent = "";
@@ -127,11 +128,15 @@ function clipboardRefused(text, reason) {
 let slot = 0;
 const lengthSlot = () => slot ||= lexi._malloc(4);
 
-// The line's text, from the module.
-function lineText(index) {
-  const pointer = lexi._lexi_line(index, lengthSlot());
+// A row's text, or a history item's, from the module.
+function moduleText(call, index) {
+  const pointer = call(index, lengthSlot());
   return page.text16(pointer, lexi.HEAP32[lengthSlot() >> 2]);
 }
+const lineText = (index) => moduleText(lexi._lexi_line, index);
+const historyText = (index) => moduleText(lexi._lexi_history_item, index);
+// The module keeps the selection.
+const selectedRow = () => (lexi ? lexi._lexi_selected() : -1);
 
 // Calls the module's `call` with `texts` as NUL-ended UTF-8, and `more`.
 function withUtf8(call, texts, ...more) {
@@ -179,6 +184,7 @@ function drawRows(force = false) {
     spacer.replaceChildren(...rows);
     drawn = {first, last, rows: new Map(rows.map((row, i) => [first + i, row]))};
   }
+  const selected = selectedRow();
   for (const [index, row] of drawn.rows) row.ariaSelected = String(index === selected);
   if (drawn.rows.has(selected)) {
     results.setAttribute("aria-activedescendant", "row-" + selected);
@@ -189,7 +195,8 @@ function drawRows(force = false) {
 
 function select(index) {
   if (resultCount === 0) return;
-  selected = Math.max(0, Math.min(resultCount - 1, index));
+  const selected = Math.max(0, Math.min(resultCount - 1, index));
+  lexi._lexi_select(selected);
   // The list joins a meaning's words by no-break spaces; shown whole, the
   // line may wrap between them.
   $("line").textContent = lineText(selected).replaceAll("\u00a0", " ");
@@ -199,7 +206,6 @@ function select(index) {
     results.scrollTop = top + rowHeight - results.clientHeight;
   }
   drawRows();
-  lexi._lexi_select(selected);
 }
 
 function go() {
@@ -207,18 +213,22 @@ function go() {
   closeHistory();
   $("message").hidden = true;
   page.status("");
-  lexi._lexi_go();
+  // A query the module has no memory for is not searched: the results stay.
+  const typed = page.toMemory(word.value);
+  if (!typed) return;
+  lexi._lexi_go(typed, word.value.length);
+  lexi._free(typed);
 }
 
 // The history drop-down, as a combo box's list: Down or Alt+Down opens it,
 // the arrows move in it, Enter takes an item, Esc closes it.
 function openHistory() {
-  if (historyItems.length === 0) return;
-  historyList.replaceChildren(...historyItems.map((text, i) => {
+  if (historyCount === 0) return;
+  historyList.replaceChildren(...Array.from({length: historyCount}, (_, i) => {
     const item = document.createElement("li");
     item.role = "option";
     item.id = "history-" + i;
-    item.textContent = text;
+    item.textContent = historyText(i);
     return item;
   }));
   historyOpen = true;
@@ -244,7 +254,7 @@ function markHistory(index) {
 }
 
 function takeHistory(index) {
-  word.value = historyItems[index];
+  word.value = historyText(index);
   closeHistory();
   word.focus();
   word.select();
@@ -270,7 +280,8 @@ word.addEventListener("keydown", (event) => {
 // Folds A to Z as they are typed, as the search folds them.
 word.addEventListener("input", () => {
   if (!lexi || !/[A-Z]/.test(word.value)) return;
-  const pointer = page.toMemory(word.value, lengthSlot());
+  const pointer = page.toMemory(word.value);
+  if (!pointer) return;
   lexi._lexi_fold(pointer, word.value.length);
   const [start, end] = [word.selectionStart, word.selectionEnd];
   word.value = page.text16(pointer, word.value.length);
@@ -299,6 +310,7 @@ results.addEventListener("mousedown", (event) => {
 results.addEventListener("dblclick", () => lexi && lexi._lexi_double_click());
 results.addEventListener("keydown", (event) => {
   const pageRows = Math.max(1, Math.floor(results.clientHeight / rowHeight) - 1);
+  const selected = selectedRow();
   const moves = {
     ArrowDown: selected + 1, ArrowUp: selected < 0 ? 0 : selected - 1,
     PageDown: selected + pageRows, PageUp: selected - pageRows, Home: 0, End: resultCount - 1,
@@ -316,7 +328,7 @@ results.addEventListener("keydown", (event) => {
   event.preventDefault();
 });
 results.addEventListener("focus", () => {
-  if (selected < 0 && resultCount > 0) select(0);
+  if (selectedRow() < 0 && resultCount > 0) select(0);
 });
 
 $("go").addEventListener("click", go);
