@@ -378,9 +378,22 @@ std::uint32_t nearSearch(const NearIndex& index, const char* query, std::uint32_
   const SoundKey* const keys = index.keys_->keys();
   const NearIndex::Columns& columns = *index.columns_;
   Best best(maxResults);
-  // Looks closely at line i, which the first look let through by its word,
-  // its key or its sounds (bits 1, 2 and 4 of `may`).
-  auto consider = [&](std::uint32_t i, unsigned may) {
+  auto soundsOfLine = [&](std::uint32_t i) {
+    return std::string_view(columns.sounds + std::size_t{i} * kSoundSlot, columns.soundLength[i]);
+  };
+  // The lines the index lets through, with what the index tells of them.
+  struct Close {
+    std::uint32_t line;
+    bool byKey;
+    bool bySound;
+    int keyEdits;
+  };
+  std::vector<Close> close;
+  // Looks at line i, which the first look let through by its word, its key or
+  // its sounds (bits 1, 2 and 4 of `may`), as far as the index alone can tell.
+  // Those it keeps have their text fetched at once, so that it has arrived by
+  // the time they are looked at closely.
+  auto gather = [&](std::uint32_t i, unsigned may) {
     // A line whose first word holds no letter or digit has no word to be near.
     if (columns.length[i] == 0) return;
     const bool byWord = (may & 1) != 0 && lettersNear(word, columns.letters[i] & kLetterBits);
@@ -389,25 +402,28 @@ std::uint32_t nearSearch(const NearIndex& index, const char* query, std::uint32_
       keyEdits = fromTypedKey.to(keys[i].view());
     }
     const bool byKey = keyEdits <= keySteps;
-    const std::string_view lineSounds(columns.sounds + std::size_t{i} * kSoundSlot,
-                                      columns.soundLength[i]);
     const bool bySound = (may & 4) != 0 && lettersNear(said, columns.soundSet[i]) &&
-                         fromHeard.to(lineSounds) <= soundSteps + 1;
+                         fromHeard.to(soundsOfLine(i)) <= soundSteps + 1;
     if (!byWord && !byKey && !bySound) return;
+    if (!byKey) keyEdits = std::min(fromTypedKey.to(keys[i].view()), kKeyFar);
+    __builtin_prefetch(entries[i].text);
+    close.push_back({i, byKey, bySound, keyEdits});
+  };
+  // Looks closely at a line gathered, in file order.
+  auto consider = [&](const Close& line) {
+    const std::uint32_t i = line.line;
     const Spelling spelling = spellingOf(firstWordOf(entries[i].text), index.encoding_);
     // A swap counts two plain edits and one slip: one more than the reach.
-    if (!byKey && !bySound && fromTyped.to(spelling) > wordSteps + 1) return;
+    if (!line.byKey && !line.bySound && fromTyped.to(spelling) > wordSteps + 1) return;
     if (spelling.length == typed.length &&
         std::equal(typed.chars, typed.chars + typed.length, spelling.chars)) {
       best.add({kEqual, i});
       return;
     }
-    if (!byKey) keyEdits = std::min(fromTypedKey.to(keys[i].view()), kKeyFar);
-    int rest = kKeyStep * keyEdits;
-    rest += kRarityStep * columns.rarity[i];
+    int rest = kKeyStep * line.keyEdits + kRarityStep * columns.rarity[i];
     if ((columns.letters[i] & kBare) != 0) rest += kBareLine;
     if ((columns.letters[i] & kCapital) != 0 && !typedCapital) rest += kCapitalised;
-    int bound = byKey || bySound ? kFarthestSlip : wordSteps * kPlainEdit;
+    int bound = line.byKey || line.bySound ? kFarthestSlip : wordSteps * kPlainEdit;
     // Ties go to the line met first: a later one must do better to enter.
     const int toBeat = best.toBeat();
     if (toBeat != Best::kOpen) bound = std::min(bound, toBeat - rest - 1);
@@ -416,7 +432,7 @@ std::uint32_t nearSearch(const NearIndex& index, const char* query, std::uint32_
     const int heardBound = std::min(slip, bound + 1) - 1 - kHeardExtra;
     int score = slip;
     if (heardBound >= 0) {
-      const int heardAs = soundDistance(heard, lineSounds, heardBound);
+      const int heardAs = soundDistance(heard, soundsOfLine(i), heardBound);
       if (heardAs <= heardBound) score = heardAs + kHeardExtra;
     }
     if (score <= bound) best.add({score + rest, i});
@@ -448,10 +464,11 @@ std::uint32_t nearSearch(const NearIndex& index, const char* query, std::uint32_
       std::memcpy(&any, passed + j, eight);
       if (any == 0) continue;
       for (std::uint32_t k = j; k < j + eight; ++k) {
-        if (passed[k] != 0) consider(start + k, passed[k]);
+        if (passed[k] != 0) gather(start + k, passed[k]);
       }
     }
   }
+  for (const Close& line : close) consider(line);
   const std::vector<Candidate> found = best.sorted();
   for (const Candidate& line : found) sink.appendLine(entries[line.line].text);
   return static_cast<std::uint32_t>(found.size());
