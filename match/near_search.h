@@ -1,23 +1,27 @@
 // nearSearch: the lines whose first word is most likely the word a user meant,
-// best first, for a word typed as it sounds or with a slip of the fingers.
+// best first, for a word typed with a slip of the fingers or written as it
+// sounds.
 //
 // The exact sound search (searchWords) lists every line whose key equals the
 // query's, in file order; a word misheard by one sound, or typed with one slip,
 // finds nothing there. The near search gathers the lines whose first word is a
-// few edits from the typed word, or whose sound key is an edit or two from its
-// key, and ranks them by how likely the slip is: a doubled or dropped double,
-// vowel for vowel, swapped neighbours, letters that sound alike, keys that lie
-// side by side cost less than other edits. A first word equal to the query,
-// ignoring the case of A-Z as the search does, always comes first; ties keep
-// file order.
+// few edits from the typed word, whose sound key is an edit or two from its
+// key, or whose sounds (match/word_sounds.h) are a few from its sounds, and
+// ranks them by how likely the slip is: a doubled or dropped double, vowel for
+// vowel, swapped neighbours, letters that sound alike, keys that lie side by
+// side cost less than other edits, and a word heard alike costs the distance
+// of its sounds, if that is less. Of two lines as near, the one whose word is
+// commoner (match/commonness.h) comes first; commonness orders the lines, it
+// never keeps one out. A first word equal to the query, ignoring the case of
+// A-Z as the search does, always comes first; ties keep file order.
 //
 // Only the query's first word counts, as for the sound search. A query holding
 // '*' or '?' is a pattern, not a word: callers send it to searchWords instead.
 //
-// Cost: NearIndex::build reads every line's first word once (a few ms for
-// 100,000 lines) and keeps 14 bytes a line. A query then looks at six of them
-// for every line, many lines at a time, and works only on the few thousand
-// lines they let through.
+// Cost: NearIndex::build reads every line's first word once and works out its
+// sounds (some 15 ms for 100,000 lines on one thread) and keeps 37 bytes a
+// line. A query then looks at eight of them for every line, many lines at a
+// time, and works only on the few thousand lines they let through.
 #pragma once
 
 #include <cstdint>

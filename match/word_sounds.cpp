@@ -272,18 +272,24 @@ constexpr std::string_view kConsonantsAlike[] = {
 
 using SoundTable = std::array<std::array<std::uint8_t, 128>, 128>;
 
+constexpr std::size_t at(char sound) {
+  return static_cast<unsigned char>(sound) & 0x7Fu;
+}
+
+constexpr void setPair(SoundTable& table, char a, char b, int cost) {
+  table[at(a)][at(b)] = table[at(b)][at(a)] = static_cast<std::uint8_t>(cost);
+}
+
 constexpr SoundTable kReplace = [] {
   SoundTable table{};
   for (auto& row : table) row.fill(kPlainEdit);
   const std::string_view vowels = "aeiouAEIOUWYQR";
   for (const char a : vowels) {
-    for (const char b : vowels) table[a][b] = kVowelForVowel;
+    for (const char b : vowels) setPair(table, a, b, kVowelForVowel);
   }
-  for (const std::string_view pair : kVowelsAlike) {
-    table[pair[0]][pair[1]] = table[pair[1]][pair[0]] = kVowelAlike;
-  }
+  for (const std::string_view pair : kVowelsAlike) setPair(table, pair[0], pair[1], kVowelAlike);
   for (const std::string_view pair : kConsonantsAlike) {
-    table[pair[0]][pair[1]] = table[pair[1]][pair[0]] = kConsonantAlike;
+    setPair(table, pair[0], pair[1], kConsonantAlike);
   }
   for (std::size_t c = 0; c < 128; ++c) table[c][c] = 0;
   return table;
@@ -297,7 +303,7 @@ int heardCost(char sound) {
 }
 
 int replaceCost(char a, char b) {
-  return kReplace[static_cast<unsigned char>(a) & 0x7F][static_cast<unsigned char>(b) & 0x7F];
+  return kReplace[at(a)][at(b)];
 }
 
 }  // namespace

@@ -1,13 +1,13 @@
 // Where the sound search and the near search list the word a user meant.
 //
-// Usage: finding_bench LIST CASES
-// CASES holds one case a line: the typed word, a tab, the meant word (no
-// blank in either). For each case this prints, tab-separated: the typed word,
-// the meant word, the 1-based position among the lines listed of the first
-// line whose first word is the meant word (0 when none is), then the first word
-// of the first line listed (empty when none is), once for the sound search
-// (searchWords, every line, in file order) and once for the near search (its
-// best kNearResults lines), and how many lines the sound search listed. A last
+// Usage: finding_bench LIST CASES [COMMON]
+// COMMON says how common the list's words are (match/commonness.h); without it
+// the near search does not know. CASES holds one case a line: the typed word,
+// a tab, the meant word (no blank in either). For each case this prints, tab-separated: the typed
+// word, the meant word, the 1-based position among the lines listed of the first line whose first
+// word is the meant word (0 when none is), then the first word of the first line listed (empty when
+// none is), once for the sound search (searchWords, every line, in file order) and once for the
+// near search (its best kNearResults lines), and how many lines the sound search listed. A last
 // line "time" gives the mean time of one query of each, in microseconds,
 // measured around the search calls alone, then the time NearIndex::build took,
 // in milliseconds, and kNearResults. bench/finding/run.py reads this.

@@ -29,6 +29,8 @@ LABELS = {
 ASPELL = ["aspell", "-a", "--lang=en_US"]
 HUNSPELL = ["hunspell", "-a", "-d", "en_US"]
 WORD = re.compile(r"[A-Za-z]+")
+# The file beside the list that says how common its words are.
+COMMON_NAME = "LexiquariumCommon.txt"
 
 
 def fail(message):
@@ -63,6 +65,19 @@ def read_pairs(path):
                 continue
             pairs.append((typed.strip(), right.strip()))
     return pairs, several
+
+
+def read_tab_pairs(path):
+    """(typed, meant) of every line "typed<TAB>meant", in file order; a blank
+    in a multi-word entry is written "_". None holds more than one correction."""
+    pairs = []
+    with open(path, encoding="utf-8", errors="replace") as lines:
+        for number, line in enumerate(lines, 1):
+            fields = line.rstrip("\r\n").split("\t")
+            if len(fields) != 2 or not fields[0] or not fields[1]:
+                fail(f"{path}:{number}: not a line typed<TAB>meant")
+            pairs.append((fields[0], fields[1]))
+    return pairs, 0
 
 
 def package_versions(packages):
@@ -205,14 +220,14 @@ def select(pairs, words, aspell):
     return cases, dropped
 
 
-def run_engine(bench, word_list, cases):
+def run_engine(bench, word_list, common, cases):
     """Ranks and first words of the sound and the near search, their times
     per query in microseconds, the near index's build in milliseconds, and
     how many lines the near search lists."""
     with tempfile.NamedTemporaryFile("w", encoding="ascii", suffix=".txt") as file:
         file.writelines(f"{typed}\t{meant}\n" for typed, meant in cases)
         file.flush()
-        run = subprocess.run([bench, word_list, file.name], capture_output=True, text=True,
+        run = subprocess.run([bench, word_list, file.name, common], capture_output=True, text=True,
                              encoding="latin-1")
     if run.returncode != 0:
         fail(f"{bench} failed: {run.stderr.strip()}")
@@ -302,6 +317,12 @@ def main():
     parser.add_argument("--list", default="data/LexiquariumWords.txt", help="the word list")
     parser.add_argument("--cases", default=CODESPELL,
                         help="misspelling->word lines (default: codespell's dictionary)")
+    parser.add_argument("--by-ear", metavar="FILE",
+                        help="also the misspellings of people who write words as they sound: "
+                             "typed<TAB>meant lines, such as shared/corpora/spelt-by-ear-dev.tsv")
+    parser.add_argument("--common", metavar="FILE",
+                        help="how common the words are (default: LexiquariumCommon.txt beside "
+                             "the list)")
     parser.add_argument("--misses", choices=WAYS,
                         help="also list the cases this way does not put first")
     parser.add_argument("--no-hunspell", action="store_true",
@@ -319,6 +340,8 @@ def main():
 
     if not os.path.isfile(options.list):
         fail(f"cannot read the word list {options.list}")
+    if options.by_ear and not os.path.isfile(options.by_ear):
+        fail(f"cannot read {options.by_ear}")
     if not os.path.exists(options.cases):
         if options.cases == CODESPELL:
             fail("codespell is not installed (apt-get install codespell): its misspellings "
@@ -339,23 +362,40 @@ def main():
         fail(f"--misses {options.misses}: that way is left out")
 
     words = first_words(options.list)
-    pairs, several = read_pairs(options.cases)
+    common = options.common
+    if common is None:
+        common = os.path.join(os.path.dirname(options.list), COMMON_NAME)
+    corpora = [("Typing slips", options.cases, read_pairs(options.cases))]
+    if options.by_ear:
+        corpora.append(("Spelt by ear", options.by_ear, read_tab_pairs(options.by_ear)))
+    for number, (title, path, (pairs, several)) in enumerate(corpora):
+        if number > 0:
+            print()
+        print(f"### {title}")
+        print()
+        measure(options, bench, common, checkers, aspell, words, path, pairs, several)
+
+
+def measure(options, bench, common, checkers, aspell, words, path, pairs, several):
+    """Selects the cases of one corpus, runs every way on them and prints the table."""
     cases, dropped = select(pairs, words, aspell)
     if not cases:
-        fail(f"no case left of the {len(pairs)} pairs of {options.cases}")
+        fail(f"no case left of the {len(pairs)} pairs of {path}")
 
     results = {}
-    ranks, firsts, times, build_ms, near_results = run_engine(bench, options.list, cases)
+    ranks, firsts, times, build_ms, near_results = run_engine(bench, options.list, common, cases)
     labels = dict(LABELS, near=LABELS["near"].format(near_results))
     for way in ("sound", "near"):
         results[way] = (ranks[way], firsts[way], times[way])
-    notes = [f"{len(cases)} cases from {options.cases} on {options.list}."]
+    notes = [f"{len(cases)} cases from {path} on {options.list}, how common its words are "
+             f"from {common if os.path.isfile(common) else 'nowhere (no such file)'}."]
     notes.append(machine())
     by_count = sorted(dropped.items(), key=lambda item: -item[1])
     notes.append(f"Dropped: {several} with more than one correction or a reason; " +
                  "; ".join(f"{count} {rule}" for rule, count in by_count) + ".")
-    notes.append(f"The near index took {build_ms:.1f} ms to build. Sound and near search: "
-                 "mean time of the search call alone, in process.")
+    notes.append(f"The near index took {build_ms:.1f} ms to build, reading how common the "
+                 "words are included. Sound and near search: mean time of the search call "
+                 "alone, in process.")
     for checker in checkers:
         checked, listed_first, micros, idle_ms, measured = run_checker(checker, cases)
         results[checker.name] = (checked, listed_first, micros)
@@ -369,7 +409,6 @@ def main():
     if options.misses:
         print()
         misses(results, cases, options.misses)
-
 
 if __name__ == "__main__":
     main()
