@@ -87,6 +87,8 @@ constexpr std::size_t kSoundSlot = 16;
 std::string_view keptSounds(const Sounds& sounds) {
   return sounds.view().substr(0, kSoundSlot);
 }
+// A view of a temporary's sounds would outlive them.
+std::string_view keptSounds(const Sounds&&) = delete;
 
 // The first word of a line, as many bytes as a Spelling can take.
 std::string_view firstWordOf(const char* text) {
@@ -284,7 +286,8 @@ bool NearIndex::build(const WordList& list, const SoundIndex& keys, TextEncoding
       columns->keyLength[i] = static_cast<std::uint8_t>(stored[i].view().size());
       columns->keyFirst[i] = static_cast<std::uint8_t>(stored[i].text[0]);
       columns->keySecond[i] = static_cast<std::uint8_t>(stored[i].text[1]);
-      const std::string_view sounds = keptSounds(soundsOf(spelling));
+      const Sounds heard = soundsOf(spelling);
+      const std::string_view sounds = keptSounds(heard);
       columns->soundLength[i] = static_cast<std::uint8_t>(sounds.size());
       columns->soundOpening[i] = openingSound(sounds);
       columns->soundSet[i] = consonantSet(sounds);
