@@ -146,14 +146,17 @@ BENCHMARK_CAPTURE(BM_Search, wild_a_b_c_d, "a*b*c*d")->Unit(benchmark::kMillisec
 BENCHMARK_CAPTURE(BM_Search, wild_c_q_t_utf8, "c?t", true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Search, wild_star_q_tion_utf8, "*?tion", true)->Unit(benchmark::kMillisecond);
 
-// What the near search derives from every line, built once before its first query.
+// What the near search derives from every line, built once before its first
+// query, reading how common the words are from the file beside the list.
 void BM_NearIndex(benchmark::State& state) {
   const IndexedList& indexed = bigList();
   SilentNotifier notifier;
   for (auto _ : state) {
     lexi::NearIndex near;
+    lexi::Commonness common;
+    common.load(lexi::Commonness::besideList(gListPath).c_str());
     benchmark::DoNotOptimize(
-        near.build(indexed.list, indexed.keys, lexi::TextEncoding::kSingleByte, notifier));
+        near.build(indexed.list, indexed.keys, lexi::TextEncoding::kSingleByte, notifier, &common));
   }
 }
 BENCHMARK(BM_NearIndex)->Unit(benchmark::kMillisecond)->MinTime(1.0);
@@ -164,7 +167,9 @@ void BM_Near(benchmark::State& state, const char* query) {
   SilentNotifier notifier;
   static lexi::NearIndex near;
   if (!near.built()) {
-    near.build(indexed.list, indexed.keys, lexi::detectEncoding(indexed.list), notifier);
+    lexi::Commonness common;
+    common.load(lexi::Commonness::besideList(gListPath).c_str());
+    near.build(indexed.list, indexed.keys, lexi::detectEncoding(indexed.list), notifier, &common);
   }
   long found = 0;
   for (auto _ : state) {
