@@ -129,6 +129,10 @@ TEST(NearSearch, RanksTheLikeliestSlipFirst) {
       {"cafe", "cafes m\ncaf\xE9 m\n", {"caf\xE9 m", "cafes m"}},
       {"cafe", "cafes m\ncaf\xC3\xA9 m\n", {"caf\xC3\xA9 m", "cafes m"}, kUtf8},
       {"caf\xC3\xA9", "cafes m\ncaf\xC3\xA9 m\n", {"caf\xC3\xA9 m", "cafes m"}, kUtf8},
+      {"\xC3\xA9t\xC3\xA9",
+       "ete m\n\xC3\xA9t\xC3\xA9 m\n",
+       {"\xC3\xA9t\xC3\xA9 m", "ete m"},
+       kUtf8},
       {"bil", "Bill m\nbill m\n", {"bill m", "Bill m"}},  // a name after the word
       {"Bil", "Bill m\nbill m\n", {"Bill m", "bill m"}},
       {"bil", "bill\nbill m\n", {"bill m", "bill"}},  // a bare line after one with a meaning
