@@ -33,7 +33,7 @@ DEFAULT_OUTPUT = os.path.join(DATA_DIR, "LexiquariumWords.txt")
 COMMON_NAME = "LexiquariumCommon.txt"
 
 # SCOWL's lists whose levels say how common a word is. The variant spellings
-# and the special lists (hacker slang, Roman numerals) say nothing of it.
+# and the lists of hacker slang and Roman numerals say nothing of it.
 SCOWL_SPELLINGS = ("english", "american", "british", "canadian", "australian")
 
 # Every line, without its LF, is shorter than this many bytes, so that a result

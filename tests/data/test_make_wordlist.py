@@ -43,7 +43,7 @@ class Generator(unittest.TestCase):
         output = os.path.join(self.dir, "out.txt")
         common = os.path.join(self.dir, "LexiquariumCommon.txt")
         # Each word at its lowest level of the English, American and British
-        # lists; the variant and special lists say nothing; the list's order
+        # lists; the variant spellings' lists say nothing; the list's order
         # and encoding.
         expected_common = (b"apple 10\nax 95\naxe 50\nbetter 10\nbig 10\ncaf\xe9 70\nI'd 10\n"
                            b"phone 35\nPolish 50\ntelephone 35\nwell 10\n")
