@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "wordlist/input_file.h"
 #include "wordlist/notifier.h"
 
 namespace lexi {
@@ -35,13 +36,7 @@ std::uint8_t levelAfter(std::string_view rest) {
 }  // namespace
 
 std::string Commonness::besideList(std::string_view listPath) {
-#ifdef _WIN32
-  const std::size_t slash = listPath.find_last_of("/\\:");
-#else
-  const std::size_t slash = listPath.rfind('/');
-#endif
-  std::string path(listPath.substr(0, slash == std::string_view::npos ? 0 : slash + 1));
-  return path.append(kFileName);
+  return folderOf(listPath).append(kFileName);
 }
 
 bool Commonness::load(const char* path) {

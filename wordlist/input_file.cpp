@@ -162,7 +162,17 @@ std::string joinPath(const std::string& directory, const std::string& name) {
   // A drive's root, "C:\", ends with its separator already.
   return separator(directory.back()) ? directory + name : directory + '\\' + name;
 }
+
+std::string folderOf(std::string_view path) {
+  const std::size_t end = path.find_last_of("/\\:");
+  return std::string(path.substr(0, end == std::string_view::npos ? 0 : end + 1));
+}
 #else
+std::string folderOf(std::string_view path) {
+  const std::size_t end = path.rfind('/');
+  return std::string(path.substr(0, end == std::string_view::npos ? 0 : end + 1));
+}
+
 std::string currentDirectory() {
   std::error_code failure;
   std::filesystem::path directory = std::filesystem::current_path(failure);

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace lexi {
 
@@ -55,5 +56,10 @@ std::string currentDirectory();
 // not doubled when `directory` already ends with one; an absolute `name`, or an
 // empty `directory`, leaves `name` as it is.
 std::string joinPath(const std::string& directory, const std::string& name);
+
+// The folder part of `path`, up to and with its last separator (on Windows
+// also a drive's colon), so that a name appended to it lies beside the file;
+// empty for a bare name.
+std::string folderOf(std::string_view path);
 
 }  // namespace lexi
