@@ -12,15 +12,14 @@
 #include <vector>
 
 #include "base/error_text.h"
+#include "cli/loaded_search.h"
+#include "cli/query_file.h"
+#include "cli/streamed_search.h"
 #include "cli/terminal_text.h"
-#include "match/near_search.h"
-#include "match/search.h"
-#include "match/sound_index.h"
+#include "cli/tool.h"
 #include "match/sound_key.h"
-#include "match/wild_match.h"
 #include "wordlist/input_file.h"
 #include "wordlist/line_reader.h"
-#include "wordlist/word_list.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -35,19 +34,12 @@ int _dowildcard = 0;
 
 namespace {
 
-// Exit statuses that scripts rely on.
-enum Status : int {
-  kFound = 0,
-  kLoadFailed = 1,
-  kBadUsage = 2,
-  kNothingFound = 3,
-  kTooManyStars = 4,
-  kWriteFailed = 5,
-};
+using namespace lexi::find;
 
 constexpr const char* kUsage =
     "Usage: lexiquarium-find [--bytes] [--list FILE] [--] QUERY\n"
     "       lexiquarium-find [--bytes] [--list FILE] --near [--max N] [--] QUERY\n"
+    "       lexiquarium-find [--bytes] [--list FILE] [--near [--max N]] --queries FILE\n"
     "       lexiquarium-find [--bytes] --key [WORD...]\n"
     "       lexiquarium-find --help | --version\n";
 
@@ -67,6 +59,9 @@ constexpr const char* kHelp =
     "  --list FILE  search FILE instead of LexiquariumWords.txt in the current directory\n"
     "  --near       print the lines nearest to the QUERY word, best first\n"
     "  --max N      with --near, print at most N lines (default 20)\n"
+    "  --queries FILE  answer each line of FILE ('-': standard input) as a QUERY,\n"
+    "               loading the word list once; each line printed is the QUERY,\n"
+    "               a tab and the line found\n"
     "  --key        print the sound key of each WORD, or of each line of standard input\n"
     "  --bytes      take the QUERY and print the lines as bytes, whatever the locale\n"
     "  --           end of options, for a QUERY that begins with '-'\n"
@@ -86,38 +81,9 @@ constexpr const char* kHelp =
     "Exit status: 0 lines or keys printed, 1 the word list or input could not be\n"
     "read, 2 bad usage or a query the word list cannot hold, 3 nothing found,\n"
     "4 too many '*' (more than 8), 5 the output could not be written.\n"
-    "With --near, 3 means no line is near.\n";
-
-class StderrNotifier : public lexi::Notifier {
- public:
-  void error(std::string_view message) override { say(message); }
-  void warning(std::string_view message) override { say(message); }
-
- private:
-  // The core's messages name files as the system gives their names.
-  static void say(std::string_view message) { lexi::sayError(message, true); }
-};
-
-class StdoutSink : public lexi::ResultSink {
- public:
-  StdoutSink(lexi::TextEncoding encoding, bool asText) : out_(encoding, asText) {}
-  void appendLine(const char* text) override {
-    out_.write(text);
-    ++lines_;
-  }
-  unsigned long long lines() const { return lines_; }
-  bool consoleFine() const { return out_.consoleFine(); }
-
- private:
-  lexi::LineWriter out_;
-  unsigned long long lines_ = 0;
-};
-
-// A query that is well formed but cannot be searched: no usage reminder.
-int queryError(const std::string& problem) {
-  lexi::sayError("lexiquarium-find: " + problem);
-  return kBadUsage;
-}
+    "With --near, 3 means no line is near. With --queries, a QUERY that cannot be\n"
+    "searched is told on standard error after its line's number and the others\n"
+    "are answered; the status is then that of the first such QUERY (2 or 4).\n";
 
 // Reads a count of lines from 1 to a million: digits only, no sign or blank.
 bool parseCount(std::string_view text, std::uint32_t& count) {
@@ -135,16 +101,6 @@ int usageError(const std::string& problem) {
   lexi::sayError("lexiquarium-find: " + problem);
   std::fputs(kUsage, stderr);
   return kBadUsage;
-}
-
-// Flushes standard output; `status` stands unless the output was lost.
-int finish(int status, bool consoleFine = true) {
-  if (std::fflush(stdout) != 0 || std::ferror(stdout) || !consoleFine) {
-    lexi::sayError("lexiquarium-find: cannot write the output: " +
-                   lexi::errorText(consoleFine ? errno : EIO));
-    return kWriteFailed;
-  }
-  return status;
 }
 
 void printKey(std::string_view word) {
@@ -178,67 +134,51 @@ int printKeys(int count, char** words, bool utf8) {
   return finish(printed ? kFound : kNothingFound);
 }
 
-// How a QUERY is to be searched: --near and --max.
-struct NearOptions {
-  bool near = false;
-  std::uint32_t maxResults = lexi::kNearResults;
-};
-
-// The lines nearest to `query`, best first: the one search that needs the
-// indexes, built here for it.
-int searchNear(const lexi::WordList& list, const char* listPath, lexi::TextEncoding encoding,
-               const char* query, std::uint32_t maxResults, StdoutSink& sink,
-               lexi::Notifier& notifier) {
-  lexi::SoundIndex keys;
-  lexi::NearIndex near;
-  lexi::Commonness common;
-  common.load(lexi::Commonness::besideList(listPath).c_str());
-  if (!keys.build(list, notifier) || !near.build(list, keys, encoding, notifier, &common)) {
-    return kLoadFailed;
+// The list's name as the system's file calls take it, in `storage`, or null
+// after telling why there is none.
+const char* listFileName(const char* listPath, std::string& storage) {
+  const char* const fileName = lexi::systemFileName(listPath, storage);
+  if (fileName == nullptr) {
+    lexi::sayError("lexiquarium-find: cannot open the word list '" + std::string(listPath) +
+                   "': the ANSI code page cannot hold its name");
   }
-  lexi::nearSearch(near, query, maxResults, sink);
-  return finish(sink.lines() > 0 ? kFound : kNothingFound, sink.consoleFine());
+  return fileName;
 }
 
 int search(const char* listPath, const char* query, lexi::TextEdge edge,
-           const NearOptions& options) {
-  const bool utf8 = edge.queryAsText;
-  if (utf8 && !lexi::isValidUtf8(query)) return queryError("the QUERY is not valid UTF-8");
-  if (options.near && lexi::isPattern(query)) {
-    return queryError("--near finds words, not patterns: the QUERY holds '*' or '?'");
+           const QueryOptions& options) {
+  if (const std::string problem = queryProblem(query, edge, options); !problem.empty()) {
+    return queryError(problem);
   }
   std::string storage;
-  const char* fileName = lexi::systemFileName(listPath, storage);
-  if (fileName == nullptr) {
-    lexi::sayError("lexiquarium-find: cannot open the word list '" + std::string(listPath) +
+  const char* const fileName = listFileName(listPath, storage);
+  if (fileName == nullptr) return kLoadFailed;
+  StderrNotifier notifier;
+  if (!options.near) return searchStreamed(fileName, query, edge, notifier);
+  LoadedSearch loaded;
+  if (!loaded.load(fileName, true, notifier)) return kLoadFailed;
+  LineOutput output(edge.linesAsText);
+  const Answer answer = loaded.answer(query, edge, options, output, notifier);
+  if (!answer.problem.empty()) return queryError(answer.problem);
+  return finishFound(output);
+}
+
+int answerFile(const char* listPath, const char* queriesPath, lexi::TextEdge edge,
+               const QueryOptions& options) {
+  std::string storage;
+  const char* const fileName = listFileName(listPath, storage);
+  if (fileName == nullptr) return kLoadFailed;
+  std::string queriesStorage;
+  const char* const queriesName = std::string_view(queriesPath) == "-"
+                                      ? queriesPath
+                                      : lexi::systemFileName(queriesPath, queriesStorage);
+  if (queriesName == nullptr) {
+    lexi::sayError("lexiquarium-find: cannot open the queries '" + std::string(queriesPath) +
                    "': the ANSI code page cannot hold its name");
     return kLoadFailed;
   }
   StderrNotifier notifier;
-  lexi::WordList list;
-  if (!list.load(fileName, notifier)) return kLoadFailed;
-  std::string converted = query;
-  // The list's encoding costs a look at every line of a list with bytes above
-  // 0x7F: taken when the query is converted, read by characters (even with
-  // --bytes: the list's encoding is the list's) or near.
-  const bool readsCharacters =
-      utf8 || options.near || (lexi::isPattern(query) && lexi::patternReadsCharacters(query));
-  const lexi::TextEncoding encoding =
-      readsCharacters ? lexi::detectEncoding(list) : lexi::TextEncoding::kSingleByte;
-  if (utf8) {
-    const std::string problem = lexi::convertQuery(query, encoding, converted);
-    if (!problem.empty()) return queryError(problem);
-  }
-  StdoutSink sink(encoding, edge.linesAsText);
-  if (options.near) {
-    return searchNear(list, fileName, encoding, converted.c_str(), options.maxResults, sink,
-                      notifier);
-  }
-  // One search needs no index: it computes each line's key as it goes.
-  const lexi::SearchOutcome outcome =
-      lexi::searchWords(list, encoding, nullptr, converted.c_str(), sink, notifier);
-  if (outcome == lexi::SearchOutcome::kTooManyStars) return finish(kTooManyStars);
-  return finish(sink.lines() > 0 ? kFound : kNothingFound, sink.consoleFine());
+  return answerQueries(fileName, queriesName, edge, options, notifier);
 }
 
 int run(int argc, char** argv) {
@@ -269,8 +209,9 @@ int run(int argc, char** argv) {
   }
 
   const char* listPath = lexi::WordList::kFileName;
-  NearOptions near;
+  QueryOptions near;
   bool maxGiven = false;
+  const char* queriesPath = nullptr;
   for (; next < argc && argv[next][0] == '-' && argv[next][1] != '\0'; ++next) {
     const std::string_view option = argv[next];
     if (option == "--") {
@@ -293,11 +234,20 @@ int run(int argc, char** argv) {
       maxGiven = true;
       continue;
     }
+    if (option == "--queries") {
+      if (++next == argc) return usageError("--queries needs a FILE");
+      queriesPath = argv[next];
+      continue;
+    }
     if (option != "--list") return usageError("unknown option '" + std::string(option) + "'");
     if (++next == argc) return usageError("--list needs a FILE");
     listPath = argv[next];
   }
   if (maxGiven && !near.near) return usageError("--max goes with --near");
+  if (queriesPath != nullptr) {
+    if (next != argc) return usageError("--queries takes the queries from its FILE, not a QUERY");
+    return answerFile(listPath, queriesPath, lexi::textEdge(bytes), near);
+  }
   if (next == argc) return usageError("no QUERY given");
   if (argc - next > 1) return usageError("give one QUERY (quote a query that holds blanks)");
   if (argv[next][0] == '\0') return usageError("the QUERY is empty");

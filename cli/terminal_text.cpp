@@ -115,10 +115,11 @@ LineWriter::LineWriter(TextEncoding encoding, bool asText)
 #endif
 }
 
-void LineWriter::write(const char* line) {
+void LineWriter::write(std::string_view prefix, const char* line) {
 #ifdef _WIN32
   if (console_) {
-    std::u16string text = codec_.toUtf16(line);
+    std::u16string text = ListCodec(TextEncoding::kUtf8).toUtf16(prefix);
+    text += codec_.toUtf16(line);
     text += u'\n';
     consoleFine_ = toConsole(GetStdHandle(STD_OUTPUT_HANDLE),
                              reinterpret_cast<const wchar_t*>(text.data()), text.size()) &&
@@ -126,6 +127,7 @@ void LineWriter::write(const char* line) {
     return;
   }
 #endif
+  std::fwrite(prefix.data(), 1, prefix.size(), stdout);
   if (asText_ && codec_.encoding() == TextEncoding::kSingleByte) {
     putSingleByteAsUtf8(line, singleByteCharset(), stdout);
   } else {

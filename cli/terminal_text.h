@@ -52,8 +52,9 @@ class LineWriter {
  public:
   LineWriter(TextEncoding encoding, bool asText);
 
-  // Writes `line` and an LF; a line of bytes or of UTF-8 costs no allocation.
-  void write(const char* line);
+  // Writes `prefix` (UTF-8, or bytes), `line` and an LF; a line of bytes or of
+  // UTF-8 costs no allocation.
+  void write(std::string_view prefix, const char* line);
 
   // Whether every line so far reached a console (buffered lines are the
   // caller's to flush with stdout).

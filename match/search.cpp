@@ -6,19 +6,10 @@
 #include <cstring>
 
 #include "base/two_threads.h"
-#include "match/sound_key.h"
-#include "match/wild_match.h"
 
 namespace lexi {
 
 namespace {
-
-// Whether the line's key is `key`. Most lines differ in the key's first
-// character, which costs a fraction of the whole key: only the others get theirs.
-bool hasKey(const char* text, const SoundKey& key) {
-  return soundKeyFirst(text) == key.text[0] &&
-         std::memcmp(soundKey(text).text, key.text, sizeof key.text) == 0;
-}
 
 // The lines a thread takes at a time: a whole number of words of the bit set,
 // so that no two threads write the same word.
@@ -94,10 +85,6 @@ void appendKeyMatches(const WordEntry* entries, const SoundKey* stored, std::uin
 
 }  // namespace
 
-bool isPattern(const char* query) {
-  return std::strchr(query, '*') != nullptr || std::strchr(query, '?') != nullptr;
-}
-
 SearchOutcome searchWords(const WordList& list, TextEncoding encoding, const SoundIndex* keys,
                           const char* query, ResultSink& sink, Notifier& notifier,
                           Sharing sharing) {
@@ -105,33 +92,28 @@ SearchOutcome searchWords(const WordList& list, TextEncoding encoding, const Sou
   const std::uint32_t count = list.count();
   sharing = forLines(sharing, count);
 
-  if (isPattern(query)) {
-    const WildPattern pattern(query, encoding);
-    if (std::count(query, query + std::strlen(query), '*') <= kMaxStars) {
-      // No line can stop the search: the lines are independent.
-      appendMatches(entries, count, sink, sharing,
-                    [&pattern](const char* text) { return pattern.match(text) == kMatch; });
+  const LineTest test(query, encoding);
+  if (const SoundKey* const key = test.key()) {
+    if (key->empty()) return SearchOutcome::kDone;
+    if (keys != nullptr) {
+      appendKeyMatches(entries, keys->keys(), count, *key, sink);
       return SearchOutcome::kDone;
     }
-    for (std::uint32_t i = 0; i < count; ++i) {
-      const int result = pattern.match(entries[i].text);
-      if (result == kMatch) {
-        sink.appendLine(entries[i].text);
-      } else if (result == kTooManyStars) {
-        notifier.warning(kTooManyStarsMessage);
-        return SearchOutcome::kTooManyStars;
-      }
-    }
+  }
+  if (!test.mayStop()) {
+    // No line can stop the search: the lines are independent.
+    appendMatches(entries, count, sink, sharing,
+                  [&test](const char* text) { return test.test(text) == kMatch; });
     return SearchOutcome::kDone;
   }
-
-  const SoundKey key = soundKey(query);
-  if (key.empty()) return SearchOutcome::kDone;
-  if (keys != nullptr) {
-    appendKeyMatches(entries, keys->keys(), count, key, sink);
-  } else {
-    appendMatches(entries, count, sink, sharing,
-                  [&key](const char* text) { return hasKey(text, key); });
+  for (std::uint32_t i = 0; i < count; ++i) {
+    const int result = test.test(entries[i].text);
+    if (result == kMatch) {
+      sink.appendLine(entries[i].text);
+    } else if (result == kTooManyStars) {
+      notifier.warning(kTooManyStarsMessage);
+      return SearchOutcome::kStoppedByStars;
+    }
   }
   return SearchOutcome::kDone;
 }

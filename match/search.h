@@ -9,6 +9,7 @@
 #pragma once
 
 #include "base/two_threads.h"
+#include "match/line_test.h"
 #include "match/sound_index.h"
 #include "wordlist/notifier.h"
 #include "wordlist/text_encoding.h"
@@ -27,12 +28,9 @@ class ResultSink {
 inline constexpr const char* kTooManyStarsMessage = "Too many *";
 
 enum class SearchOutcome {
-  kDone,          // every line was looked at
-  kTooManyStars,  // the pattern has more than 8 stars; the warning was given
+  kDone,            // every line was looked at
+  kStoppedByStars,  // the pattern has more than 8 stars; the warning was given
 };
-
-// Whether `query` is a pattern: it holds a '*' or a '?'.
-bool isPattern(const char* query);
 
 // Runs `query` (NUL-terminated, not empty) over `list`, whose lines are in
 // `encoding` (detectEncoding): a '?' stands for one of its characters. `keys` is the index built

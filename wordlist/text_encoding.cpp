@@ -155,11 +155,15 @@ TextEncoding detectEncoding(const WordList& list) {
   if (isAscii({first, static_cast<std::size_t>(last - first) + std::strlen(last)})) {
     return TextEncoding::kSingleByte;
   }
-  bool sawHighByte = false;
-  for (std::uint32_t i = 0; i < count; ++i) {
-    if (!checkText(list.entries()[i].text, sawHighByte)) return TextEncoding::kSingleByte;
-  }
-  return sawHighByte ? TextEncoding::kUtf8 : TextEncoding::kSingleByte;
+  EncodingWatch watch;
+  for (std::uint32_t i = 0; i < count && !watch.settled(); ++i) watch.see(list.entries()[i].text);
+  return watch.encoding();
+}
+
+bool EncodingWatch::see(std::string_view line) {
+  if (isAscii(line)) return true;
+  if (valid_) valid_ = checkText(line, sawHighByte_);
+  return false;
 }
 
 }  // namespace lexi

@@ -67,4 +67,25 @@ bool equalFoldingAZ(std::string_view a, std::string_view b);
 // Decides the encoding of a loaded list; it reads every line once.
 TextEncoding detectEncoding(const WordList& list);
 
+// The same decision made a line at a time, for a caller that reads the list as
+// a stream: after every line of a list, encoding() is what detectEncoding would
+// say of the lines so far.
+class EncodingWatch {
+ public:
+  // Looks at one more line. Returns whether it is plain ASCII, which reads the
+  // same in either encoding.
+  bool see(std::string_view line);
+
+  // Whether no later line can change the answer: a line was not valid UTF-8.
+  bool settled() const { return !valid_; }
+
+  TextEncoding encoding() const {
+    return valid_ && sawHighByte_ ? TextEncoding::kUtf8 : TextEncoding::kSingleByte;
+  }
+
+ private:
+  bool valid_ = true;
+  bool sawHighByte_ = false;
+};
+
 }  // namespace lexi

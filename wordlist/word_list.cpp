@@ -17,16 +17,6 @@ namespace lexi {
 
 namespace {
 
-std::string cannotOpen(const std::string& path, int error) {
-  return "Error: Cannot open file '" + path + "':\n" + errorText(error) + "." +
-         std::string(kClosingSentence);
-}
-
-// Whole, so that telling it takes no memory.
-constexpr std::string_view kLineOutOfMemory =
-    "Error: Cannot get memory in getALine.\n\nLexiquarium will close now.";
-static_assert(kLineOutOfMemory.ends_with(kClosingSentence));
-
 // Ends a failed load: frees the text read so far and tells why.
 bool giveUp(char* texts, std::string_view message, Notifier& notifier) {
   std::free(texts);
@@ -35,6 +25,12 @@ bool giveUp(char* texts, std::string_view message, Notifier& notifier) {
 }
 
 }  // namespace
+
+std::string cannotOpenMessage(std::string_view path, int error) {
+  // When the current directory is gone, the name as given is all there is to show.
+  return "Error: Cannot open file '" + joinPath(currentDirectory(), std::string(path)) + "':\n" +
+         errorText(error) + "." + std::string(kClosingSentence);
+}
 
 std::string cannotReadMessage(std::string_view name, int error) {
   return "Error: Cannot read file '" + std::string(name) + "':\n" + errorText(error) + "." +
@@ -46,8 +42,7 @@ bool WordList::load(const char* path, Notifier& notifier, const ReadingPlan& pla
 
   InputFile file;
   if (const int error = file.open(path); error != 0) {
-    // When the current directory is gone, the name as given is all there is to show.
-    notifier.error(cannotOpen(joinPath(currentDirectory(), path), error));
+    notifier.error(cannotOpenMessage(path, error));
     return false;
   }
 
@@ -58,7 +53,7 @@ bool WordList::load(const char* path, Notifier& notifier, const ReadingPlan& pla
     // that tells whether the file grew.
     char* const texts = static_cast<char*>(std::malloc(static_cast<std::size_t>(size) + 2));
     if (texts == nullptr) {
-      notifier.error(kLineOutOfMemory);
+      notifier.error(kLineOutOfMemoryMessage);
       return false;
     }
     adviseLargeBlock(texts, static_cast<std::size_t>(size) + 2);
@@ -87,7 +82,7 @@ bool WordList::load(const char* path, Notifier& notifier, const ReadingPlan& pla
   reader.readAll(status);
   file.close();
   if (status < 0) {
-    notifier.error(kLineOutOfMemory);
+    notifier.error(kLineOutOfMemoryMessage);
     return false;
   }
   if (status > 0) {

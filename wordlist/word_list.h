@@ -61,6 +61,17 @@ class WordList {
   char* texts_ = nullptr;  // every line, each ended by a NUL in place
 };
 
+// What a load says when `path` cannot be opened, with the error number `error`:
+// "Error: Cannot open file '<path>':" with the path as seen from the current
+// directory, the error's text, and kClosingSentence.
+std::string cannotOpenMessage(std::string_view path, int error);
+
+// What a load says when memory for a line runs out: whole, so that telling it
+// takes no memory.
+inline constexpr std::string_view kLineOutOfMemoryMessage =
+    "Error: Cannot get memory in getALine.\n\nLexiquarium will close now.";
+static_assert(kLineOutOfMemoryMessage.ends_with(kClosingSentence));
+
 // What a load says when reading `name` fails with the error number `error`:
 // "Error: Cannot read file '<name>':", the error's text, and kClosingSentence.
 // For a front end that reads the file itself before the load.

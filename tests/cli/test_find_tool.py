@@ -97,7 +97,7 @@ class FindTool(unittest.TestCase):
 
     @unittest.skipIf(NO_FAILALLOC, "needs the failalloc library and no sanitizer")
     def test_memory_refused_at_each_large_allocation_or_from_the_start(self):
-        # Many short lines and a long one reach every kind of allocation of the load.
+        # Many short lines and a long one reach every kind of allocation of the read.
         lines = [b"w%d" % i for i in range(150000)]
         lines.insert(1000, b"y" * 200000)
         listing = b"".join(line + b"\n" for line in lines)
@@ -122,7 +122,12 @@ class FindTool(unittest.TestCase):
                     break
                 continue
             with self.subTest(refused=refused):
-                self.assertEqual((result.returncode, result.stdout), (1, b""))
+                # The list is read as it is searched: the lines before the long
+                # one are out, whole, and none after it.
+                self.assertEqual(result.returncode, 1)
+                self.assertTrue(listing.startswith(result.stdout), "a line after the failure")
+                self.assertLessEqual(result.stdout.count(b"\n"), 1000)
+                self.assertTrue(result.stdout.endswith(b"\n") or not result.stdout)
                 match = message.fullmatch(result.stderr)
                 self.assertTrue(match, result.stderr)
                 if match.group(2):

@@ -88,7 +88,7 @@ TEST(Search, FindsTheLinesInFileOrder) {
             searchWords(lists[i], detectEncoding(lists[i]), keys, c.query, sink, notifier);
         EXPECT_TRUE(sink.lines == expected) << "query '" << c.query << "' on list " << i;
         const bool warned = c.tooManyStars && i < 2;  // an empty list has no line to reach
-        EXPECT_EQ(outcome == SearchOutcome::kTooManyStars, warned) << c.query;
+        EXPECT_EQ(outcome == SearchOutcome::kStoppedByStars, warned) << c.query;
         EXPECT_EQ(notifier.warnings, warned ? Lines{"Too many *"} : Lines{}) << c.query;
       }
     }

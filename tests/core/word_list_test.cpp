@@ -16,6 +16,7 @@
 #include "tests/core/text_mode_model.h"
 #include "wordlist/entry_array.h"
 #include "wordlist/input_file.h"
+#include "wordlist/line_stream.h"
 #include "wordlist/text_encoding.h"
 
 #ifndef _WIN32
@@ -71,6 +72,20 @@ Lines loaded(const std::string& bytes, WordList& list, const Way& way = {}) {
   return lines;
 }
 
+// The lines of `bytes` read through LineStream's small buffer, as the query
+// tool reads a list, which must succeed without a message.
+Lines streamed(const std::string& bytes) {
+  ScratchDirectory dir;
+  const std::string path = dir.write("words.txt", bytes);
+  RecordingNotifier notifier;
+  LineStream stream;
+  EXPECT_TRUE(stream.open(path.c_str(), notifier));
+  Lines lines;
+  for (const char* line = nullptr; stream.next(line);) lines.emplace_back(line);
+  EXPECT_TRUE(!stream.failed() && notifier.errors.empty());
+  return lines;
+}
+
 // Pieces of one chunk of one byte, of two of two, ..., each shared out with a
 // helper or read by one thread, chunks of 1 MiB, a pipe and a file that grew.
 constexpr Sharing kHelper = Sharing::kHelper;
@@ -88,6 +103,7 @@ TEST(Loader, FollowsTheTextModeRulesOfTheTableReadAnyWay) {
       EXPECT_EQ(loaded(row[0], list, way), Lines(row.begin() + 1, row.end()))
           << row[0] << " in chunks of " << way.plan.chunkBytes;
     }
+    EXPECT_EQ(streamed(row[0]), Lines(row.begin() + 1, row.end())) << row[0] << " streamed";
   }
 }
 
@@ -109,6 +125,7 @@ TEST(Loader, AgreesWithThePlainModelOnRandomListsReadAnyWay) {
     if (below(2) == 0) bytes.resize(bytes.size() - std::min(bytes.size(), 1 + below(2)));
     if (below(2) == 0) bytes.insert(bytes.size() - below(bytes.size() / 8 + 1), 1, '\x1a');
     const Lines model = testing_only::modelLines(bytes);
+    ASSERT_TRUE(streamed(bytes) == model) << lines << " lines streamed";
     for (Way way : kEveryWay) {
       // At most a few thousand chunks.
       if (way.plan.chunkBytes < 8)
