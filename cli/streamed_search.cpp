@@ -85,8 +85,6 @@ int searchEitherEncoding(LineStream& stream, const char* query, bool convert, Li
   Reading readings[2] = {{TextEncoding::kSingleByte, query, convert},
                          {TextEncoding::kUtf8, query, convert}};
   Reading& single = readings[0];
-  // A query with the same bytes in both reads an ASCII line alike in both.
-  const bool sameQuery = single.test && readings[1].test && single.query == readings[1].query;
   EncodingWatch watch;
   HeldLines held;
   const char* line = nullptr;
@@ -94,7 +92,10 @@ int searchEitherEncoding(LineStream& stream, const char* query, bool convert, Li
     const std::string_view text = line;
     const bool ascii = watch.see(text);
     if (watch.settled()) break;
-    if (ascii && sameQuery && held.empty() && single.searching() && readings[1].searching()) {
+    // Both readings answer alike for a line of plain ASCII: a pattern's other
+    // characters match none of its bytes, in either encoding, and a sound key
+    // is made of ASCII letters alone. Written at once unless a line waits.
+    if (ascii && held.empty() && single.searching() && readings[1].searching()) {
       const int result = single.test->test(line);
       if (result == kMatch) {
         output.appendLine(line);

@@ -63,6 +63,53 @@ class FindTool(unittest.TestCase):
                 self.assertEqual((result.stdout, result.returncode, result.stderr),
                                  (out, status, err))
 
+    def test_streamed_queries_agree_with_the_loaded_list_and_many_queries_with_one_each(self):
+        # A one-shot query reads the list through a small buffer and holds back
+        # what waits on its encoding; --queries loads it whole and answers from
+        # its indexes. On random lists of every encoding, whose deciding line may
+        # come late, the two agree line for line, message for message.
+        rng = random.Random(28)
+        pieces = [b"a", b"e", b"o", b"n", b"c", b"t", b"f", b"ph", b"ght", b"K", b" ", b"\r",
+                  b"\xe9", "é".encode(), "ő".encode(), b"\x00", b"?"]
+        queries = [b"fone", b"nite", b"ca?", b"c?t", b"*\xc3*", "caf?".encode(), "cé*********".encode(),
+                   "*é*".encode(), "ő*".encode(), b"\xe9*", b"c*********", b"*o*", b"K?",
+                   b"\xff", b"ph*"]
+        kinds = {"ascii": 0, "latin1": 13, "utf8": 14, "utf8 then a stray byte": 14}
+        for kind, high in kinds.items():
+            for late in (False, True):
+                lines = []
+                for i in range(3000):
+                    usable = pieces[:12] + ([pieces[high]] if high and (i > 2900) == late else [])
+                    lines.append(b"".join(rng.choices(usable, k=rng.randrange(1, 9))))
+                if kind.endswith("stray byte"):
+                    lines.insert(rng.randrange(2500, 3000), b"c\xe9t")
+                lines.insert(1700, b"o" * 70000)
+                listing = b"\n".join(lines) + rng.choice([b"", b"\n", b"\r\n", b"\x1a\xff"])
+                self.write("random.txt", listing)
+                self.write("queries.txt", b"\n".join(queries) + b"\n")
+                for locale, flags in [("C", []), ("C.UTF-8", []), ("C.UTF-8", ["--bytes"])]:
+                    with self.subTest(kind=kind, late=late, locale=locale, flags=flags):
+                        self.assert_one_run_as_many(["--list", "random.txt", *flags], queries,
+                                                    locale)
+        self.write("queries.txt", b"fone\nnite\nx*\nzzz\nfun\n")
+        self.assert_one_run_as_many(["--list", "other.txt", "--near", "--max", "2"],
+                                    [b"fone", b"nite", b"x*", b"zzz", b"fun"], "C")
+
+    def assert_one_run_as_many(self, args, queries, locale):
+        out, err, status = b"", b"", None
+        for number, query in enumerate(queries, 1):
+            one = self.run_find([*args, "--", query], locale=locale)
+            where = b"lexiquarium-find: line %d: " % number
+            out += b"".join(query + b"\t" + line + b"\n" for line in one.stdout.split(b"\n")[:-1])
+            err += b"".join(where + line.removeprefix(b"lexiquarium-find: ") + b"\n"
+                            for line in one.stderr.split(b"\n")[:-1])
+            if one.returncode in (2, 4) and status is None:
+                status = one.returncode
+        status = status or (0 if out else 3)
+        many = self.run_find([*args, "--queries", "queries.txt"], locale=locale)
+        self.assertEqual((many.stderr, many.returncode), (err, status))
+        self.assertTrue(many.stdout == out, "the lines found differ")
+
     def test_a_removed_current_directory_is_told(self):
         gone = os.path.join(self.cwd, "gone")
         os.mkdir(gone)
