@@ -197,6 +197,14 @@ std::uint64_t rulesEnding(char32_t typed, char32_t meant) {
   return kRulesEnding[typed - 'a'][meant - 'a'];
 }
 
+// The most rows of the table one step may pass over: a swap takes two typed
+// characters at once, an alike spelling as many as it has.
+constexpr std::size_t kRowsOneStep = [] {
+  std::size_t most = 2;
+  for (const AlikeRule& rule : kAlikeRules) most = std::max(most, rule.from.size());
+  return most;
+}();
+
 // The cheapest way to reach d[i][j] through the alike spellings in `rules`.
 template <class Table>
 int throughAlikeSpellings(const Table& d, std::uint64_t rules, const Spelling& typed, std::size_t i,
@@ -225,6 +233,9 @@ int slipDistance(const Spelling& typed, const Spelling& meant, int bound) {
     leftOut[j] = extraCost(meant, j - 1, true);
     d[0][j] = d[0][j - 1] + leftOut[j];
   }
+  // Every way through the table has a cell in any kRowsOneStep rows in turn:
+  // only when each of them is above `bound` is the cost sure to be.
+  std::size_t rowsAbove = 0;
   for (std::size_t i = 1; i <= typed.length; ++i) {
     const char32_t t = typed.chars[i - 1];
     const int added = extraCost(typed, i - 1, false);
@@ -244,7 +255,8 @@ int slipDistance(const Spelling& typed, const Spelling& meant, int bound) {
       d[i][j] = cost;
       rowBest = std::min(rowBest, cost);
     }
-    if (rowBest > bound) return bound + 1;
+    rowsAbove = rowBest > bound ? rowsAbove + 1 : 0;
+    if (rowsAbove == kRowsOneStep) return bound + 1;
   }
   return d[typed.length][n];
 }

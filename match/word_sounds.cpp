@@ -318,6 +318,9 @@ int soundDistance(std::string_view typed, std::string_view meant, int bound) {
   int* row = rows[2].data();
   last[0] = 0;
   for (std::size_t j = 1; j <= m; ++j) last[j] = last[j - 1] + heardCost(meant[j - 1]);
+  // A swap passes over a row: every way through the table has a cell in any
+  // two rows in turn, and only when both are above `bound` is the cost sure to be.
+  int rowsAbove = 0;
   for (std::size_t i = 1; i <= n; ++i) {
     const char t = typed[i - 1];
     row[0] = last[0] + heardCost(t);
@@ -332,7 +335,8 @@ int soundDistance(std::string_view typed, std::string_view meant, int bound) {
       row[j] = cost;
       lowest = std::min(lowest, cost);
     }
-    if (lowest > bound) return bound + 1;
+    rowsAbove = lowest > bound ? rowsAbove + 1 : 0;
+    if (rowsAbove == 2) return bound + 1;
     std::swap(before, last);
     std::swap(last, row);
   }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <string>
 
@@ -109,23 +110,37 @@ TEST(WordSounds, WeighsCloseSoundsLightly) {
   }
 }
 
-// The distance may stop as soon as it is sure to exceed its bound, but never
-// gives a cost within the bound that the full table would not.
-TEST(WordSounds, StopsOnlyBeyondTheBound) {
-  const std::string alphabet = "aeiAERksztdTSfHm";
+// Both distances may stop as soon as they are sure to exceed their bound, but
+// never give a cost within the bound that the full table would not, though a
+// swap or an alike spelling passes over rows of the table.
+TEST(Distances, StopOnlyBeyondTheBound) {
+  const auto slip = [](const std::string& a, const std::string& b, int bound) {
+    return slipDistance(spellingOf(a, TextEncoding::kSingleByte),
+                        spellingOf(b, TextEncoding::kSingleByte), bound);
+  };
+  const auto heard = [](const std::string& a, const std::string& b, int bound) {
+    return soundDistance(a, b, bound);
+  };
+  const struct {
+    std::function<int(const std::string&, const std::string&, int)> distance;
+    std::string alphabet;
+  } kinds[] = {{heard, "aeiAERksztdTSfHm"}, {heard, "lEwY"}, {slip, "tch"}};
   std::mt19937 random(20261208);
-  for (int round = 0; round < 20000; ++round) {
-    std::string a(random() % 12, ' ');
-    std::string b(random() % 12, ' ');
-    for (char& c : a) c = alphabet[random() % alphabet.size()];
-    for (char& c : b) c = alphabet[random() % alphabet.size()];
-    const int exact = soundDistance(a, b, 1000);
-    const int bound = static_cast<int>(random() % 60);
-    const int bounded = soundDistance(a, b, bound);
-    if (exact <= bound) {
-      ASSERT_EQ(bounded, exact) << a << " " << b << " " << bound;
-    } else {
-      ASSERT_GT(bounded, bound) << a << " " << b << " " << bound;
+  for (const auto& kind : kinds) {
+    for (int round = 0; round < 2000; ++round) {
+      std::string a(random() % 12, ' ');
+      std::string b(random() % 12, ' ');
+      for (char& c : a) c = kind.alphabet[random() % kind.alphabet.size()];
+      for (char& c : b) c = kind.alphabet[random() % kind.alphabet.size()];
+      const int exact = kind.distance(a, b, 1000);
+      for (int bound = 0; bound < 60; ++bound) {
+        const int bounded = kind.distance(a, b, bound);
+        if (exact <= bound) {
+          ASSERT_EQ(bounded, exact) << a << " " << b << " " << bound;
+        } else {
+          ASSERT_GT(bounded, bound) << a << " " << b << " " << bound;
+        }
+      }
     }
   }
 }
