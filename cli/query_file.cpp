@@ -64,8 +64,9 @@ int answerQueries(const char* fileName, const char* queriesPath, const TextEdge&
   }
   if (readStatus != 0) {
     const std::string why = readStatus < 0 ? "out of memory" : errorText(readStatus);
-    sayError("lexiquarium-find: cannot read the queries '" + std::string(queriesPath) +
-             "': " + why);
+    const std::string from =
+        standardInput ? "standard input" : "the queries '" + std::string(queriesPath) + "'";
+    sayError("lexiquarium-find: cannot read " + from + ": " + why);
     return finish(kLoadFailed, output.consoleFine());
   }
   if (failure != kFound) return finish(failure, output.consoleFine());
