@@ -1,6 +1,7 @@
 #include "match/near_search.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -209,8 +210,15 @@ struct Candidate {
   }
 };
 
-// The lines a thread takes at a time: enough to make taking them cost nothing.
+// The lines a thread takes at a time: enough to make taking them cost nothing,
+// and a whole number of the first look's blocks.
 constexpr std::uint32_t kPiece = 4096;
+constexpr std::uint32_t kBlock = 64;
+static_assert(kPiece % kBlock == 0);
+
+// The shortest query that gets a helper when the caller leaves it to the
+// query, as estimated from the first piece: a thread costs some 50 us to start.
+constexpr std::chrono::microseconds kNearWorthAHelper{500};
 
 }  // namespace
 
@@ -330,6 +338,10 @@ class Best {
       lines_.pop_back();
     }
   }
+  // Takes the lines `other` kept: those the two would have kept as one.
+  void take(const Best& other) {
+    for (const Candidate& line : other.lines_) add(line);
+  }
   // Best first; ties in file order.
   std::vector<Candidate> sorted() {
     std::sort_heap(lines_.begin(), lines_.end());
@@ -346,7 +358,7 @@ class Best {
 }  // namespace
 
 std::uint32_t nearSearch(const NearIndex& index, const char* query, std::uint32_t maxResults,
-                         ResultSink& sink) {
+                         ResultSink& sink, Sharing sharing) {
   const std::string_view typedWord = firstWordOf(query);
   const Spelling typed = spellingOf(typedWord, index.encoding_);
   const Letters typedLetters = lettersOf(typed);
@@ -380,7 +392,6 @@ std::uint32_t nearSearch(const NearIndex& index, const char* query, std::uint32_
   const WordEntry* const entries = index.list_->entries();
   const SoundKey* const keys = index.keys_->keys();
   const NearIndex::Columns& columns = *index.columns_;
-  Best best(maxResults);
   auto soundsOfLine = [&](std::uint32_t i) {
     return std::string_view(columns.sounds + std::size_t{i} * kSoundSlot, columns.soundLength[i]);
   };
@@ -391,12 +402,11 @@ std::uint32_t nearSearch(const NearIndex& index, const char* query, std::uint32_
     bool bySound;
     int keyEdits;
   };
-  std::vector<Close> close;
   // Looks at line i, which the first look let through by its word, its key or
   // its sounds (bits 1, 2 and 4 of `may`), as far as the index alone can tell.
   // Those it keeps have their text fetched at once, so that it has arrived by
   // the time they are looked at closely.
-  auto gather = [&](std::uint32_t i, unsigned may) {
+  auto gather = [&](std::uint32_t i, unsigned may, std::vector<Close>& close) {
     // A line whose first word holds no letter or digit has no word to be near.
     if (columns.length[i] == 0) return;
     const bool byWord = (may & 1) != 0 && lettersNear(word, columns.letters[i] & kLetterBits);
@@ -412,8 +422,8 @@ std::uint32_t nearSearch(const NearIndex& index, const char* query, std::uint32_
     __builtin_prefetch(entries[i].text);
     close.push_back({i, byKey, bySound, keyEdits});
   };
-  // Looks closely at a line gathered, in file order.
-  auto consider = [&](const Close& line) {
+  // Looks closely at a line gathered; `best` takes the lines in file order.
+  auto consider = [&](const Close& line, Best& best) {
     const std::uint32_t i = line.line;
     const Spelling spelling = spellingOf(firstWordOf(entries[i].text), index.encoding_);
     // A swap counts two plain edits and one slip: one more than the reach.
@@ -441,37 +451,66 @@ std::uint32_t nearSearch(const NearIndex& index, const char* query, std::uint32_
     if (score <= bound) best.add({score + rest, i});
   };
 
-  // The first look: a few bytes of each line, a block of lines at a time; the
-  // few lines that pass are looked at closely, in file order.
-  constexpr std::uint32_t kBlock = 64;
-  std::uint8_t passed[kBlock];
-  for (std::uint32_t start = 0; start < count; start += kBlock) {
-    const std::uint32_t lines = std::min(kBlock, count - start);
-    const std::uint8_t* const length = columns.length + start;
-    const std::uint8_t* const first = columns.first + start;
-    const std::uint8_t* const second = columns.second + start;
-    const std::uint8_t* const keyLength = columns.keyLength + start;
-    const std::uint8_t* const keyFirst = columns.keyFirst + start;
-    const std::uint8_t* const keySecond = columns.keySecond + start;
-    const std::uint8_t* const soundLength = columns.soundLength + start;
-    const std::uint8_t* const soundOpening = columns.soundOpening + start;
-    for (std::uint32_t j = 0; j < lines; ++j) {
-      passed[j] = static_cast<std::uint8_t>(
-          opensNear(word, length[j], first[j], second[j]) |
-          (opensNear(sound, keyLength[j], keyFirst[j], keySecond[j]) << 1) |
-          (soundsNear(said, soundLength[j], soundOpening[j]) << 2));
-    }
-    for (std::uint32_t j = 0; j < lines; j += 8) {
-      const std::uint32_t eight = std::min(8u, lines - j);
-      std::uint64_t any = 0;
-      std::memcpy(&any, passed + j, eight);
-      if (any == 0) continue;
-      for (std::uint32_t k = j; k < j + eight; ++k) {
-        if (passed[k] != 0) gather(start + k, passed[k]);
+  // The first look at lines [begin, end), `begin` a multiple of kBlock: a few
+  // bytes of each line, a block of lines at a time; the few lines that pass
+  // are gathered into `close`, in file order.
+  auto firstLook = [&](std::uint32_t begin, std::uint32_t end, std::vector<Close>& close) {
+    std::uint8_t passed[kBlock];
+    for (std::uint32_t start = begin; start < end; start += kBlock) {
+      const std::uint32_t lines = std::min(kBlock, end - start);
+      const std::uint8_t* const length = columns.length + start;
+      const std::uint8_t* const first = columns.first + start;
+      const std::uint8_t* const second = columns.second + start;
+      const std::uint8_t* const keyLength = columns.keyLength + start;
+      const std::uint8_t* const keyFirst = columns.keyFirst + start;
+      const std::uint8_t* const keySecond = columns.keySecond + start;
+      const std::uint8_t* const soundLength = columns.soundLength + start;
+      const std::uint8_t* const soundOpening = columns.soundOpening + start;
+      for (std::uint32_t j = 0; j < lines; ++j) {
+        passed[j] = static_cast<std::uint8_t>(
+            opensNear(word, length[j], first[j], second[j]) |
+            (opensNear(sound, keyLength[j], keyFirst[j], keySecond[j]) << 1) |
+            (soundsNear(said, soundLength[j], soundOpening[j]) << 2));
+      }
+      for (std::uint32_t j = 0; j < lines; j += 8) {
+        const std::uint32_t eight = std::min(8u, lines - j);
+        std::uint64_t any = 0;
+        std::memcpy(&any, passed + j, eight);
+        if (any == 0) continue;
+        for (std::uint32_t k = j; k < j + eight; ++k) {
+          if (passed[k] != 0) gather(start + k, passed[k], close);
+        }
       }
     }
+  };
+
+  // Each piece of the list gathers its lines apart; then each half of the
+  // lines gathered is looked at closely apart, and of the lines the two halves
+  // keep, the best are those one look at all would have kept.
+  const std::uint32_t pieces = (count + kPiece - 1) / kPiece;
+  std::vector<std::vector<Close>> gathered(pieces);
+  const auto lookAt = [&](std::uint32_t from, std::uint32_t to) {
+    firstLook(from * kPiece, std::min(count, to * kPiece), gathered[from]);
+  };
+  const bool shared =
+      shareOut(pieces, 1, lookAt, lookAt, forLines(sharing, count), kNearWorthAHelper);
+  std::vector<const Close*> close;
+  for (const std::vector<Close>& piece : gathered) {
+    for (const Close& line : piece) close.push_back(&line);
   }
-  for (const Close& line : close) consider(line);
+  const std::size_t half = shared ? close.size() / 2 : close.size();
+  Best best(maxResults);
+  Best later(maxResults);
+  auto considerFrom = [&](std::size_t from, std::size_t to, Best& kept) {
+    for (std::size_t k = from; k < to; ++k) consider(*close[k], kept);
+  };
+  if (shared) {
+    bothAtOnce([&] { considerFrom(0, half, best); },
+               [&] { considerFrom(half, close.size(), later); });
+    best.take(later);
+  } else {
+    considerFrom(0, close.size(), best);
+  }
   const std::vector<Candidate> found = best.sorted();
   for (const Candidate& line : found) sink.appendLine(entries[line.line].text);
   return static_cast<std::uint32_t>(found.size());

@@ -65,7 +65,8 @@ class NearIndex {
   bool built() const { return list_ != nullptr; }
 
  private:
-  friend std::uint32_t nearSearch(const NearIndex&, const char*, std::uint32_t, ResultSink&);
+  friend std::uint32_t nearSearch(const NearIndex&, const char*, std::uint32_t, ResultSink&,
+                                  Sharing);
 
   struct Columns;  // what is kept of each line, in near_search.cpp
 
@@ -80,7 +81,9 @@ class NearIndex {
 // and returns how many it appended: none when no line is near, or when the
 // query's first word holds no letter. `query` is NUL-terminated, in the list's
 // encoding, and holds no '*' or '?'. Allocates a little for the candidates.
+// `sharing` says whether a helper thread looks at part of the lines; the lines
+// appended never depend on it.
 std::uint32_t nearSearch(const NearIndex& index, const char* query, std::uint32_t maxResults,
-                         ResultSink& sink);
+                         ResultSink& sink, Sharing sharing = Sharing::kAutomatic);
 
 }  // namespace lexi
