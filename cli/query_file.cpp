@@ -50,7 +50,6 @@ int answerQueries(const char* fileName, const char* queriesPath, const TextEdge&
   const char* query = nullptr;
   int readStatus = 0;
   for (unsigned long long number = 1; reader.getALine(query, readStatus); ++number) {
-    if (*query == '\0') continue;
     where = "lexiquarium-find: line " + std::to_string(number) + ": ";
     QueryNotifier told(where);
     prefix.assign(query).push_back('\t');

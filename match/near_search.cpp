@@ -8,6 +8,7 @@
 #include <iterator>
 #include <limits>
 #include <new>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -410,15 +411,15 @@ std::uint32_t nearSearch(const NearIndex& index, const char* query, std::uint32_
     // A line whose first word holds no letter or digit has no word to be near.
     if (columns.length[i] == 0) return;
     const bool byWord = (may & 1) != 0 && lettersNear(word, columns.letters[i] & kLetterBits);
-    int keyEdits = keySteps + 1;
-    if ((may & 2) != 0 && lettersNear(sound, columns.keyChars[i])) {
-      keyEdits = fromTypedKey.to(keys[i].view());
-    }
-    const bool byKey = keyEdits <= keySteps;
+    const std::string_view key(keys[i].text, columns.keyLength[i]);
+    int keyEdits = -1;  // not yet worked out
+    if ((may & 2) != 0 && lettersNear(sound, columns.keyChars[i])) keyEdits = fromTypedKey.to(key);
+    const bool byKey = keyEdits >= 0 && keyEdits <= keySteps;
     const bool bySound = (may & 4) != 0 && lettersNear(said, columns.soundSet[i]) &&
                          fromHeard.to(soundsOfLine(i)) <= soundSteps + 1;
     if (!byWord && !byKey && !bySound) return;
-    if (!byKey) keyEdits = std::min(fromTypedKey.to(keys[i].view()), kKeyFar);
+    if (keyEdits < 0) keyEdits = fromTypedKey.to(key);
+    keyEdits = std::min(keyEdits, kKeyFar);
     __builtin_prefetch(entries[i].text);
     close.push_back({i, byKey, bySound, keyEdits});
   };
@@ -484,32 +485,25 @@ std::uint32_t nearSearch(const NearIndex& index, const char* query, std::uint32_
     }
   };
 
-  // Each piece of the list gathers its lines apart; then each half of the
-  // lines gathered is looked at closely apart, and of the lines the two halves
-  // keep, the best are those one look at all would have kept.
-  const std::uint32_t pieces = (count + kPiece - 1) / kPiece;
-  std::vector<std::vector<Close>> gathered(pieces);
-  const auto lookAt = [&](std::uint32_t from, std::uint32_t to) {
-    firstLook(from * kPiece, std::min(count, to * kPiece), gathered[from]);
-  };
-  const bool shared =
-      shareOut(pieces, 1, lookAt, lookAt, forLines(sharing, count), kNearWorthAHelper);
-  std::vector<const Close*> close;
-  for (const std::vector<Close>& piece : gathered) {
-    for (const Close& line : piece) close.push_back(&line);
-  }
-  const std::size_t half = shared ? close.size() / 2 : close.size();
+  // Each piece of the list is looked at in turn by the thread that takes it,
+  // its lines gathered and then looked at closely, into that thread's heap.
+  // A thread takes its pieces in file order, and of the lines the two heaps
+  // keep, the best are those one heap would have kept.
   Best best(maxResults);
-  Best later(maxResults);
-  auto considerFrom = [&](std::size_t from, std::size_t to, Best& kept) {
-    for (std::size_t k = from; k < to; ++k) consider(*close[k], kept);
+  Best helpers(maxResults);
+  std::vector<Close> closeHere;
+  std::vector<Close> closeThere;
+  const std::thread::id caller = std::this_thread::get_id();
+  const auto lookAt = [&](std::uint32_t from, std::uint32_t to) {
+    const bool here = std::this_thread::get_id() == caller;
+    std::vector<Close>& close = here ? closeHere : closeThere;
+    close.clear();
+    firstLook(from * kPiece, std::min(count, to * kPiece), close);
+    for (const Close& line : close) consider(line, here ? best : helpers);
   };
-  if (shared) {
-    bothAtOnce([&] { considerFrom(0, half, best); },
-               [&] { considerFrom(half, close.size(), later); });
-    best.take(later);
-  } else {
-    considerFrom(0, close.size(), best);
+  if (shareOut((count + kPiece - 1) / kPiece, 1, lookAt, lookAt, forLines(sharing, count),
+               kNearWorthAHelper)) {
+    best.take(helpers);
   }
   const std::vector<Candidate> found = best.sorted();
   for (const Candidate& line : found) sink.appendLine(entries[line.line].text);

@@ -258,10 +258,10 @@ TEST(Decode, ReadsOneCharacter) {
 }
 
 // The lines are looked at in blocks of 64 and groups of 8, and in pieces that
-// two threads may share, each half of what they gather then looked at closely
-// apart: the last line of a list whose length is a multiple of none must be
-// looked at too, and the lines found are the same whether one thread or two
-// looked, for words near many lines.
+// two threads may share, each keeping the best lines of its own pieces: the
+// last line of a list whose length is a multiple of none must be looked at
+// too, and the lines found are the same whether one thread or two looked, for
+// words near many lines.
 TEST(NearSearch, FindsTheSameOnALongListWithOneThreadOrTwo) {
   std::mt19937 random(7);
   std::string contents;
