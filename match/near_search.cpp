@@ -218,8 +218,10 @@ constexpr std::uint32_t kBlock = 64;
 static_assert(kPiece % kBlock == 0);
 
 // The shortest query that gets a helper when the caller leaves it to the
-// query, as estimated from the first piece: a thread costs some 50 us to start.
-constexpr std::chrono::microseconds kNearWorthAHelper{500};
+// query, as estimated from the first piece. A helper woken for a query of a
+// few milliseconds made a run of many such queries slower, on two cores with
+// other work waiting: its core came too late to matter.
+constexpr std::chrono::milliseconds kNearWorthAHelper{15};
 
 }  // namespace
 
