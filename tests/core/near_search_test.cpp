@@ -155,6 +155,22 @@ TEST(NearSearch, RanksTheLikeliestSlipFirst) {
   }
 }
 
+// Each cost of tests/core/slip_costs.txt exactly; with a bound below it, some
+// value above the bound; with one at or above it, the cost.
+TEST(SlipDistance, CostsEachSlipAsItsTableSays) {
+  for (const auto& row : testing_only::readTable("core/slip_costs.txt")) {
+    const TextEncoding encoding = row.size() > 3 ? TextEncoding::kUtf8 : TextEncoding::kSingleByte;
+    const Spelling typed = spellingOf(row[0], encoding);
+    const Spelling meant = spellingOf(row[1], encoding);
+    const int cost = std::stoi(row[2]);
+    for (int bound = 0; bound <= cost + 2; ++bound) {
+      const int found = slipDistance(typed, meant, bound);
+      EXPECT_TRUE(bound < cost ? found > bound : found == cost)
+          << row[0] << " for " << row[1] << " within " << bound << ": " << found;
+    }
+  }
+}
+
 TEST(Commonness, KnowsTheLevelOfTheWordsItsFileNames) {
   const struct {
     const char* file;
