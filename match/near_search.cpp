@@ -92,6 +92,17 @@ std::string_view keptSounds(const Sounds& sounds) {
 // A view of a temporary's sounds would outlive them.
 std::string_view keptSounds(const Sounds&&) = delete;
 
+// Sounds as a Spelling, for the plain distance: a byte a sound, as they are.
+// A spelling would fold the sounds written as capitals into others (S, as in
+// ship, into s), letting lines through that sound further off than the reach.
+Spelling soundsAsSpelling(std::string_view sounds) {
+  static_assert(kSoundSlot <= Spelling::kMaxLength);
+  Spelling spelling;
+  for (const char sound : sounds)
+    spelling.chars[spelling.length++] = static_cast<unsigned char>(sound);
+  return spelling;
+}
+
 // The first word of a line, as many bytes as a Spelling can take.
 std::string_view firstWordOf(const char* text) {
   constexpr std::size_t kMostBytes = 4 * Spelling::kMaxLength;
@@ -389,7 +400,7 @@ std::uint32_t nearSearch(const NearIndex& index, const char* query, std::uint32_
   const Sketch said{consonantSet(heard), static_cast<std::uint8_t>(heard.size()),
                     static_cast<std::uint8_t>(soundSteps),
                     heard.empty() ? std::uint8_t{0} : openingSound(heard), 0};
-  const PlainDistance fromHeard(spellingOf(heard, TextEncoding::kSingleByte));
+  const PlainDistance fromHeard(soundsAsSpelling(heard));
 
   const std::uint32_t count = index.list_->count();
   const WordEntry* const entries = index.list_->entries();
