@@ -18,7 +18,7 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$(nproc 2>/dev/null || echo 2)"
 
 mkdir -p build-fuzz/artifacts
-for target in load sound_key wild_match; do
+for target in load near_search sound_key wild_match; do
   corpus=build-fuzz/corpus/$target
   mkdir -p "$corpus"
   # The loader reads a file whole; long inputs give it long lines and many.

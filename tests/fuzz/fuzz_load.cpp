@@ -2,13 +2,9 @@
 // model of the text-mode rules, so that no byte sequence can lose, split, join
 // or corrupt a line.
 
-#include <unistd.h>
-
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -17,6 +13,7 @@
 #include "match/sound_index.h"
 #include "match/sound_key.h"
 #include "tests/core/text_mode_model.h"
+#include "tests/fuzz/scratch_file.h"
 #include "wordlist/notifier.h"
 #include "wordlist/word_list.h"
 
@@ -29,34 +26,10 @@ class SilentNotifier : public lexi::Notifier {
   bool failed = false;
 };
 
-// The file the bytes go through; one per process, so parallel jobs do not meet.
-class ScratchFile {
- public:
-  ScratchFile() {
-    const char* dir = std::getenv("TMPDIR");
-    path_ = std::string(dir != nullptr ? dir : "/tmp") + "/lexi-fuzz-load-" +
-            std::to_string(::getpid()) + ".txt";
-  }
-  ~ScratchFile() { std::remove(path_.c_str()); }
-  ScratchFile(const ScratchFile&) = delete;
-  ScratchFile& operator=(const ScratchFile&) = delete;
-
-  const char* write(const std::uint8_t* data, std::size_t size) {
-    std::FILE* file = std::fopen(path_.c_str(), "wb");
-    if (file == nullptr) __builtin_trap();
-    if (size > 0 && std::fwrite(data, 1, size, file) != size) __builtin_trap();
-    if (std::fclose(file) != 0) __builtin_trap();
-    return path_.c_str();
-  }
-
- private:
-  std::string path_;
-};
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static ScratchFile scratch;
+  static lexi::testing_only::ScratchFile scratch("load");
   const char* path = scratch.write(data, size);
 
   lexi::WordList list;
