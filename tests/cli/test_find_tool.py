@@ -187,6 +187,20 @@ class FindTool(unittest.TestCase):
         self.assertEqual((result.returncode, result.stdout), (1, b""))
         self.assertEqual(message.fullmatch(result.stderr).group(1), b" in getALine")
 
+    @unittest.skipIf(NO_FAILALLOC, "needs the failalloc library and no sanitizer")
+    def test_near_index_memory_refused(self):
+        # The near index takes 37 bytes a line, 296 for the list's 8: refuse that block.
+        log = os.path.join(self.cwd, "refused.log")
+        for nth in range(1, 100):
+            env = {"LD_PRELOAD": FAILALLOC, "LEXI_FAIL_MIN": "296", "LEXI_FAIL_NTH": str(nth),
+                   "LEXI_FAIL_LOG": log}
+            result = self.run_find(["--near", "fone"], env=env)
+            with open(log) as f:
+                if f.read().split() == ["296"]:
+                    break
+        self.assertEqual((result.returncode, result.stdout, result.stderr),
+                         (1, b"", b"Cannot get memory (296 bytes) for the near search.\n"))
+
 
 if __name__ == "__main__":
     unittest.main()
