@@ -41,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     lexi::NearIndex index;
     if (!index.build(list, keys, encoding, notifier)) __builtin_trap();
     const lexi::testing_only::ReferenceNearSearch reference(list, encoding, nullptr);
-    const auto [found, expected] = reference.compare(index, typed.c_str(), most);
+    const auto sharing = size % 2 == 0 ? lexi::Sharing::kNone : lexi::Sharing::kHelper;
+    const auto [found, expected] = reference.compare(index, typed.c_str(), most, sharing);
     if (found != expected) __builtin_trap();
   }
   return 0;
