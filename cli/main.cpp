@@ -134,15 +134,16 @@ int printKeys(int count, char** words, bool utf8) {
   return finish(printed ? kFound : kNothingFound);
 }
 
-// The list's name as the system's file calls take it, in `storage`, or null
-// after telling why there is none.
-const char* listFileName(const char* listPath, std::string& storage) {
-  const char* const fileName = lexi::systemFileName(listPath, storage);
-  if (fileName == nullptr) {
-    lexi::sayError("lexiquarium-find: cannot open the word list '" + std::string(listPath) +
+// The name of a file given as `path` ("the word list", "the queries") as the
+// system's file calls take it, in `storage`, or null after telling why there
+// is none.
+const char* systemName(const char* path, const char* what, std::string& storage) {
+  const char* const name = lexi::systemFileName(path, storage);
+  if (name == nullptr) {
+    lexi::sayError("lexiquarium-find: cannot open " + std::string(what) + " '" + std::string(path) +
                    "': the ANSI code page cannot hold its name");
   }
-  return fileName;
+  return name;
 }
 
 int search(const char* listPath, const char* query, lexi::TextEdge edge,
@@ -151,7 +152,7 @@ int search(const char* listPath, const char* query, lexi::TextEdge edge,
     return queryError(problem);
   }
   std::string storage;
-  const char* const fileName = listFileName(listPath, storage);
+  const char* const fileName = systemName(listPath, "the word list", storage);
   if (fileName == nullptr) return kLoadFailed;
   StderrNotifier notifier;
   if (!options.near) return searchStreamed(fileName, query, edge, notifier);
@@ -166,17 +167,11 @@ int search(const char* listPath, const char* query, lexi::TextEdge edge,
 int answerFile(const char* listPath, const char* queriesPath, lexi::TextEdge edge,
                const QueryOptions& options) {
   std::string storage;
-  const char* const fileName = listFileName(listPath, storage);
+  const char* const fileName = systemName(listPath, "the word list", storage);
   if (fileName == nullptr) return kLoadFailed;
   std::string queriesStorage;
-  const char* const queriesName = std::string_view(queriesPath) == "-"
-                                      ? queriesPath
-                                      : lexi::systemFileName(queriesPath, queriesStorage);
-  if (queriesName == nullptr) {
-    lexi::sayError("lexiquarium-find: cannot open the queries '" + std::string(queriesPath) +
-                   "': the ANSI code page cannot hold its name");
-    return kLoadFailed;
-  }
+  const char* const queriesName = systemName(queriesPath, "the queries", queriesStorage);
+  if (queriesName == nullptr) return kLoadFailed;
   StderrNotifier notifier;
   return answerQueries(fileName, queriesName, edge, options, notifier);
 }
