@@ -11,40 +11,35 @@ std::string tooManyCharsMessage(std::size_t maxChars) {
   return message;
 }
 
-CSearchDlg::CSearchDlg(const SearchControls& controls, const WordList& words,
-                       const SoundIndex& keys, TextEncoding encoding, ProcessStarter& helpStarter,
-                       AboutBox& aboutBox, std::string appTitle,
-                       const ClosestFirstMode* closestFirst)
-    : controls_(controls),
+CSearchDlg::CSearchDlg(SearchView& view, MessageDisplay& messages, Preferences& preferences,
+                       ProcessStarter& helpStarter, std::string appTitle, const WordList& words,
+                       const SoundIndex& keys, TextEncoding encoding)
+    : view_(view),
+      messages_(messages),
+      preferences_(preferences),
+      helpStarter_(helpStarter),
+      appTitle_(std::move(appTitle)),
       words_(words),
       keys_(keys),
       encoding_(encoding),
-      helpStarter_(helpStarter),
-      aboutBox_(aboutBox),
-      appTitle_(std::move(appTitle)),
-      notifier_(controls.messages) {
-  if (closestFirst != nullptr) closestFirst_.emplace(*closestFirst);
-}
+      notifier_(messages) {}
 
 void CSearchDlg::OnInitDialog() {
-  controls_.word.setText(m_strWord);
-  controls_.copy.setEnabled(false);
-  if (closestFirst_) {
-    closestFirst_->toggle.setChecked(
-        closestFirst_->preferences.readFlag(kClosestFirstSetting, false));
-  }
-  controls_.word.setFocus();
+  view_.setWordText(m_strWord);
+  view_.enable(SearchView::Command::kCopy, false);
+  view_.setClosestFirst(preferences_.readFlag(kClosestFirstSetting, false));
+  view_.focusWord();
 }
 
 void CSearchDlg::OnGo() {
-  controls_.go.setEnabled(false);
-  const std::string query = controls_.word.text();
-  controls_.copy.setEnabled(false);
+  view_.enable(SearchView::Command::kGo, false);
+  const std::string query = view_.wordText();
+  view_.enable(SearchView::Command::kCopy, false);
   // The list must not draw rows that are gone while the search runs (a message
   // it shows lets the list paint).
   lines_.clear();
   selected_ = -1;
-  controls_.results.showRows(0);
+  view_.showRows(0);
   if (query.empty()) {
     lines_.assign(kGuidanceLines.begin(), kGuidanceLines.end());
   } else {
@@ -52,14 +47,14 @@ void CSearchDlg::OnGo() {
     if (!searchNear(query)) searchWords(words_, encoding_, &keys_, query.c_str(), *this, notifier_);
     if (lines_.empty()) lines_.push_back(kNothingFound);
   }
-  controls_.word.selectAll();
-  controls_.word.setFocus();
-  controls_.go.setEnabled(true);
+  view_.selectWord();
+  view_.focusWord();
+  view_.enable(SearchView::Command::kGo, true);
   publish();
 }
 
 void CSearchDlg::publish() {
-  if (controls_.results.showRows(rowCount())) return;
+  if (view_.showRows(rowCount())) return;
   // A list that silently showed fewer lines than were found would mislead.
   const std::size_t found = lines_.size();
   lines_.clear();
@@ -68,9 +63,7 @@ void CSearchDlg::publish() {
 }
 
 bool CSearchDlg::searchNear(const std::string& query) {
-  if (!closestFirst_ || !closestFirst_->toggle.isChecked() || isPattern(query.c_str())) {
-    return false;
-  }
+  if (!view_.closestFirst() || isPattern(query.c_str())) return false;
   // Built on the first near query, so that a user who never asks for one pays
   // nothing at start-up. Without its memory the exact sound search still works.
   if (!near_.built()) {
@@ -89,55 +82,52 @@ void CSearchDlg::AddToHistory(const std::string& query) {
   std::erase_if(history_, [&](const std::string& item) { return equalFoldingAZ(item, query); });
   history_.insert(history_.begin(), query);
   if (history_.size() > kHistorySize) history_.resize(kHistorySize);
-  controls_.word.showHistory(history_);
-  controls_.word.setText(history_.front());
+  view_.showHistory(history_);
+  view_.setWordText(history_.front());
 }
 
 void CSearchDlg::restoreHistory(std::vector<std::string> items) {
   if (items.size() > kHistorySize) items.resize(kHistorySize);
   history_ = std::move(items);
-  controls_.word.showHistory(history_);
+  view_.showHistory(history_);
 }
 
 void CSearchDlg::OnCopy() {
   if (selected_ < 0) return;
   // The whole first word, however long the line: only a blank ends it.
   const std::string_view line = rowText(selected_);
-  controls_.clipboard.setText(line.substr(0, line.find(' ')));
+  view_.copyText(line.substr(0, line.find(' ')));
 }
 
 void CSearchDlg::OnSelchangeResults(int row) {
   selected_ = row >= 0 && row < rowCount() ? row : -1;
-  if (selected_ >= 0) controls_.copy.setEnabled(true);
+  if (selected_ >= 0) view_.enable(SearchView::Command::kCopy, true);
 }
 
 void CSearchDlg::OnDblclkResults() {
   OnCopy();
-  controls_.word.selectAll();
-  controls_.word.setFocus();
+  view_.selectWord();
+  view_.focusWord();
 }
 
 void CSearchDlg::OnAboutButton() {
-  aboutBox_.run();
+  view_.runAbout();
 }
 
 void CSearchDlg::OnHelpButton() {
-  launchHelp(helpStarter_, controls_.messages);
+  launchHelp(helpStarter_, messages_);
 }
 
 void CSearchDlg::OnClosestFirst() {
-  if (closestFirst_) {
-    closestFirst_->preferences.writeFlag(kClosestFirstSetting, closestFirst_->toggle.isChecked());
-  }
+  preferences_.writeFlag(kClosestFirstSetting, view_.closestFirst());
 }
 
 bool CSearchDlg::OnOK() {
-  m_strWord = controls_.word.text();
+  m_strWord = view_.wordText();
   if (countChars(m_strWord, encoding_) > kMaxWordChars) {
-    controls_.messages.show(tooManyCharsMessage(kMaxWordChars), appTitle_,
-                            MessageIcon::kExclamation);
-    controls_.word.selectAll();
-    controls_.word.setFocus();
+    messages_.show(tooManyCharsMessage(kMaxWordChars), appTitle_, MessageIcon::kExclamation);
+    view_.selectWord();
+    view_.focusWord();
     return false;
   }
   return true;

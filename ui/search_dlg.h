@@ -1,10 +1,10 @@
-// CSearchDlg: the logic of the main search dialog, written against the control
-// interfaces of controls.h so that every front end shares it.
+// CSearchDlg: the logic of the main search dialog, written against the window
+// of controls.h so that every front end shares it.
 //
 // The dialog owns its state: the history (in the list's bytes, newest first,
 // kHistorySize at most), the lines found, the selected line and the mode. The
-// controls only show it: a front end builds them, hands them over, draws each
-// result row from rowText() and calls the handlers from its events:
+// window only shows it: a front end draws each result row from rowText() and
+// calls the handlers from its events:
 // OnInitDialog when the dialog opens, OnGo for Go and Enter,
 // OnSelchangeResults when the user selects a row, OnOK for Exit (the dialog
 // closes only when it returns true), and so on. Esc and the close box need no
@@ -13,7 +13,6 @@
 
 #include <array>
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,24 +28,9 @@
 
 namespace lexi {
 
-struct SearchControls {
-  WordField& word;
-  ResultList& results;
-  Button& go;
-  Button& copy;
-  Clipboard& clipboard;
-  MessageDisplay& messages;
-};
-
-// The "closest first" mode: when its toggle is on, a query without wild cards
-// lists the near search's lines best first (match/near_search.h). Off until the
-// user turns it on; the choice is kept in `preferences` between runs.
-struct ClosestFirstMode {
-  Toggle& toggle;
-  Preferences& preferences;
-};
-
-// The name the choice is kept under.
+// The "closest first" mode: while it is on, a query without wild cards lists
+// the near search's lines best first (match/near_search.h). Off until the user
+// turns it on; the choice is kept between runs under this name.
 inline constexpr const char* kClosestFirstSetting = "ClosestFirst";
 
 // What a find on an empty word field shows instead of results.
@@ -75,14 +59,14 @@ std::string tooManyCharsMessage(std::size_t maxChars);
 
 class CSearchDlg : private ResultSink {
  public:
-  // `keys` is the sound index built over `words`, whose lines are in
-  // `encoding`. `appTitle` titles the length
-  // message, as the dialog framework titles its own messages. Without
-  // `closestFirst` the dialog has no such mode. Everything passed in must
-  // outlive the dialog.
-  CSearchDlg(const SearchControls& controls, const WordList& words, const SoundIndex& keys,
-             TextEncoding encoding, ProcessStarter& helpStarter, AboutBox& aboutBox,
-             std::string appTitle, const ClosestFirstMode* closestFirst = nullptr);
+  // `messages` shows the window's message boxes, `preferences` keeps the
+  // mode, `helpStarter` starts the help viewer, and `appTitle` titles the
+  // length message, as the dialog framework titles its own messages. `keys` is
+  // the sound index built over `words`, whose lines are in `encoding`.
+  // Everything passed in must outlive the dialog.
+  CSearchDlg(SearchView& view, MessageDisplay& messages, Preferences& preferences,
+             ProcessStarter& helpStarter, std::string appTitle, const WordList& words,
+             const SoundIndex& keys, TextEncoding encoding);
 
   void OnInitDialog();
   void OnGo();
@@ -127,15 +111,15 @@ class CSearchDlg : private ResultSink {
   // shows none, and says so.
   void publish();
 
-  SearchControls controls_;
+  SearchView& view_;
+  MessageDisplay& messages_;
+  Preferences& preferences_;
+  ProcessStarter& helpStarter_;
+  std::string appTitle_;
   const WordList& words_;
   const SoundIndex& keys_;
   TextEncoding encoding_;
-  ProcessStarter& helpStarter_;
-  AboutBox& aboutBox_;
-  std::string appTitle_;
   MessageNotifier notifier_;
-  std::optional<ClosestFirstMode> closestFirst_;
   NearIndex near_;
   std::vector<std::string> history_;
   std::vector<const char*> lines_;

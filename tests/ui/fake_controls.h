@@ -13,13 +13,27 @@
 
 namespace lexi::testing_only {
 
-class FakeWordField : public WordField {
+// The window as the user sees it: what the dialog showed in it.
+class FakeView : public SearchView {
  public:
-  std::string text() const override { return text_; }
-  void setText(std::string_view text) override { text_ = text; }
+  std::string wordText() const override { return text_; }
+  void setWordText(std::string_view text) override { text_ = text; }
   void showHistory(const std::vector<std::string>& shown) override { items = shown; }
-  void selectAll() override { wholeTextSelected = true; }
-  void setFocus() override { focused = true; }
+  void selectWord() override { wholeTextSelected = true; }
+  void focusWord() override { focused = true; }
+  // Shows at most `room` rows.
+  bool showRows(int count) override {
+    const bool fits = count <= room;
+    rows = fits ? count : 0;
+    return fits;
+  }
+  void enable(Command command, bool on) override {
+    (command == Command::kGo ? goEnabled : copyEnabled) = on;
+  }
+  void copyText(std::string_view text) override { clipboard = std::string(text); }
+  bool closestFirst() const override { return checked; }
+  void setClosestFirst(bool on) override { checked = on; }
+  void runAbout() override { ++aboutRuns; }
 
   // What the user does: typing replaces the selection, here the whole text.
   void type(std::string_view text) {
@@ -31,42 +45,16 @@ class FakeWordField : public WordField {
   std::vector<std::string> items;
   bool wholeTextSelected = false;
   bool focused = false;
+  int rows = 0;
+  int room = 1000000;
+  bool goEnabled = true;
+  bool copyEnabled = true;
+  std::optional<std::string> clipboard;
+  bool checked = false;
+  int aboutRuns = 0;
 
  private:
   std::string text_;
-};
-
-class FakeButton : public Button {
- public:
-  explicit FakeButton(bool initiallyEnabled) : enabled(initiallyEnabled) {}
-  void setEnabled(bool on) override { enabled = on; }
-  bool enabled;
-};
-
-// Shows at most `room` rows.
-class FakeResultList : public ResultList {
- public:
-  bool showRows(int count) override {
-    const bool fits = count <= room;
-    rows = fits ? count : 0;
-    return fits;
-  }
-
-  int rows = 0;
-  int room = 1000000;
-};
-
-class FakeClipboard : public Clipboard {
- public:
-  void setText(std::string_view text) override { content = std::string(text); }
-  std::optional<std::string> content;
-};
-
-class FakeToggle : public Toggle {
- public:
-  bool isChecked() const override { return checked; }
-  void setChecked(bool on) override { checked = on; }
-  bool checked = false;
 };
 
 class FakePreferences : public Preferences {
@@ -92,12 +80,6 @@ class FakeMessages : public MessageDisplay {
     shown.push_back({text, title, icon});
   }
   std::vector<ShownMessage> shown;
-};
-
-class FakeAboutBox : public AboutBox {
- public:
-  void run() override { ++runs; }
-  int runs = 0;
 };
 
 class FakeStarter : public ProcessStarter {

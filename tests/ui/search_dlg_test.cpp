@@ -43,7 +43,7 @@ class SearchDlgTest : public testing::Test {
 
   // Types `query` and presses Go.
   Lines find(const std::string& query) {
-    field_.type(query);
+    view_.type(query);
     dlg_.OnGo();
     return shown(dlg_);
   }
@@ -51,28 +51,19 @@ class SearchDlgTest : public testing::Test {
   // The rows the result list shows, as the dialog gives their texts.
   Lines shown(const CSearchDlg& dlg) const {
     Lines lines;
-    for (int row = 0; row < results_.rows; ++row) lines.emplace_back(dlg.rowText(row));
+    for (int row = 0; row < view_.rows; ++row) lines.emplace_back(dlg.rowText(row));
     return lines;
   }
 
   ScratchDirectory dir_;
   WordList words_;
   SoundIndex keys_;
-  FakeWordField field_;
-  FakeButton go_{true};
-  FakeButton copy_{true};
-  FakeResultList results_;
-  FakeClipboard clipboard_;
+  FakeView view_;
   FakeMessages messages_;
+  FakePreferences preferences_;
   FakeStarter starter_;
-  FakeAboutBox about_;
-  CSearchDlg dlg_{{field_, results_, go_, copy_, clipboard_, messages_},
-                  words_,
-                  keys_,
-                  TextEncoding::kSingleByte,
-                  starter_,
-                  about_,
-                  "lexiquarium"};
+  CSearchDlg dlg_{view_,         messages_, preferences_, starter_,
+                  "lexiquarium", words_,    keys_,        TextEncoding::kSingleByte};
 };
 
 TEST_F(SearchDlgTest, FindShowsResultsGuidanceOrNothingFound) {
@@ -96,17 +87,17 @@ TEST_F(SearchDlgTest, FindShowsResultsGuidanceOrNothingFound) {
   for (const Case& c : cases) {
     messages_.shown.clear();
     EXPECT_EQ(find(c.query), c.lines) << '"' << c.query << '"';
-    EXPECT_EQ(field_.items.size(), c.historySize) << '"' << c.query << '"';
+    EXPECT_EQ(view_.items.size(), c.historySize) << '"' << c.query << '"';
     EXPECT_EQ(messages_.shown, c.shown) << '"' << c.query << '"';
-    EXPECT_EQ(field_.text(), c.query) << "the field keeps the query";
-    EXPECT_TRUE(field_.wholeTextSelected && field_.focused) << '"' << c.query << '"';
-    EXPECT_TRUE(go_.enabled);
-    EXPECT_FALSE(copy_.enabled);
+    EXPECT_EQ(view_.wordText(), c.query) << "the field keeps the query";
+    EXPECT_TRUE(view_.wholeTextSelected && view_.focused) << '"' << c.query << '"';
+    EXPECT_TRUE(view_.goEnabled);
+    EXPECT_FALSE(view_.copyEnabled);
   }
 }
 
 TEST_F(SearchDlgTest, AListWithoutRoomForTheLinesFoundShowsNoneAndSaysSo) {
-  results_.room = 2;
+  view_.room = 2;
   EXPECT_EQ(find("fone"), Lines{});
   EXPECT_EQ(messages_.shown,
             (std::vector<ShownMessage>{
@@ -150,11 +141,11 @@ TEST_F(SearchDlgTest, HistoryKeepsTheLastTwentyQueriesMostRecentFirst) {
     dlg_.restoreHistory(c.before);
     const Lines restored(c.before.begin(), c.before.begin() + static_cast<long>(std::min(
                                                                   c.before.size(), kHistorySize)));
-    EXPECT_EQ(field_.items, restored) << c.name << ": the newest twenty restored";
+    EXPECT_EQ(view_.items, restored) << c.name << ": the newest twenty restored";
     dlg_.AddToHistory(c.query);
     EXPECT_EQ(dlg_.history(), c.after) << c.name;
-    EXPECT_EQ(field_.items, c.after) << c.name << ": the field shows it";
-    EXPECT_EQ(field_.text(), c.after[0]) << c.name << ": the field shows the newest";
+    EXPECT_EQ(view_.items, c.after) << c.name << ": the field shows it";
+    EXPECT_EQ(view_.wordText(), c.after[0]) << c.name << ": the field shows the newest";
   }
 }
 
@@ -182,40 +173,36 @@ TEST_F(SearchDlgTest, CopyPutsTheWholeFirstWordOfTheSelectedLineOnTheClipboard) 
     RecordingNotifier notifier;
     ASSERT_TRUE(words.load(dir_.write("one.txt", list).c_str(), notifier));
     ASSERT_TRUE(keys.build(words, notifier));
-    CSearchDlg dlg{{field_, results_, go_, copy_, clipboard_, messages_},
-                   words,
-                   keys,
-                   TextEncoding::kSingleByte,
-                   starter_,
-                   about_,
-                   "lexiquarium"};
-    field_.type("*");
+    CSearchDlg dlg{view_,         messages_, preferences_, starter_,
+                   "lexiquarium", words,     keys,         TextEncoding::kSingleByte};
+    view_.type("*");
     dlg.OnGo();
     dlg.OnSelchangeResults(c.selected);
     for (const bool doubleClick : {false, true}) {
-      clipboard_.content = "before";
-      field_.type("typed");
+      view_.clipboard = "before";
+      view_.type("typed");
       doubleClick ? dlg.OnDblclkResults() : dlg.OnCopy();
-      EXPECT_EQ(clipboard_.content, c.copied) << '"' << c.line << '"';
-      EXPECT_EQ(field_.wholeTextSelected && field_.focused, doubleClick)
+      EXPECT_EQ(view_.clipboard, c.copied) << '"' << c.line << '"';
+      EXPECT_EQ(view_.wholeTextSelected && view_.focused, doubleClick)
           << "a double-click returns to the field, Copy does not";
     }
   }
 }
 
 TEST_F(SearchDlgTest, CopyIsEnabledOnlyWhileALineIsSelected) {
-  EXPECT_TRUE(field_.text().empty() && field_.focused && go_.enabled) << "as the dialog opens";
-  EXPECT_FALSE(copy_.enabled);
+  EXPECT_TRUE(view_.wordText().empty() && view_.focused && view_.goEnabled)
+      << "as the dialog opens";
+  EXPECT_FALSE(view_.copyEnabled);
   find("fone");
   for (const int outside : {-1, 3}) {
     dlg_.OnSelchangeResults(outside);
-    EXPECT_FALSE(copy_.enabled) << outside;
+    EXPECT_FALSE(view_.copyEnabled) << outside;
     EXPECT_EQ(dlg_.selectedRow(), -1) << outside;
   }
   dlg_.OnSelchangeResults(2);
-  EXPECT_TRUE(copy_.enabled);
+  EXPECT_TRUE(view_.copyEnabled);
   find("fone");
-  EXPECT_FALSE(copy_.enabled);
+  EXPECT_FALSE(view_.copyEnabled);
   EXPECT_EQ(dlg_.selectedRow(), -1) << "a find clears the selection";
 }
 
@@ -229,13 +216,8 @@ std::string times(std::size_t count, const std::string& text) {
 TEST_F(SearchDlgTest, ExitChecksTheLengthOfTheWordFieldInCharacters) {
   const std::vector<ShownMessage> tooLong = {
       {"Please enter no more than 1000 characters.", "lexiquarium", MessageIcon::kExclamation}};
-  CSearchDlg utf8Dlg{{field_, results_, go_, copy_, clipboard_, messages_},
-                     words_,
-                     keys_,
-                     TextEncoding::kUtf8,
-                     starter_,
-                     about_,
-                     "lexiquarium"};
+  CSearchDlg utf8Dlg{view_,         messages_, preferences_, starter_,
+                     "lexiquarium", words_,    keys_,        TextEncoding::kUtf8};
   const std::string eAcute = "\xc3\xa9";  // two bytes, one character of a UTF-8 list
   const struct {
     bool utf8;
@@ -249,12 +231,11 @@ TEST_F(SearchDlgTest, ExitChecksTheLengthOfTheWordFieldInCharacters) {
   for (const auto& c : cases) {
     CSearchDlg& dlg = c.utf8 ? utf8Dlg : dlg_;
     messages_.shown.clear();
-    field_.type(c.text);
+    view_.type(c.text);
     EXPECT_EQ(dlg.OnOK(), c.closes) << c.text.size() << " bytes";
     EXPECT_EQ(dlg.m_strWord, c.text);
     EXPECT_EQ(messages_.shown, c.closes ? std::vector<ShownMessage>{} : tooLong);
-    EXPECT_EQ(field_.focused && field_.wholeTextSelected, !c.closes)
-        << "back to the field, selected";
+    EXPECT_EQ(view_.focused && view_.wholeTextSelected, !c.closes) << "back to the field, selected";
   }
 }
 
@@ -289,7 +270,7 @@ TEST_F(SearchDlgTest, TheExitStatusTellsWhetherTheDialogCouldBeShown) {
 TEST_F(SearchDlgTest, AboutAndHelpRunTheirCommands) {
   dlg_.OnAboutButton();
   dlg_.OnAboutButton();
-  EXPECT_EQ(about_.runs, 2);
+  EXPECT_EQ(view_.aboutRuns, 2);
 
   // Help runs in the directory that should hold its page; without it, nothing starts.
   const std::filesystem::path saved = std::filesystem::current_path();
@@ -332,17 +313,8 @@ class ClosestFirstTest : public SearchDlgTest {
 
   WordList nearWords_;
   SoundIndex nearKeys_;
-  FakeToggle toggle_;
-  FakePreferences preferences_;
-  ClosestFirstMode mode_{toggle_, preferences_};
-  CSearchDlg closest_{{field_, results_, go_, copy_, clipboard_, messages_},
-                      nearWords_,
-                      nearKeys_,
-                      TextEncoding::kSingleByte,
-                      starter_,
-                      about_,
-                      "lexiquarium",
-                      &mode_};
+  CSearchDlg closest_{view_,         messages_,  preferences_, starter_,
+                      "lexiquarium", nearWords_, nearKeys_,    TextEncoding::kSingleByte};
 };
 
 TEST_F(ClosestFirstTest, TheChoiceIsOffUntilFlippedAndKept) {
@@ -355,10 +327,10 @@ TEST_F(ClosestFirstTest, TheChoiceIsOffUntilFlippedAndKept) {
   for (const auto& [stored, opens] : cases) {
     preferences_.flags.clear();
     if (stored) preferences_.flags[kClosestFirstSetting] = *stored;
-    toggle_.checked = !opens;
+    view_.checked = !opens;
     closest_.OnInitDialog();
-    EXPECT_EQ(toggle_.checked, opens) << stored.value_or(opens);
-    toggle_.checked = !opens;  // the user flips it
+    EXPECT_EQ(view_.checked, opens) << stored.value_or(opens);
+    view_.checked = !opens;  // the user flips it
     closest_.OnClosestFirst();
     EXPECT_EQ(preferences_.flags, (std::map<std::string, bool>{{kClosestFirstSetting, !opens}}));
   }
@@ -382,16 +354,16 @@ TEST_F(ClosestFirstTest, OnAWordListsTheNearLinesBestFirstElseFindsAsBefore) {
   };
   closest_.OnInitDialog();
   for (const Case& c : cases) {
-    toggle_.checked = c.on;
+    view_.checked = c.on;
     messages_.shown.clear();
-    field_.type(c.query);
+    view_.type(c.query);
     closest_.OnGo();
     const Lines lines = shown(closest_);
     ASSERT_EQ(lines.size(), c.lines) << c.query;
     EXPECT_EQ(lines[0].substr(0, lines[0].find(' ')), c.firstWord) << c.query;
     EXPECT_EQ(messages_.shown.size(), c.tooMany ? 1u : 0u) << c.query;
     EXPECT_EQ(closest_.history()[0], c.query) << "in the history";
-    EXPECT_TRUE(go_.enabled && !copy_.enabled && field_.focused && field_.wholeTextSelected);
+    EXPECT_TRUE(view_.goEnabled && !view_.copyEnabled && view_.focused && view_.wholeTextSelected);
   }
 }
 

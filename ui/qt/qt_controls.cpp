@@ -1,12 +1,8 @@
 #include "ui/qt/qt_controls.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMessageBox>
-
-#include "ui/qt/about_dlg.h"
 
 namespace lexi {
 
@@ -37,22 +33,6 @@ QValidator::State LowerCaseValidator::validate(QString& input, int& /*pos*/) con
   return Acceptable;
 }
 
-std::string QtWordField::text() const {
-  return listBytes(codec_, combo_.currentText());
-}
-
-void QtWordField::setText(std::string_view text) {
-  combo_.setEditText(shownText(codec_, text));
-}
-
-void QtWordField::showHistory(const std::vector<std::string>& items) {
-  QStringList shown;
-  for (const std::string& item : items) shown.append(shownText(codec_, item));
-  // In one insertion: the field's list tells its views once, not once an item.
-  combo_.clear();
-  combo_.addItems(shown);
-}
-
 int ResultModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : shown_;
 }
@@ -66,7 +46,7 @@ QVariant ResultModel::data(const QModelIndex& index, int role) const {
   return shownText(codec_, dlg_.rowText(index.row()));
 }
 
-bool ResultModel::showRows(int count) {
+void ResultModel::showRows(int count) {
   if (shown_ > 0) {
     beginResetModel();
     shown_ = 0;
@@ -79,7 +59,6 @@ bool ResultModel::showRows(int count) {
     shown_ = count;
     endInsertRows();
   }
-  return true;
 }
 
 void ResultView::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -128,11 +107,6 @@ void QtMessageDisplay::show(const std::string& text, const std::string& title, M
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
   box.exec();
-}
-
-void QtAboutBox::run() {
-  CAboutDlg about(icon_);
-  about.exec();
 }
 
 QIcon programIcon() {

@@ -1,19 +1,13 @@
-// The dialog's control interfaces implemented with Qt widgets.
+// What the Qt search window is made of besides stock widgets, and the
+// program's message boxes and settings.
 #pragma once
 
 #include <QAbstractListModel>
-#include <QCheckBox>
-#include <QClipboard>
-#include <QComboBox>
-#include <QGuiApplication>
 #include <QIcon>
-#include <QLineEdit>
 #include <QListView>
-#include <QPushButton>
 #include <QSettings>
 #include <QValidator>
 #include <string>
-#include <vector>
 
 #include "ui/controls.h"
 #include "ui/search_dlg.h"
@@ -33,32 +27,18 @@ class LowerCaseValidator : public QValidator {
   State validate(QString& input, int& pos) const override;
 };
 
-class QtWordField : public WordField {
- public:
-  QtWordField(QComboBox& combo, const ListCodec& codec) : combo_(combo), codec_(codec) {}
-
-  std::string text() const override;
-  void setText(std::string_view text) override;
-  void showHistory(const std::vector<std::string>& items) override;
-  void selectAll() override { combo_.lineEdit()->selectAll(); }
-  void setFocus() override { combo_.setFocus(Qt::OtherFocusReason); }
-
- private:
-  QComboBox& combo_;
-  const ListCodec& codec_;
-};
-
 // The result rows, drawn from the dialog's lines as the view asks for them:
 // nothing is copied and, with uniform item sizes, nothing is laid out line by
 // line, so a million results show at once.
-class ResultModel : public QAbstractListModel, public ResultList {
+class ResultModel : public QAbstractListModel {
  public:
   // `dlg` may be made after the model, before the first row is shown.
   ResultModel(const ListCodec& codec, const CSearchDlg& dlg) : codec_(codec), dlg_(dlg) {}
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;
-  bool showRows(int count) override;
+  // Shows `count` rows in place of those shown.
+  void showRows(int count);
 
  private:
   const ListCodec& codec_;
@@ -84,25 +64,6 @@ class ResultView : public QListView {
   void keyPressEvent(QKeyEvent* event) override;
 };
 
-class QtButton : public Button {
- public:
-  explicit QtButton(QPushButton& button) : button_(button) {}
-  void setEnabled(bool enabled) override { button_.setEnabled(enabled); }
-
- private:
-  QPushButton& button_;
-};
-
-class QtToggle : public Toggle {
- public:
-  explicit QtToggle(QCheckBox& box) : box_(box) {}
-  bool isChecked() const override { return box_.isChecked(); }
-  void setChecked(bool checked) override { box_.setChecked(checked); }
-
- private:
-  QCheckBox& box_;
-};
-
 // The user's settings file: ~/.config/Lexiquarium/Lexiquarium.conf, or the same
 // under $XDG_CONFIG_HOME.
 class QtPreferences : public Preferences {
@@ -115,29 +76,9 @@ class QtPreferences : public Preferences {
   QSettings settings_;
 };
 
-class QtClipboard : public Clipboard {
- public:
-  explicit QtClipboard(const ListCodec& codec) : codec_(codec) {}
-  void setText(std::string_view text) override {
-    QGuiApplication::clipboard()->setText(shownText(codec_, text));
-  }
-
- private:
-  const ListCodec& codec_;
-};
-
 class QtMessageDisplay : public MessageDisplay {
  public:
   void show(const std::string& text, const std::string& title, MessageIcon icon) override;
-};
-
-class QtAboutBox : public AboutBox {
- public:
-  explicit QtAboutBox(QIcon icon) : icon_(std::move(icon)) {}
-  void run() override;
-
- private:
-  QIcon icon_;
 };
 
 // The program's icon, from the resources.

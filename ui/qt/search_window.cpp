@@ -1,13 +1,17 @@
 #include "ui/qt/search_window.h"
 
+#include <QClipboard>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QShortcut>
 #include <QVBoxLayout>
 
 #include "res/dialog_text.h"
 #include "res/mode_text.h"
+#include "ui/qt/about_dlg.h"
 #include "ui/qt/dialog_units.h"
 
 namespace lexi {
@@ -33,15 +37,7 @@ SearchWindow::SearchWindow(const WordList& words, const SoundIndex& keys, TextEn
       help_(makeButton(LEXI_HELP_LABEL, this)),
       exit_(makeButton(LEXI_EXIT_LABEL, this)),
       closestFirstBox_(new QCheckBox(QString::fromUtf8(LEXI_CLOSEST_FIRST_LABEL), this)),
-      wordField_(*word_, codec_),
-      goButton_(*go_),
-      copyButton_(*copy_),
-      clipboard_(codec_),
-      aboutBox_(programIcon()),
-      closestFirst_(*closestFirstBox_),
-      closestFirstMode_{closestFirst_, preferences_},
-      dlg_({wordField_, model_, goButton_, copyButton_, clipboard_, messages_}, words, keys,
-           encoding, helpStarter_, aboutBox_, appTitle, &closestFirstMode_) {
+      dlg_(*this, messages_, preferences_, helpStarter_, appTitle, words, keys, encoding) {
   setWindowTitle(QStringLiteral("Lexiquarium"));
   setWindowIcon(programIcon());
   // A window of its own, with a taskbar entry.
@@ -145,6 +141,56 @@ void SearchWindow::wire() {
   connect(list_, &ResultView::doubleClickedAnywhere, this, [this] { dlg_.OnDblclkResults(); });
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(f1, &QShortcut::activated, this, [this] { dlg_.OnHelpButton(); });
+}
+
+std::string SearchWindow::wordText() const {
+  return listBytes(codec_, word_->currentText());
+}
+
+void SearchWindow::setWordText(std::string_view text) {
+  word_->setEditText(shownText(codec_, text));
+}
+
+void SearchWindow::showHistory(const std::vector<std::string>& items) {
+  QStringList shown;
+  for (const std::string& item : items) shown.append(shownText(codec_, item));
+  // In one insertion: the field's list tells its views once, not once an item.
+  word_->clear();
+  word_->addItems(shown);
+}
+
+void SearchWindow::selectWord() {
+  word_->lineEdit()->selectAll();
+}
+
+void SearchWindow::focusWord() {
+  word_->setFocus(Qt::OtherFocusReason);
+}
+
+bool SearchWindow::showRows(int count) {
+  model_.showRows(count);
+  return true;
+}
+
+void SearchWindow::enable(Command command, bool enabled) {
+  (command == Command::kGo ? go_ : copy_)->setEnabled(enabled);
+}
+
+void SearchWindow::copyText(std::string_view text) {
+  QGuiApplication::clipboard()->setText(shownText(codec_, text));
+}
+
+bool SearchWindow::closestFirst() const {
+  return closestFirstBox_->isChecked();
+}
+
+void SearchWindow::setClosestFirst(bool checked) {
+  closestFirstBox_->setChecked(checked);
+}
+
+void SearchWindow::runAbout() {
+  CAboutDlg about(programIcon());
+  about.exec();
 }
 
 void SearchWindow::showSelectedLine() {

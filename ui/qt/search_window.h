@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "ui/posix/posix_process_starter.h"
 #include "ui/qt/qt_controls.h"
@@ -18,7 +20,7 @@
 
 namespace lexi {
 
-class SearchWindow : public QDialog {
+class SearchWindow : public QDialog, private SearchView {
  public:
   // `keys` is the sound index built over `words`; both must outlive the window.
   // `encoding` is the list's (detectEncoding); `appTitle` titles the
@@ -29,6 +31,18 @@ class SearchWindow : public QDialog {
   CSearchDlg& logic() { return dlg_; }
 
  private:
+  std::string wordText() const override;
+  void setWordText(std::string_view text) override;
+  void showHistory(const std::vector<std::string>& items) override;
+  void selectWord() override;
+  void focusWord() override;
+  bool showRows(int count) override;
+  void enable(Command command, bool enabled) override;
+  void copyText(std::string_view text) override;
+  bool closestFirst() const override;
+  void setClosestFirst(bool checked) override;
+  void runAbout() override;
+
   void layOut();
   void wire();
   void showSelectedLine();
@@ -46,16 +60,9 @@ class SearchWindow : public QDialog {
   ResultModel model_{codec_, dlg_};
   LowerCaseValidator lowerCase_;
 
-  QtWordField wordField_;
-  QtButton goButton_;
-  QtButton copyButton_;
-  QtClipboard clipboard_;
   QtMessageDisplay messages_;
-  QtAboutBox aboutBox_;
   PosixProcessStarter helpStarter_;
-  QtToggle closestFirst_;
   QtPreferences preferences_;
-  ClosestFirstMode closestFirstMode_;
   CSearchDlg dlg_;
 };
 

@@ -66,19 +66,18 @@ class Page {
       }
     }
     dialog_.reset();
-    results_.showRows(0);
+    view_.showRows(0);
     list_ = std::move(fresh);
     codec_ = freshCodec;
-    dialog_.emplace(SearchControls{word_, results_, go_, copy_, clipboard_, messages_},
-                    list_->words, list_->keys, list_->encoding, helpStarter_, aboutBox_, kAppTitle,
-                    &closestFirst_);
+    dialog_.emplace(view_, view_, view_, view_, kAppTitle, list_->words, list_->keys,
+                    list_->encoding);
     dialog_->restoreHistory(std::move(history));
     if (usersOwn) {
-      setPageStatus("'" + name + "' is in use: " + std::to_string(list_->words.count()) +
-                    " lines.");
-      copy_.setEnabled(false);
-      word_.selectAll();
-      word_.setFocus();
+      view_.status("'" + name + "' is in use: " + std::to_string(list_->words.count()) +
+                   " lines.");
+      view_.enable(SearchView::Command::kCopy, false);
+      view_.selectWord();
+      view_.focusWord();
     } else {
       dialog_->OnInitDialog();
     }
@@ -93,7 +92,7 @@ class Page {
   // `typed` is the field's text as the user left it.
   void go(std::u16string_view typed) {
     if (!dialog_) return;
-    word_.typed(typed);
+    view_.typed(typed);
     dialog_->OnGo();
   }
   void select(int index) {
@@ -111,7 +110,7 @@ class Page {
     if (dialog_)
       dialog_->OnAboutButton();
     else
-      aboutBox_.run();
+      view_.runAbout();
   }
   void help() {
     if (dialog_) dialog_->OnHelpButton();
@@ -143,18 +142,8 @@ class Page {
 
   std::unique_ptr<LoadedList> list_;
   ListCodec codec_{TextEncoding::kSingleByte};
-  WebWordField word_{codec_};
-  WebResultList results_;
-  WebButton go_{"go"};
-  WebButton copy_{"copy"};
-  WebClipboard clipboard_{codec_};
-  WebMessageDisplay messages_;
-  MessageNotifier notifier_{messages_};
-  WebToggle closestToggle_{"closest"};
-  WebPreferences preferences_;
-  ClosestFirstMode closestFirst_{closestToggle_, preferences_};
-  WebAboutBox aboutBox_;
-  WebHelpStarter helpStarter_;
+  PageView view_{codec_};
+  MessageNotifier notifier_{view_};
   std::optional<CSearchDlg> dialog_;
   std::u16string shown_;
 };

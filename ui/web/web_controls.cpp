@@ -43,70 +43,70 @@ void sendText(void (*send)(const char16_t*, int), const std::u16string& text) {
 
 }  // namespace
 
-void WebWordField::setText(std::string_view text) {
+void PageView::status(const std::string& text) {
+  js_status(text.c_str());
+}
+
+void PageView::setWordText(std::string_view text) {
   sendText(js_set_word, codec_.toUtf16(text));
 }
 
-void WebWordField::showHistory(const std::vector<std::string>& items) {
+void PageView::showHistory(const std::vector<std::string>& items) {
   js_history_changed(static_cast<int>(items.size()));
 }
 
-void WebWordField::selectAll() {
+void PageView::selectWord() {
   js_select_word();
 }
 
-void WebWordField::setFocus() {
+void PageView::focusWord() {
   js_focus_word();
 }
 
-bool WebResultList::showRows(int count) {
+bool PageView::showRows(int count) {
   js_results_changed(count);
   return true;
 }
 
-void WebButton::setEnabled(bool enabled) {
-  js_enable(id_, enabled);
+void PageView::enable(Command command, bool enabled) {
+  js_enable(command == Command::kGo ? "go" : "copy", enabled);
 }
 
-void WebClipboard::setText(std::string_view text) {
+void PageView::copyText(std::string_view text) {
   sendText(js_copy, codec_.toUtf16(text));
 }
 
-void WebMessageDisplay::show(const std::string& text, const std::string& title, MessageIcon icon) {
+bool PageView::closestFirst() const {
+  return js_is_checked("closest");
+}
+
+void PageView::setClosestFirst(bool checked) {
+  js_set_checked("closest", checked);
+}
+
+void PageView::runAbout() {
+  js_about();
+}
+
+void PageView::show(const std::string& text, const std::string& title, MessageIcon icon) {
   js_message(text.c_str(), title.c_str(), icon == MessageIcon::kError);
 }
 
-bool WebToggle::isChecked() const {
-  return js_is_checked(id_);
-}
-
-void WebToggle::setChecked(bool checked) {
-  js_set_checked(id_, checked);
-}
-
-bool WebPreferences::readFlag(std::string_view name, bool fallback) const {
+bool PageView::readFlag(std::string_view name, bool fallback) const {
   const int stored = js_read_flag(std::string(name).c_str());
   return stored < 0 ? fallback : stored != 0;
 }
 
-void WebPreferences::writeFlag(std::string_view name, bool value) {
+void PageView::writeFlag(std::string_view name, bool value) {
   js_write_flag(std::string(name).c_str(), value);
 }
 
-void WebAboutBox::run() {
-  js_about();
-}
-
-int WebHelpStarter::start(const char* /*program*/, const char* argument) {
+int PageView::start(const char* /*program*/, const char* argument) {
   return js_open_tab(argument) ? 0 : EPERM;
 }
 
 void setPageLabel(const char* id, const char* text) {
   js_label(id, text);
-}
-
-void setPageStatus(const std::string& text) {
-  js_status(text.c_str());
 }
 
 }  // namespace lexi

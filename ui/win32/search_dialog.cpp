@@ -1,5 +1,6 @@
 #include "ui/win32/search_dialog.h"
 
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -15,35 +16,15 @@ HICON loadIcon(int metricX, int metricY) {
                                        GetSystemMetrics(metricY), LR_DEFAULTCOLOR));
 }
 
-HWND item(HWND dialog, int id) {
-  return GetDlgItem(dialog, id);
-}
-
 }  // namespace
-
-SearchDialog::Live::Live(HWND dialog, SearchDialog& owner)
-    : messages(dialog),
-      word(dialog, item(dialog, IDC_WORD), owner.codec_),
-      results(item(dialog, IDC_RESULTS), owner.codec_, dlg),
-      go(item(dialog, IDC_GO)),
-      copy(item(dialog, IDC_COPY)),
-      clipboard(dialog, owner.codec_),
-      about(dialog),
-      closestFirst(GetSystemMenu(dialog, FALSE), IDM_CLOSEST_FIRST),
-      mode{closestFirst, owner.preferences_},
-      dlg({word, results, go, copy, clipboard, messages}, owner.words_, owner.keys_,
-          owner.encoding_, owner.helpStarter_, about, owner.appTitle_, &mode) {}
 
 SearchDialog::SearchDialog(const WordList& words, const SoundIndex& keys, TextEncoding encoding,
                            std::string appTitle, const wchar_t* settingsKey)
-    : words_(words),
-      keys_(keys),
-      encoding_(encoding),
-      codec_(windowsListCodec(encoding)),
-      appTitle_(std::move(appTitle)),
+    : codec_(windowsListCodec(encoding)),
       m_hIcon(loadIcon(SM_CXICON, SM_CYICON)),
       smallIcon_(loadIcon(SM_CXSMICON, SM_CYSMICON)),
-      preferences_(settingsKey) {}
+      preferences_(settingsKey),
+      dlg_(*this, *this, preferences_, helpStarter_, std::move(appTitle), words, keys, encoding) {}
 
 SearchDialog::~SearchDialog() {
   DestroyIcon(m_hIcon);
@@ -56,7 +37,8 @@ INT_PTR SearchDialog::run() {
   const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_SEARCH),
                                          nullptr, proc, reinterpret_cast<LPARAM>(this));
   const DWORD error = GetLastError();
-  live_.reset();
+  results_.reset();
+  dialog_ = nullptr;
   SetLastError(error);
   return result;
 }
@@ -67,14 +49,14 @@ INT_PTR CALLBACK SearchDialog::proc(HWND dialog, UINT message, WPARAM wParam, LP
     return reinterpret_cast<SearchDialog*>(lParam)->OnInitDialog(dialog);
   }
   auto* self = reinterpret_cast<SearchDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-  if (self == nullptr || !self->live_) return FALSE;
+  if (self == nullptr || self->dialog_ == nullptr) return FALSE;
   switch (message) {
     case WM_COMMAND:
       self->OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
       return TRUE;
     case WM_DRAWITEM:
       if (wParam != IDC_RESULTS) return FALSE;
-      self->live_->results.drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      self->results_->drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
     case WM_VKEYTOITEM:
       return -1;  // the list box's own keys
@@ -83,17 +65,17 @@ INT_PTR CALLBACK SearchDialog::proc(HWND dialog, UINT message, WPARAM wParam, LP
       const HWND list = GetDlgItem(dialog, IDC_RESULTS);
       if (reinterpret_cast<HWND>(lParam) != list) return -1;
       const auto caret = static_cast<int>(SendMessageA(list, LB_GETCARETINDEX, 0, 0));
-      return self->live_->results.lineAfter(caret, static_cast<wchar_t>(LOWORD(wParam)));
+      return self->results_->lineAfter(caret, static_cast<wchar_t>(LOWORD(wParam)));
     }
     case WM_HELP:  // F1
-      self->live_->dlg.OnHelpButton();
+      self->dlg_.OnHelpButton();
       return TRUE;
     case WM_SYSCOMMAND:
       return self->OnSysCommand(wParam);
     case WM_PAINT:
       return self->OnPaint(dialog);
     case WM_MOVE:  // a tooltip left behind would float apart from its line
-      self->live_->results.showWhole(-1);
+      self->results_->showWhole(-1);
       return FALSE;
     case WM_QUERYDRAGICON:
       return reinterpret_cast<INT_PTR>(self->m_hIcon);
@@ -103,7 +85,8 @@ INT_PTR CALLBACK SearchDialog::proc(HWND dialog, UINT message, WPARAM wParam, LP
 }
 
 BOOL SearchDialog::OnInitDialog(HWND dialog) {
-  live_.emplace(dialog, *this);
+  dialog_ = dialog;
+  results_.emplace(item(IDC_RESULTS), codec_, dlg_);
   POINT mouse{};
   GetCursorPos(&mouse);
   MONITORINFO monitor{};
@@ -129,7 +112,7 @@ BOOL SearchDialog::OnInitDialog(HWND dialog) {
   SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
 
   // The owner-drawn lines are as high as the dialog font's.
-  const HWND list = item(dialog, IDC_RESULTS);
+  const HWND list = item(IDC_RESULTS);
   const HDC dc = GetDC(list);
   const HGDIOBJ oldFont =
       SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(dialog, WM_GETFONT, 0, 0)));
@@ -139,12 +122,12 @@ BOOL SearchDialog::OnInitDialog(HWND dialog) {
   ReleaseDC(list, dc);
   SendMessageA(list, LB_SETITEMHEIGHT, 0, MAKELPARAM(metrics.tmHeight, 0));
 
-  live_->dlg.OnInitDialog();
+  dlg_.OnInitDialog();
   return FALSE;  // the focus is set
 }
 
 void SearchDialog::OnCommand(HWND dialog, int id, int code) {
-  CSearchDlg& dlg = live_->dlg;
+  CSearchDlg& dlg = dlg_;
   // A list box's selection may change without a notice (LB_SETCURSEL from an
   // accessibility tool, say): the dialog hears of it before anything uses it.
   if (id == IDC_COPY || id == IDC_RESULTS) {
@@ -165,7 +148,7 @@ void SearchDialog::OnCommand(HWND dialog, int id, int code) {
       dlg.OnHelpButton();
       break;
     case IDC_RESULTS:
-      if (code == LBN_SELCHANGE) live_->results.showWhole(dlg.selectedRow());
+      if (code == LBN_SELCHANGE) results_->showWhole(dlg.selectedRow());
       if (code == LBN_DBLCLK) dlg.OnDblclkResults();
       break;
     case IDOK:
@@ -182,11 +165,11 @@ void SearchDialog::OnCommand(HWND dialog, int id, int code) {
 bool SearchDialog::OnSysCommand(WPARAM command) {
   switch (command & 0xFFF0) {
     case IDM_ABOUT:
-      live_->dlg.OnAboutButton();
+      dlg_.OnAboutButton();
       return true;
     case IDM_CLOSEST_FIRST:
-      live_->closestFirst.setChecked(!live_->closestFirst.isChecked());
-      live_->dlg.OnClosestFirst();
+      setClosestFirst(!closestFirst());
+      dlg_.OnClosestFirst();
       return true;
     default:
       return false;
@@ -205,6 +188,90 @@ bool SearchDialog::OnPaint(HWND dialog) {
   DrawIcon(dc, x, y, m_hIcon);
   EndPaint(dialog, &paint);
   return true;
+}
+
+std::string SearchDialog::wordText() const {
+  const HWND combo = item(IDC_WORD);
+  const int length = GetWindowTextLengthW(combo);
+  std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
+  wide.resize(static_cast<std::size_t>(GetWindowTextW(combo, wide.data(), length + 1)));
+  return listBytes(codec_, wide);
+}
+
+void SearchDialog::setWordText(std::string_view text) {
+  SetWindowTextW(item(IDC_WORD), wideText(codec_, text).c_str());
+}
+
+void SearchDialog::showHistory(const std::vector<std::string>& items) {
+  const HWND combo = item(IDC_WORD);
+  SendMessageW(combo, CB_RESETCONTENT, 0, 0);
+  // An item the list has no room for is left out: the dialog keeps it.
+  for (const std::string& text : items) {
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wideText(codec_, text).c_str()));
+  }
+}
+
+void SearchDialog::selectWord() {
+  const HWND combo = item(IDC_WORD);
+  SendMessageA(combo, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  if (GetComboBoxInfo(combo, &info)) SendMessageA(info.hwndItem, EM_SCROLLCARET, 0, 0);
+}
+
+void SearchDialog::focusWord() {
+  // Through the dialog manager, so that the default button stays right.
+  SendMessageA(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(IDC_WORD)), TRUE);
+}
+
+bool SearchDialog::showRows(int count) {
+  return results_->showRows(count);
+}
+
+void SearchDialog::enable(Command command, bool enabled) {
+  EnableWindow(item(command == Command::kGo ? IDC_GO : IDC_COPY), enabled);
+}
+
+void SearchDialog::copyText(std::string_view text) {
+  // Unicode text, from which the system makes CF_TEXT for programs that ask
+  // for it. The block is made before the clipboard is emptied, so that a
+  // failure leaves the clipboard as it was.
+  const std::wstring wide = wideText(codec_, text);
+  const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+  if (block == nullptr) return;
+  auto* const units = static_cast<wchar_t*>(GlobalLock(block));
+  if (units == nullptr) {
+    GlobalFree(block);
+    return;
+  }
+  std::memcpy(units, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+  GlobalUnlock(block);
+  if (!OpenClipboard(dialog_)) {
+    GlobalFree(block);
+    return;
+  }
+  EmptyClipboard();
+  if (SetClipboardData(CF_UNICODETEXT, block) == nullptr) GlobalFree(block);
+  CloseClipboard();
+}
+
+// The mode is a checkable item of the system menu.
+bool SearchDialog::closestFirst() const {
+  const UINT state = GetMenuState(GetSystemMenu(dialog_, FALSE), IDM_CLOSEST_FIRST, MF_BYCOMMAND);
+  return state != static_cast<UINT>(-1) && (state & MF_CHECKED) != 0;
+}
+
+void SearchDialog::setClosestFirst(bool checked) {
+  CheckMenuItem(GetSystemMenu(dialog_, FALSE), IDM_CLOSEST_FIRST,
+                MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void SearchDialog::runAbout() {
+  runAboutBox(dialog_);
+}
+
+void SearchDialog::show(const std::string& text, const std::string& title, MessageIcon icon) {
+  Win32MessageDisplay(dialog_).show(text, title, icon);
 }
 
 }  // namespace lexi

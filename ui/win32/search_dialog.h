@@ -5,12 +5,18 @@
 // "closest first" mode's checkable item. A find whose lines the list box cannot
 // take shows none and says so. The dialog opens centred on the work area of the
 // monitor that holds the mouse, and owns its message boxes.
+//
+// The word field is a drop-down combo box with CBS_LOWERCASE: unlike the other
+// front ends, which fold A to Z only, it lowers every letter typed and every
+// item shown, as the dialog template asks.
 #pragma once
 
 #include <windows.h>
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "ui/search_dlg.h"
 #include "ui/win32/spawn_process_starter.h"
@@ -18,7 +24,7 @@
 
 namespace lexi {
 
-class SearchDialog {
+class SearchDialog : private SearchView, private MessageDisplay {
  public:
   // `keys` is the sound index over `words`; both must outlive the dialog. The
   // lines are shown, and queries made, in `encoding`. `appTitle` titles the
@@ -35,37 +41,34 @@ class SearchDialog {
   INT_PTR run();
 
  private:
-  // The controls and the logic exist while the window does.
-  struct Live {
-    Live(HWND dialog, SearchDialog& owner);
-    Win32MessageDisplay messages;
-    Win32WordField word;
-    Win32ResultList results;
-    Win32Button go;
-    Win32Button copy;
-    Win32Clipboard clipboard;
-    CAboutDlg about;
-    Win32MenuToggle closestFirst;
-    ClosestFirstMode mode;
-    CSearchDlg dlg;
-  };
+  std::string wordText() const override;
+  void setWordText(std::string_view text) override;
+  void showHistory(const std::vector<std::string>& items) override;
+  void selectWord() override;
+  void focusWord() override;
+  bool showRows(int count) override;
+  void enable(Command command, bool enabled) override;
+  void copyText(std::string_view text) override;
+  bool closestFirst() const override;
+  void setClosestFirst(bool checked) override;
+  void runAbout() override;
+  void show(const std::string& text, const std::string& title, MessageIcon icon) override;
 
+  HWND item(int id) const { return GetDlgItem(dialog_, id); }
   static INT_PTR CALLBACK proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
   BOOL OnInitDialog(HWND dialog);
   void OnCommand(HWND dialog, int id, int code);
   bool OnSysCommand(WPARAM command);
   bool OnPaint(HWND dialog);
 
-  const WordList& words_;
-  const SoundIndex& keys_;
-  TextEncoding encoding_;
   ListCodec codec_;
-  std::string appTitle_;
   HICON m_hIcon;
   HICON smallIcon_;
   SpawnProcessStarter helpStarter_;
   RegistryPreferences preferences_;
-  std::optional<Live> live_;
+  CSearchDlg dlg_;
+  HWND dialog_ = nullptr;                   // while the window exists
+  std::optional<Win32ResultList> results_;  // likewise
 };
 
 }  // namespace lexi

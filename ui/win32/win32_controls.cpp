@@ -4,7 +4,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 
 #include "res/windows/resource.h"
@@ -65,37 +64,6 @@ Win32ResultList::Win32ResultList(HWND list, const ListCodec& codec, const CSearc
   GetClientRect(list, &client);
   SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, client.right);
   SetWindowSubclass(list, watchMouse, 0, reinterpret_cast<DWORD_PTR>(this));
-}
-
-std::string Win32WordField::text() const {
-  const int length = GetWindowTextLengthW(combo_);
-  std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
-  wide.resize(static_cast<std::size_t>(GetWindowTextW(combo_, wide.data(), length + 1)));
-  return listBytes(codec_, wide);
-}
-
-void Win32WordField::setText(std::string_view text) {
-  SetWindowTextW(combo_, wideText(codec_, text).c_str());
-}
-
-void Win32WordField::showHistory(const std::vector<std::string>& items) {
-  SendMessageW(combo_, CB_RESETCONTENT, 0, 0);
-  // An item the list has no room for is left out: the dialog keeps it.
-  for (const std::string& item : items) {
-    SendMessageW(combo_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wideText(codec_, item).c_str()));
-  }
-}
-
-void Win32WordField::selectAll() {
-  SendMessageA(combo_, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
-  COMBOBOXINFO info{};
-  info.cbSize = sizeof info;
-  if (GetComboBoxInfo(combo_, &info)) SendMessageA(info.hwndItem, EM_SCROLLCARET, 0, 0);
-}
-
-void Win32WordField::setFocus() {
-  // Through the dialog manager, so that the default button stays right.
-  SendMessageA(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(combo_), TRUE);
 }
 
 bool Win32ResultList::showRows(int count) {
@@ -208,37 +176,6 @@ LRESULT CALLBACK Win32ResultList::watchMouse(HWND list, UINT message, WPARAM wPa
   return DefSubclassProc(list, message, wParam, lParam);
 }
 
-void Win32Clipboard::setText(std::string_view text) {
-  // The block is made before the clipboard is emptied, so that a failure
-  // leaves the clipboard as it was.
-  const std::wstring wide = wideText(codec_, text);
-  const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
-  if (block == nullptr) return;
-  auto* const units = static_cast<wchar_t*>(GlobalLock(block));
-  if (units == nullptr) {
-    GlobalFree(block);
-    return;
-  }
-  std::memcpy(units, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
-  GlobalUnlock(block);
-  if (!OpenClipboard(owner_)) {
-    GlobalFree(block);
-    return;
-  }
-  EmptyClipboard();
-  if (SetClipboardData(CF_UNICODETEXT, block) == nullptr) GlobalFree(block);
-  CloseClipboard();
-}
-
-bool Win32MenuToggle::isChecked() const {
-  const UINT state = GetMenuState(menu_, id_, MF_BYCOMMAND);
-  return state != static_cast<UINT>(-1) && (state & MF_CHECKED) != 0;
-}
-
-void Win32MenuToggle::setChecked(bool checked) {
-  CheckMenuItem(menu_, id_, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
-}
-
 namespace {
 
 // The settings' names are ASCII.
@@ -304,8 +241,8 @@ INT_PTR CALLBACK aboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 
 }  // namespace
 
-void CAboutDlg::run() {
-  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ABOUT), owner_, aboutProc, 0);
+void runAboutBox(HWND owner) {
+  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ABOUT), owner, aboutProc, 0);
 }
 
 }  // namespace lexi

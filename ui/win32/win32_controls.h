@@ -1,6 +1,6 @@
-// The dialog's control interfaces over the real Win32 controls of the
-// IDD_SEARCH template, the message boxes and About box they open, the system
-// menu's checkable item, and the registry that keeps the user's choices.
+// What the Win32 search dialog is made of besides its template's controls: the
+// result list's drawing, the message boxes and About box it opens, and the
+// registry that keeps the user's choices.
 //
 // Text crosses as the engine's bytes: for a single-byte list, the ANSI code
 // page (Windows-1252 for the bundled list there), for a UTF-8 list UTF-8, so
@@ -12,7 +12,6 @@
 
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "ui/controls.h"
 #include "ui/search_dlg.h"
@@ -30,42 +29,23 @@ ListCodec windowsListCodec(TextEncoding encoding);
 std::string listBytes(const ListCodec& codec, std::wstring_view text);
 std::wstring wideText(const ListCodec& codec, std::string_view bytes);
 
-class Win32WordField : public WordField {
- public:
-  // `combo` is a drop-down combo box with CBS_LOWERCASE on dialog `dialog`:
-  // unlike the other front ends, which fold A to Z only, it lowers every
-  // letter typed and every item shown, as the dialog template asks.
-  Win32WordField(HWND dialog, HWND combo, const ListCodec& codec)
-      : dialog_(dialog), combo_(combo), codec_(codec) {}
-
-  std::string text() const override;
-  void setText(std::string_view text) override;
-  void showHistory(const std::vector<std::string>& items) override;
-  void selectAll() override;
-  void setFocus() override;
-
- private:
-  HWND dialog_;
-  HWND combo_;
-  const ListCodec& codec_;
-};
-
 // The result rows over an owner-drawn list box without data of its own
 // (LBS_NODATA): each row is drawn from the dialog's lines, so a million lines
 // cost no copies and show at once. A line cut off at the list's edge is shown
 // whole (as far as it is drawn, 1024 characters) in a tooltip beneath it,
 // wrapped at the list's width, while the mouse rests on it or it is newly
 // selected; screen readers read the tooltip.
-class Win32ResultList : public ResultList {
+class Win32ResultList {
  public:
   // Makes the tooltip, owned by the list's dialog, and watches the list's mouse;
-  // the list must not outlive this object. `dlg` may be made after this
-  // object, before the first row is shown.
+  // the list must not outlive this object.
   Win32ResultList(HWND list, const ListCodec& codec, const CSearchDlg& dlg);
   Win32ResultList(const Win32ResultList&) = delete;
   Win32ResultList& operator=(const Win32ResultList&) = delete;
 
-  bool showRows(int count) override;
+  // Shows `count` rows, none of them selected. False when the list box
+  // cannot take that many: it then shows none.
+  bool showRows(int count);
 
   // Draws one line for WM_DRAWITEM.
   void drawItem(const DRAWITEMSTRUCT& item) const;
@@ -88,40 +68,6 @@ class Win32ResultList : public ResultList {
   const CSearchDlg& dlg_;
   HWND tip_;
   int tipLine_ = -1;
-};
-
-class Win32Button : public Button {
- public:
-  explicit Win32Button(HWND button) : button_(button) {}
-  void setEnabled(bool enabled) override { EnableWindow(button_, enabled); }
-
- private:
-  HWND button_;
-};
-
-// Unicode text (CF_UNICODETEXT, from which the system makes CF_TEXT for
-// programs that ask for it) owned by the dialog while it is on the clipboard.
-class Win32Clipboard : public Clipboard {
- public:
-  Win32Clipboard(HWND owner, const ListCodec& codec) : owner_(owner), codec_(codec) {}
-  void setText(std::string_view text) override;
-
- private:
-  HWND owner_;
-  const ListCodec& codec_;
-};
-
-// A checkable item of a menu, known by its command id.
-class Win32MenuToggle : public Toggle {
- public:
-  Win32MenuToggle(HMENU menu, UINT id) : menu_(menu), id_(id) {}
-  // False while the menu has no such item.
-  bool isChecked() const override;
-  void setChecked(bool checked) override;
-
- private:
-  HMENU menu_;
-  UINT id_;
 };
 
 // Where the program keeps its choices, under HKEY_CURRENT_USER.
@@ -150,15 +96,8 @@ class Win32MessageDisplay : public MessageDisplay {
   HWND owner_;
 };
 
-// CAboutDlg: the IDD_ABOUT template, modal and centred over `owner`.
-class CAboutDlg : public AboutBox {
- public:
-  explicit CAboutDlg(HWND owner) : owner_(owner) {}
-  void run() override;
-
- private:
-  HWND owner_;
-};
+// Runs the About box, the IDD_ABOUT template, modal and centred over `owner`.
+void runAboutBox(HWND owner);
 
 // Moves `window` to the middle of `area`, in screen coordinates.
 void centreIn(HWND window, const RECT& area);
