@@ -12,9 +12,6 @@
 #include <string_view>
 #include <vector>
 
-#include "res/dialog_text.h"
-#include "res/mode_text.h"
-#include "ui/about_content.h"
 #include "ui/loaded_list.h"
 #include "ui/message_notifier.h"
 #include "ui/search_dlg.h"
@@ -31,21 +28,6 @@ constexpr std::string_view kNoListYet = "\n\nOpen a word list of your own with \
 
 class Page {
  public:
-  Page() {
-    setPageLabel("prompt", LEXI_PROMPT);
-    setPageLabel("go", LEXI_GO_LABEL);
-    setPageLabel("copy", LEXI_COPY_LABEL);
-    setPageLabel("about", LEXI_ABOUT_LABEL);
-    setPageLabel("help", LEXI_HELP_LABEL);
-    setPageLabel("closest", LEXI_CLOSEST_FIRST_LABEL);
-    setPageLabel("about-caption", kAboutCaption);
-    setPageLabel("about-version", kAboutVersion);
-    setPageLabel("about-ok", kAboutOk);
-    std::string credits;
-    for (const char* line : kAboutCredits) credits.append(line).append("\n");
-    setPageLabel("about-credits", credits.c_str());
-  }
-
   // Makes `path` the list in use, or tells why not and keeps the old one.
   // `name` is the file's name as the user knows it.
   void open(const char* path, const std::string& name, bool usersOwn) {
@@ -73,8 +55,7 @@ class Page {
                     list_->encoding);
     dialog_->restoreHistory(std::move(history));
     if (usersOwn) {
-      view_.status("'" + name + "' is in use: " + std::to_string(list_->words.count()) +
-                   " lines.");
+      view_.status("'" + name + "' is in use: " + std::to_string(list_->words.count()) + " lines.");
       view_.enable(SearchView::Command::kCopy, false);
       view_.selectWord();
       view_.focusWord();

@@ -29,8 +29,6 @@ EM_JS(void, js_write_flag, (const char* name, bool value),
 EM_JS(void, js_about, (), { Module.page.about(); });
 EM_JS(bool, js_open_tab, (const char* address),
       { return Module.page.openTab(UTF8ToString(address)); });
-EM_JS(void, js_label, (const char* id, const char* text),
-      { Module.page.label(UTF8ToString(id), UTF8ToString(text)); });
 EM_JS(void, js_status, (const char* text), { Module.page.status(UTF8ToString(text)); });
 
 namespace lexi {
@@ -103,10 +101,6 @@ void PageView::writeFlag(std::string_view name, bool value) {
 
 int PageView::start(const char* /*program*/, const char* argument) {
   return js_open_tab(argument) ? 0 : EPERM;
-}
-
-void setPageLabel(const char* id, const char* text) {
-  js_label(id, text);
 }
 
 }  // namespace lexi

@@ -67,8 +67,4 @@ class PageView : public SearchView,
   std::u16string typed_;
 };
 
-// Sends plain UTF-8 text (labels, texts of the program's own) to the page's
-// label of element `id`.
-void setPageLabel(const char* id, const char* text);
-
 }  // namespace lexi

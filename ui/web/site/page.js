@@ -97,19 +97,6 @@ const page = {
     if (tab) tab.opener = null;
     return tab !== null;
   },
-  label(id, text) {
-    const element = id === "closest" ? $("closest-label") : $(id);
-    const mark = text.indexOf("&");
-    element.replaceChildren();
-    if (mark < 0) {
-      element.textContent = text;
-      return;
-    }
-    const letter = document.createElement("u");
-    letter.textContent = text[mark + 1];
-    element.append(text.slice(0, mark), letter, text.slice(mark + 2));
-    $(id).accessKey = text[mark + 1].toLowerCase();
-  },
   status(text) { $("status").textContent = text; },
 };
 
