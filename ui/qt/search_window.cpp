@@ -111,13 +111,8 @@ void SearchWindow::layOut() {
   // room; it never gets smaller than the template's size.
   setMinimumSize(sizeHint());
 
-  setTabOrder(word_, list_);
-  setTabOrder(list_, closestFirstBox_);
-  setTabOrder(closestFirstBox_, copy_);
-  setTabOrder(copy_, go_);
-  setTabOrder(go_, help_);
-  setTabOrder(help_, about_);
-  setTabOrder(about_, exit_);
+  QWidget* const tabOrder[] = {word_, list_, closestFirstBox_, copy_, go_, help_, about_, exit_};
+  for (std::size_t i = 1; i < std::size(tabOrder); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
 void SearchWindow::wire() {
@@ -159,33 +154,13 @@ void SearchWindow::showHistory(const std::vector<std::string>& items) {
   word_->addItems(shown);
 }
 
-void SearchWindow::selectWord() {
-  word_->lineEdit()->selectAll();
-}
-
-void SearchWindow::focusWord() {
-  word_->setFocus(Qt::OtherFocusReason);
-}
-
 bool SearchWindow::showRows(int count) {
   model_.showRows(count);
   return true;
 }
 
-void SearchWindow::enable(Command command, bool enabled) {
-  (command == Command::kGo ? go_ : copy_)->setEnabled(enabled);
-}
-
 void SearchWindow::copyText(std::string_view text) {
   QGuiApplication::clipboard()->setText(shownText(codec_, text));
-}
-
-bool SearchWindow::closestFirst() const {
-  return closestFirstBox_->isChecked();
-}
-
-void SearchWindow::setClosestFirst(bool checked) {
-  closestFirstBox_->setChecked(checked);
 }
 
 void SearchWindow::runAbout() {

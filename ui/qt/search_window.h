@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <string>
 #include <string_view>
@@ -34,13 +35,15 @@ class SearchWindow : public QDialog, private SearchView {
   std::string wordText() const override;
   void setWordText(std::string_view text) override;
   void showHistory(const std::vector<std::string>& items) override;
-  void selectWord() override;
-  void focusWord() override;
+  void selectWord() override { word_->lineEdit()->selectAll(); }
+  void focusWord() override { word_->setFocus(Qt::OtherFocusReason); }
   bool showRows(int count) override;
-  void enable(Command command, bool enabled) override;
+  void enable(Command command, bool on) override {
+    (command == Command::kGo ? go_ : copy_)->setEnabled(on);
+  }
   void copyText(std::string_view text) override;
-  bool closestFirst() const override;
-  void setClosestFirst(bool checked) override;
+  bool closestFirst() const override { return closestFirstBox_->isChecked(); }
+  void setClosestFirst(bool checked) override { closestFirstBox_->setChecked(checked); }
   void runAbout() override;
 
   void layOut();

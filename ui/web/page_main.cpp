@@ -1,7 +1,16 @@
 // The web page's program: what page.js calls when the page is ready, when the
-// user acts, and when a list arrives. The page never ends, so there is no Exit
-// and no 1000-character check on leaving; a list the user opens replaces the
-// one in use only once it has been made.
+// user acts, and when a list arrives, and the page's elements, storage and tabs
+// behind the dialog's interfaces. The page never ends, so there is no Exit and
+// no 1000-character check on leaving; a list the user opens replaces the one
+// in use only once it has been made.
+//
+// The script (site/page.js) owns the elements; the page calls back into it,
+// through Module.page, to change what it shows. Text crosses as UTF-16 and
+// becomes the list's bytes here (ListCodec), so the script never sees the
+// list's encoding. The dialog keeps the history, the lines and the selection:
+// the script asks for the texts it draws. Unlike a desktop message box, a
+// message is shown in the page and show() returns at once: the page never
+// blocks.
 #include <emscripten/emscripten.h>
 #include <emscripten/heap.h>
 
@@ -12,12 +21,40 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/controls.h"
+#include "ui/help_launcher.h"
 #include "ui/loaded_list.h"
 #include "ui/message_notifier.h"
 #include "ui/search_dlg.h"
-#include "ui/web/web_controls.h"
 #include "wordlist/text_conversion.h"
 #include "wordlist/text_encoding.h"
+
+// Each call below is one step of the page's script, which keeps its elements
+// and its helpers under Module.page. Text arrives as UTF-16 code units
+// (pointer, count) or, for the program's own texts, as NUL-ended UTF-8.
+
+EM_JS(void, js_set_word, (const char16_t* text, int length),
+      { Module.page.setWord(Module.page.text16(text, length)); });
+EM_JS(void, js_history_changed, (int count), { Module.page.historyChanged(count); });
+EM_JS(void, js_select_word, (), { Module.page.selectWord(); });
+EM_JS(void, js_focus_word, (), { Module.page.focusWord(); });
+EM_JS(void, js_results_changed, (int count), { Module.page.resultsChanged(count); });
+EM_JS(void, js_enable, (const char* id, bool enabled),
+      { Module.page.enable(UTF8ToString(id), enabled); });
+EM_JS(void, js_copy, (const char16_t* text, int length),
+      { Module.page.copy(Module.page.text16(text, length)); });
+EM_JS(void, js_message, (const char* text, const char* title, bool error),
+      { Module.page.message(UTF8ToString(text), UTF8ToString(title), error); });
+EM_JS(bool, js_is_checked, (const char* id), { return Module.page.isChecked(UTF8ToString(id)); });
+EM_JS(void, js_set_checked, (const char* id, bool checked),
+      { Module.page.setChecked(UTF8ToString(id), checked); });
+EM_JS(int, js_read_flag, (const char* name), { return Module.page.readFlag(UTF8ToString(name)); });
+EM_JS(void, js_write_flag, (const char* name, bool value),
+      { Module.page.writeFlag(UTF8ToString(name), value); });
+EM_JS(void, js_about, (), { Module.page.about(); });
+EM_JS(bool, js_open_tab, (const char* address),
+      { return Module.page.openTab(UTF8ToString(address)); });
+EM_JS(void, js_status, (const char* text), { Module.page.status(UTF8ToString(text)); });
 
 namespace lexi {
 namespace {
@@ -26,7 +63,11 @@ constexpr const char* kAppTitle = "Lexiquarium";
 // Without a list of its own the page still takes one from the user.
 constexpr std::string_view kNoListYet = "\n\nOpen a word list of your own with \"Open list\".";
 
-class Page {
+void sendText(void (*send)(const char16_t*, int), const std::u16string& text) {
+  send(text.data(), static_cast<int>(text.size()));
+}
+
+class Page : public SearchView, public MessageDisplay, public Preferences, public ProcessStarter {
  public:
   // Makes `path` the list in use, or tells why not and keeps the old one.
   // `name` is the file's name as the user knows it.
@@ -48,17 +89,18 @@ class Page {
       }
     }
     dialog_.reset();
-    view_.showRows(0);
+    showRows(0);
     list_ = std::move(fresh);
     codec_ = freshCodec;
-    dialog_.emplace(view_, view_, view_, view_, kAppTitle, list_->words, list_->keys,
+    dialog_.emplace(*this, *this, *this, *this, kAppTitle, list_->words, list_->keys,
                     list_->encoding);
     dialog_->restoreHistory(std::move(history));
     if (usersOwn) {
-      view_.status("'" + name + "' is in use: " + std::to_string(list_->words.count()) + " lines.");
-      view_.enable(SearchView::Command::kCopy, false);
-      view_.selectWord();
-      view_.focusWord();
+      js_status(("'" + name + "' is in use: " + std::to_string(list_->words.count()) + " lines.")
+                    .c_str());
+      enable(Command::kCopy, false);
+      selectWord();
+      focusWord();
     } else {
       dialog_->OnInitDialog();
     }
@@ -70,35 +112,24 @@ class Page {
         .error(cannotReadMessage(name, error));
   }
 
-  // `typed` is the field's text as the user left it.
+  // `typed` is the field's text as the user left it: it comes with the event
+  // that reads it, since the page cannot be asked for it without memory that
+  // might not be had.
   void go(std::u16string_view typed) {
     if (!dialog_) return;
-    view_.typed(typed);
+    typed_ = typed;
     dialog_->OnGo();
+  }
+  // Runs `handler` of the dialog, once there is one.
+  void handle(void (CSearchDlg::*handler)()) {
+    if (dialog_) ((*dialog_).*handler)();
   }
   void select(int index) {
     if (dialog_) dialog_->OnSelchangeResults(index);
   }
   int selected() const { return dialog_ ? dialog_->selectedRow() : -1; }
-  void copy() {
-    if (dialog_) dialog_->OnCopy();
-  }
-  void doubleClick() {
-    if (dialog_) dialog_->OnDblclkResults();
-  }
   // About needs no list: it shows even when the bundled one could not be had.
-  void about() {
-    if (dialog_)
-      dialog_->OnAboutButton();
-    else
-      view_.runAbout();
-  }
-  void help() {
-    if (dialog_) dialog_->OnHelpButton();
-  }
-  void closestFirst() {
-    if (dialog_) dialog_->OnClosestFirst();
-  }
+  void about() { dialog_ ? dialog_->OnAboutButton() : runAbout(); }
 
   // The text of row `index` of the results, or of item `index` of the
   // history, as the page shows it, kept until the next call; empty when there
@@ -114,6 +145,47 @@ class Page {
   }
 
  private:
+  std::string wordText() const override { return codec_.toList(typed_).bytes; }
+  void setWordText(std::string_view text) override { sendText(js_set_word, codec_.toUtf16(text)); }
+  // The items are drawn, asked for one by one, when the drop-down opens.
+  void showHistory(const std::vector<std::string>& items) override {
+    js_history_changed(static_cast<int>(items.size()));
+  }
+  void selectWord() override { js_select_word(); }
+  void focusWord() override { js_focus_word(); }
+  // The script draws the rows in view, asking for their texts.
+  bool showRows(int count) override {
+    js_results_changed(count);
+    return true;
+  }
+  void enable(Command command, bool on) override {
+    js_enable(command == Command::kGo ? "go" : "copy", on);
+  }
+  // The browser answers later; a refusal is told in the page.
+  void copyText(std::string_view text) override { sendText(js_copy, codec_.toUtf16(text)); }
+  bool closestFirst() const override { return js_is_checked("closest"); }
+  void setClosestFirst(bool checked) override { js_set_checked("closest", checked); }
+  void runAbout() override { js_about(); }
+
+  void show(const std::string& text, const std::string& title, MessageIcon icon) override {
+    js_message(text.c_str(), title.c_str(), icon == MessageIcon::kError);
+  }
+
+  // The browser's local storage for this site.
+  bool readFlag(std::string_view name, bool fallback) const override {
+    const int stored = js_read_flag(std::string(name).c_str());
+    return stored < 0 ? fallback : stored != 0;
+  }
+  void writeFlag(std::string_view name, bool value) override {
+    js_write_flag(std::string(name).c_str(), value);
+  }
+
+  // Opens the help page in a new tab; the browser may refuse one that no
+  // click asked for.
+  int start(const char* /*program*/, const char* address) override {
+    return js_open_tab(address) ? 0 : EPERM;
+  }
+
   // Written over the last shown text: a drawn row allocates nothing once the
   // longest has been drawn.
   std::u16string_view show(std::string_view bytes) {
@@ -123,9 +195,9 @@ class Page {
 
   std::unique_ptr<LoadedList> list_;
   ListCodec codec_{TextEncoding::kSingleByte};
-  PageView view_{codec_};
-  MessageNotifier notifier_{view_};
+  MessageNotifier notifier_{*this};
   std::optional<CSearchDlg> dialog_;
+  std::u16string typed_;
   std::u16string shown_;
 };
 
@@ -166,19 +238,19 @@ EMSCRIPTEN_KEEPALIVE int lexi_selected() {
   return lexi::page().selected();
 }
 EMSCRIPTEN_KEEPALIVE void lexi_copy() {
-  lexi::page().copy();
+  lexi::page().handle(&lexi::CSearchDlg::OnCopy);
 }
 EMSCRIPTEN_KEEPALIVE void lexi_double_click() {
-  lexi::page().doubleClick();
+  lexi::page().handle(&lexi::CSearchDlg::OnDblclkResults);
 }
 EMSCRIPTEN_KEEPALIVE void lexi_about() {
   lexi::page().about();
 }
 EMSCRIPTEN_KEEPALIVE void lexi_help() {
-  lexi::page().help();
+  lexi::page().handle(&lexi::CSearchDlg::OnHelpButton);
 }
 EMSCRIPTEN_KEEPALIVE void lexi_closest_first() {
-  lexi::page().closestFirst();
+  lexi::page().handle(&lexi::CSearchDlg::OnClosestFirst);
 }
 
 // The UTF-16 text of a row of the results, or of an item of the history; its

@@ -4,8 +4,6 @@
 #include <string>
 #include <utility>
 
-#include "res/windows/resource.h"
-
 namespace lexi {
 
 namespace {
@@ -224,14 +222,6 @@ void SearchDialog::focusWord() {
   SendMessageA(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(IDC_WORD)), TRUE);
 }
 
-bool SearchDialog::showRows(int count) {
-  return results_->showRows(count);
-}
-
-void SearchDialog::enable(Command command, bool enabled) {
-  EnableWindow(item(command == Command::kGo ? IDC_GO : IDC_COPY), enabled);
-}
-
 void SearchDialog::copyText(std::string_view text) {
   // Unicode text, from which the system makes CF_TEXT for programs that ask
   // for it. The block is made before the clipboard is emptied, so that a
@@ -255,7 +245,6 @@ void SearchDialog::copyText(std::string_view text) {
   CloseClipboard();
 }
 
-// The mode is a checkable item of the system menu.
 bool SearchDialog::closestFirst() const {
   const UINT state = GetMenuState(GetSystemMenu(dialog_, FALSE), IDM_CLOSEST_FIRST, MF_BYCOMMAND);
   return state != static_cast<UINT>(-1) && (state & MF_CHECKED) != 0;
@@ -264,14 +253,6 @@ bool SearchDialog::closestFirst() const {
 void SearchDialog::setClosestFirst(bool checked) {
   CheckMenuItem(GetSystemMenu(dialog_, FALSE), IDM_CLOSEST_FIRST,
                 MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
-}
-
-void SearchDialog::runAbout() {
-  runAboutBox(dialog_);
-}
-
-void SearchDialog::show(const std::string& text, const std::string& title, MessageIcon icon) {
-  Win32MessageDisplay(dialog_).show(text, title, icon);
 }
 
 }  // namespace lexi

@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "res/windows/resource.h"
 #include "ui/search_dlg.h"
 #include "ui/win32/spawn_process_starter.h"
 #include "ui/win32/win32_controls.h"
@@ -46,13 +47,18 @@ class SearchDialog : private SearchView, private MessageDisplay {
   void showHistory(const std::vector<std::string>& items) override;
   void selectWord() override;
   void focusWord() override;
-  bool showRows(int count) override;
-  void enable(Command command, bool enabled) override;
+  bool showRows(int count) override { return results_->showRows(count); }
+  void enable(Command command, bool on) override {
+    EnableWindow(item(command == Command::kGo ? IDC_GO : IDC_COPY), on);
+  }
   void copyText(std::string_view text) override;
+  // The mode is a checkable item of the system menu.
   bool closestFirst() const override;
   void setClosestFirst(bool checked) override;
-  void runAbout() override;
-  void show(const std::string& text, const std::string& title, MessageIcon icon) override;
+  void runAbout() override { runAboutBox(dialog_); }
+  void show(const std::string& text, const std::string& title, MessageIcon icon) override {
+    Win32MessageDisplay(dialog_).show(text, title, icon);
+  }
 
   HWND item(int id) const { return GetDlgItem(dialog_, id); }
   static INT_PTR CALLBACK proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

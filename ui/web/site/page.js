@@ -22,17 +22,12 @@ let rowHeight = 24;
 let historyOpen = false;
 let historyActive = -1;
 let drawn = {first: 0, last: 0, rows: new Map()};
+const utf16 = new TextDecoder("utf-16le");
 
-// What the dialog logic calls (ui/web/web_controls.cpp).
+// What the dialog logic calls (ui/web/page_main.cpp).
 const page = {
-  text16(pointer, length) {
-    const units = lexi.HEAPU16.subarray(pointer >> 1, (pointer >> 1) + length);
-    let text = "";
-    for (let i = 0; i < units.length; i += 8192) {
-      text += String.fromCharCode.apply(null, units.subarray(i, i + 8192));
-    }
-    return text;
-  },
+  text16: (pointer, length) =>
+    utf16.decode(lexi.HEAPU16.subarray(pointer >> 1, (pointer >> 1) + length)),
   // Copies `text` into WebAssembly memory as UTF-16, or, when the module has no
   // memory left for it, says so and gives 0; the caller frees it.
   toMemory(text) {
