@@ -10,12 +10,8 @@
 namespace lexi {
 
 std::string helpFailureMessage(const char* program, int error) {
-  std::string message = "Cannot run Hypertext Help program '";
-  message += program;
-  message += "': ";
-  message += errorText(error);
-  message += '.';
-  return message;
+  return std::string("Cannot run Hypertext Help program '") + program + "': " + errorText(error) +
+         '.';
 }
 
 std::string helpFileMessage(const std::string& path, int error) {

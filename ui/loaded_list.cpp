@@ -25,10 +25,7 @@ void GoingOnNotifier::warning(std::string_view message) {
 }
 
 std::string emptyListMessage(std::string_view name) {
-  return std::string("Error: The file '")
-      .append(name)
-      .append("' holds no lines.")
-      .append(kListKept);
+  return "Error: The file '" + std::string(name) + "' holds no lines." + std::string(kListKept);
 }
 
 }  // namespace lexi

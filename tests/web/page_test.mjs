@@ -45,6 +45,16 @@ const rows = (page) => page.$$eval(".row", (all) => all.map((row) => row.textCon
 const firstWords = async (page) => (await rows(page)).map((line) => line.split(" ")[0]);
 const message = (page) => page.$eval("#message", (box) => box.hidden ? "" : box.textContent);
 
+test("shows its labels and their access keys before its module has run", async () => {
+  const page = await (await browser.newContext()).newPage();
+  await page.route("**/lexiquarium.js", (route) => route.abort());
+  await page.goto(origin);
+  const labels = await page.$$eval("[accesskey]", (all) => all.map((element) =>
+    `${element.labels?.[0]?.textContent.trim() ?? element.textContent} ${element.accessKey}`));
+  assert.deepEqual(labels, ["Go g", "Copy c", "About a", "Help h", "Closest first l"]);
+  assert.equal(await page.textContent("#prompt"), "Type a word with or without wild cards (* and ?)");
+});
+
 test("finds by sound and by pattern, and says when a pattern has too many stars", async () => {
   const page = await openPage();
   const cases = [
