@@ -91,6 +91,14 @@ test("keeps twenty queries, newest first, in a drop-down the keyboard opens", as
   await page.press("#word", "Enter");
   assert.equal(await page.inputValue("#word"), "q21");
   assert.equal(await page.isHidden("#history"), true);
+  // After Enter the focus is in the field: ▾ opens the list, and it stays open.
+  await find(page, "q5");
+  await page.click("#history-button");
+  await page.waitForTimeout(400);
+  assert.equal(await page.isVisible("#history"), true);
+  await page.click("#history li >> nth=1");
+  assert.equal(await page.inputValue("#word"), "q3");
+  assert.equal(await page.evaluate(() => document.activeElement.id), "word");
 });
 
 test("a query the module has no memory for is told, and the results stay", async () => {

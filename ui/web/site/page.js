@@ -270,14 +270,16 @@ word.addEventListener("input", () => {
   word.setSelectionRange(start, end);
   lexi._free(pointer);
 });
-word.addEventListener("blur", () => setTimeout(() => {
-  if (!historyList.contains(document.activeElement)) closeHistory();
-}, 150));
+// A press on ▾ or on an item leaves the focus in the field, so that the field
+// loses it only when the user goes elsewhere.
+word.addEventListener("blur", closeHistory);
+for (const element of [$("history-button"), historyList]) {
+  element.addEventListener("mousedown", (event) => event.preventDefault());
+}
 $("history-button").addEventListener("click", () => {
   if (historyOpen) closeHistory(); else openHistory();
   word.focus();
 });
-historyList.addEventListener("mousedown", (event) => event.preventDefault());
 historyList.addEventListener("click", (event) => {
   const item = event.target.closest("li");
   if (item) takeHistory([...historyList.children].indexOf(item));
