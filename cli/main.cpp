@@ -20,6 +20,7 @@
 #include "match/sound_key.h"
 #include "wordlist/input_file.h"
 #include "wordlist/line_reader.h"
+#include "wordlist/word_list.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -56,7 +57,8 @@ constexpr const char* kHelp =
     "and words that sound nearly alike. A line whose first word is QUERY itself,\n"
     "ignoring the case of A-Z, comes first.\n"
     "\n"
-    "  --list FILE  search FILE instead of LexiquariumWords.txt in the current directory\n"
+    "  --list FILE  search FILE instead of LexiquariumWords.txt in the current directory,\n"
+    "               or without one there, the list installed with lexiquarium-find\n"
     "  --near       print the lines nearest to the QUERY word, best first\n"
     "  --max N      with --near, print at most N lines (default 20)\n"
     "  --queries FILE  answer each line of FILE ('-': standard input) as a QUERY,\n"
@@ -146,6 +148,24 @@ const char* systemName(const char* path, const char* what, std::string& storage)
   return name;
 }
 
+// The list read when no --list is given: the current directory's, else the
+// one installed with the tool (where the install puts it, LEXI_LIST_FROM_TOOL
+// from the tool's own folder), so that the tool works from any folder. Null
+// after telling that neither could be opened; any other failure is the load's
+// to tell.
+const char* listWithoutOption(std::string& storage) {
+  const char* const here = lexi::WordList::kFileName;
+  lexi::InputFile probe;
+  if (probe.open(here) != ENOENT) return here;
+  const std::string folder = lexi::besideProgram(LEXI_LIST_FROM_TOOL);
+  if (folder.empty()) return here;
+  storage = lexi::joinPath(folder, here);
+  const int error = probe.open(storage.c_str());
+  if (error != ENOENT) return storage.c_str();
+  StderrNotifier().error(lexi::cannotOpenMessage(here, error, storage));
+  return nullptr;
+}
+
 int search(const char* listPath, const char* query, lexi::TextEdge edge,
            const QueryOptions& options) {
   if (const std::string problem = queryProblem(query, edge, options); !problem.empty()) {
@@ -203,7 +223,7 @@ int run(int argc, char** argv) {
     }
   }
 
-  const char* listPath = lexi::WordList::kFileName;
+  const char* listPath = nullptr;
   QueryOptions near;
   bool maxGiven = false;
   const char* queriesPath = nullptr;
@@ -239,13 +259,21 @@ int run(int argc, char** argv) {
     listPath = argv[next];
   }
   if (maxGiven && !near.near) return usageError("--max goes with --near");
+  if (queriesPath != nullptr && next != argc) {
+    return usageError("--queries takes the queries from its FILE, not a QUERY");
+  }
+  if (queriesPath == nullptr) {
+    if (next == argc) return usageError("no QUERY given");
+    if (argc - next > 1) return usageError("give one QUERY (quote a query that holds blanks)");
+    if (argv[next][0] == '\0') return usageError("the QUERY is empty");
+  }
+  std::string installed;
+  if (listPath == nullptr && (listPath = listWithoutOption(installed)) == nullptr) {
+    return kLoadFailed;
+  }
   if (queriesPath != nullptr) {
-    if (next != argc) return usageError("--queries takes the queries from its FILE, not a QUERY");
     return answerFile(listPath, queriesPath, lexi::textEdge(bytes), near);
   }
-  if (next == argc) return usageError("no QUERY given");
-  if (argc - next > 1) return usageError("give one QUERY (quote a query that holds blanks)");
-  if (argv[next][0] == '\0') return usageError("the QUERY is empty");
   return search(listPath, argv[next], lexi::textEdge(bytes), near);
 }
 

@@ -167,6 +167,13 @@ std::string folderOf(std::string_view path) {
   const std::size_t end = path.find_last_of("/\\:");
   return std::string(path.substr(0, end == std::string_view::npos ? 0 : end + 1));
 }
+
+std::string besideProgram(std::string_view relative) {
+  char program[MAX_PATH + 1];
+  const DWORD size = ::GetModuleFileNameA(nullptr, program, sizeof program);
+  if (size == 0 || size >= sizeof program) return {};
+  return joinPath(folderOf({program, size}), std::string(relative));
+}
 #else
 std::string folderOf(std::string_view path) {
   const std::size_t end = path.rfind('/');
@@ -182,6 +189,13 @@ std::string currentDirectory() {
 
 std::string joinPath(const std::string& directory, const std::string& name) {
   return (std::filesystem::path(directory) / std::filesystem::path(name)).string();
+}
+
+std::string besideProgram(std::string_view relative) {
+  std::error_code failure;
+  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", failure);
+  if (failure) return {};
+  return (program.parent_path() / relative).lexically_normal().string();
 }
 #endif
 

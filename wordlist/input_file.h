@@ -52,6 +52,11 @@ class InputFile {
 // removed while the program ran in it, say).
 std::string currentDirectory();
 
+// The path `relative` names from the folder of the running program, or empty
+// when the system cannot tell where the program is. On Linux that folder is
+// where the program's file truly lies, whatever link started it.
+std::string besideProgram(std::string_view relative);
+
 // `name` as seen from `directory`: joined with the platform's separator, which is
 // not doubled when `directory` already ends with one; an absolute `name`, or an
 // empty `directory`, leaves `name` as it is.

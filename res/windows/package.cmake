@@ -2,8 +2,8 @@
 # directory, so the programs, the list, the help file and the notices all go
 # into one folder: unpacked, a double-click starts the program there, and the
 # installer's shortcut starts it there too.
-install(TARGETS lexiquarium lexiquarium-find RUNTIME DESTINATION .)
-install(FILES ${WORD_LIST} ${COMMON_WORDS} ${HELP_FILE} DESTINATION .)
+install(TARGETS lexiquarium lexiquarium-find RUNTIME DESTINATION ${LEXI_PROGRAM_INSTALL_DIR})
+install(FILES ${WORD_LIST} ${COMMON_WORDS} ${HELP_FILE} DESTINATION ${LEXI_DATA_INSTALL_DIR})
 install(FILES ${PROJECT_SOURCE_DIR}/data/README.md DESTINATION . RENAME word-list-README.txt)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 
