@@ -67,7 +67,7 @@ constexpr const char* kHelp =
     "  --key        print the sound key of each WORD, or of each line of standard input\n"
     "  --bytes      take the QUERY and print the lines as bytes, whatever the locale\n"
     "  --           end of options, for a QUERY that begins with '-'\n"
-    "  --help       print this help\n"
+    "  --help       print this help (on Windows /? too)\n"
     "  --version    print the version\n"
     "\n"
     "In a UTF-8 locale, QUERY and WORD are UTF-8 and lines are printed as UTF-8,\n"
@@ -86,6 +86,13 @@ constexpr const char* kHelp =
     "With --near, 3 means no line is near. With --queries, a QUERY that cannot be\n"
     "searched is told on standard error after its line's number and the others\n"
     "are answered; the status is then that of the first such QUERY (2 or 4).\n";
+
+// What asks for the help in the system's own manner: Windows programs answer "/?".
+#ifdef _WIN32
+constexpr std::string_view kSystemHelp = "/?";
+#else
+constexpr std::string_view kSystemHelp = "--help";
+#endif
 
 // Reads a count of lines from 1 to a million: digits only, no sign or blank.
 bool parseCount(std::string_view text, std::uint32_t& count) {
@@ -208,7 +215,7 @@ int run(int argc, char** argv) {
   }
   if (next < argc) {
     const std::string_view first = argv[next];
-    if (first == "--help") {
+    if (first == "--help" || first == kSystemHelp) {
       std::fputs(kUsage, stdout);
       std::fputs("\n", stdout);
       std::fputs(kHelp, stdout);

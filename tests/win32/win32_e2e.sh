@@ -7,7 +7,7 @@
 #      encoding (one the list cannot hold is refused, never a look-alike),
 #      shows the lines and messages in a console as they are, and prints the
 #      lines to a file as UTF-8, or with --bytes as they are, each ended by LF
-#      alone; its version record is the project's;
+#      alone; /? prints its help; its version record is the project's;
 #   4. Alt+Space, L chooses "Closest first": the registry keeps it, and at the
 #      next start PHONY lists "phony" first.
 # Usage: win32_e2e.sh lexiquarium.exe Lexiquarium.chm lexiquarium-find.exe console_reader.exe
@@ -89,12 +89,15 @@ file|--bytes --list latin1.txt 'caf*'|0|caf\351 n. coffee\n|
 console|--list latin1.txt '*'|0|caf\303\251 n. coffee\nolive\n|
 console|--list latin1.txt '*ő'|2|lexiquarium-find: the word list is in the ANSI code page 1252, which cannot hold the character 'ő' of the QUERY\n|
 CASES
+wine "$find" --help >"$work/help" 2>&1 </dev/null
+wine "$find" '/?' >"$work/found" 2>&1 </dev/null || fail "lexiquarium-find /? failed"
+cmp -s "$work/help" "$work/found" || fail "lexiquarium-find /? did not print the help"
 wine "$find" --version >"$work/found" 2>&1 </dev/null
 version=$(sed 's/.* //' "$work/found")
 strings -el -n 3 "$find" >"$work/record"
 grep -qx lexiquarium-find.exe "$work/record" && grep -qx "$version" "$work/record" ||
   fail "the query tool's version record does not show $version"
-echo "3. the query tool: characters in; out as they are in a console, UTF-8 or bytes to a file; its version record"
+echo "3. the query tool: characters in; out as they are in a console, UTF-8 or bytes to a file; /?; its version record"
 
 start_in "$work/words"
 dialog=$(window_named Lexiquarium 60) || fail "the dialog did not appear"
