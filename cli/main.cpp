@@ -143,18 +143,6 @@ int printKeys(int count, char** words, bool utf8) {
   return finish(printed ? kFound : kNothingFound);
 }
 
-// The name of a file given as `path` ("the word list", "the queries") as the
-// system's file calls take it, in `storage`, or null after telling why there
-// is none.
-const char* systemName(const char* path, const char* what, std::string& storage) {
-  const char* const name = lexi::systemFileName(path, storage);
-  if (name == nullptr) {
-    lexi::sayError("lexiquarium-find: cannot open " + std::string(what) + " '" + std::string(path) +
-                   "': the ANSI code page cannot hold its name");
-  }
-  return name;
-}
-
 // The list read when no --list is given: the current directory's, else the
 // one installed with the tool (where the install puts it, LEXI_LIST_FROM_TOOL
 // from the tool's own folder), so that the tool works from any folder. Null
@@ -178,13 +166,10 @@ int search(const char* listPath, const char* query, lexi::TextEdge edge,
   if (const std::string problem = queryProblem(query, edge, options); !problem.empty()) {
     return queryError(problem);
   }
-  std::string storage;
-  const char* const fileName = systemName(listPath, "the word list", storage);
-  if (fileName == nullptr) return kLoadFailed;
   StderrNotifier notifier;
-  if (!options.near) return searchStreamed(fileName, query, edge, notifier);
+  if (!options.near) return searchStreamed(listPath, query, edge, notifier);
   LoadedSearch loaded;
-  if (!loaded.load(fileName, true, notifier)) return kLoadFailed;
+  if (!loaded.load(listPath, true, notifier)) return kLoadFailed;
   LineOutput output(edge.linesAsText);
   const Answer answer = loaded.answer(query, edge, options, output, notifier);
   if (!answer.problem.empty()) return queryError(answer.problem);
@@ -193,14 +178,8 @@ int search(const char* listPath, const char* query, lexi::TextEdge edge,
 
 int answerFile(const char* listPath, const char* queriesPath, lexi::TextEdge edge,
                const QueryOptions& options) {
-  std::string storage;
-  const char* const fileName = systemName(listPath, "the word list", storage);
-  if (fileName == nullptr) return kLoadFailed;
-  std::string queriesStorage;
-  const char* const queriesName = systemName(queriesPath, "the queries", queriesStorage);
-  if (queriesName == nullptr) return kLoadFailed;
   StderrNotifier notifier;
-  return answerQueries(fileName, queriesName, edge, options, notifier);
+  return answerQueries(listPath, queriesPath, edge, options, notifier);
 }
 
 int run(int argc, char** argv) {

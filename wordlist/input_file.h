@@ -2,6 +2,8 @@
 // functions so that the rest of the core is plain standard C++ on every platform.
 //
 // Files are read as raw bytes (binary mode); LineReader does the text-mode work.
+// Paths are bytes as the system gives them on POSIX systems, and UTF-8 on
+// Windows, where the system's wide calls take and give them.
 #pragma once
 
 #include <cstddef>
