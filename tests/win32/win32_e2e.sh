@@ -1,7 +1,8 @@
 #!/bin/bash
 # The Windows program under Wine on a virtual X server, driven with real keys:
 #   1. FONE typed, Enter, a line chosen, Alt+C: the X clipboard holds "phone";
-#      F1 opens the help file in Wine's help viewer; Esc ends with status 0;
+#      F1 opens the help file in the help viewer of the Windows folder; Esc
+#      ends with status 0;
 #   2. without a word list: the error box, no dialog, and status 1;
 #   3. the query tool, in a folder named with characters of no ANSI code page,
 #      opens lists of any name, names them exactly in its messages, reads the
@@ -37,9 +38,8 @@ start_in() {
 mkdir "$work/words" "$work/empty"
 printf '%s\r\n' 'fan n. a device' 'cat n. an animal' 'phone n. equipment' 'phony adj. fake' \
   >"$work/words/LexiquariumWords.txt"
-# Wine's _spawnlp finds nothing in C:\windows, where its hh.exe lives, but it
-# looks in the current folder first.
-cp "$help" "$WINEPREFIX/drive_c/windows/hh.exe" "$work/words/"
+# Nothing beside the list but the help file: Help finds the viewer itself.
+cp "$help" "$work/words/"
 start_in "$work/words"
 dialog=$(window_named Lexiquarium 60) || fail "the dialog did not appear"
 xdotool windowfocus --sync "$dialog" type --delay 40 'FONE'
