@@ -20,6 +20,7 @@
 #include "match/sound_key.h"
 #include "wordlist/input_file.h"
 #include "wordlist/line_reader.h"
+#include "wordlist/word_list.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -56,7 +57,8 @@ constexpr const char* kHelp =
     "and words that sound nearly alike. A line whose first word is QUERY itself,\n"
     "ignoring the case of A-Z, comes first.\n"
     "\n"
-    "  --list FILE  search FILE instead of LexiquariumWords.txt in the current directory\n"
+    "  --list FILE  search FILE instead of LexiquariumWords.txt in the current directory,\n"
+    "               or without one there, the list installed with lexiquarium-find\n"
     "  --near       print the lines nearest to the QUERY word, best first\n"
     "  --max N      with --near, print at most N lines (default 20)\n"
     "  --queries FILE  answer each line of FILE ('-': standard input) as a QUERY,\n"
@@ -65,7 +67,7 @@ constexpr const char* kHelp =
     "  --key        print the sound key of each WORD, or of each line of standard input\n"
     "  --bytes      take the QUERY and print the lines as bytes, whatever the locale\n"
     "  --           end of options, for a QUERY that begins with '-'\n"
-    "  --help       print this help\n"
+    "  --help       print this help (on Windows /? too)\n"
     "  --version    print the version\n"
     "\n"
     "In a UTF-8 locale, QUERY and WORD are UTF-8 and lines are printed as UTF-8,\n"
@@ -84,6 +86,13 @@ constexpr const char* kHelp =
     "With --near, 3 means no line is near. With --queries, a QUERY that cannot be\n"
     "searched is told on standard error after its line's number and the others\n"
     "are answered; the status is then that of the first such QUERY (2 or 4).\n";
+
+// What asks for the help in the system's own manner: Windows programs answer "/?".
+#ifdef _WIN32
+constexpr std::string_view kSystemHelp = "/?";
+#else
+constexpr std::string_view kSystemHelp = "--help";
+#endif
 
 // Reads a count of lines from 1 to a million: digits only, no sign or blank.
 bool parseCount(std::string_view text, std::uint32_t& count) {
@@ -134,16 +143,22 @@ int printKeys(int count, char** words, bool utf8) {
   return finish(printed ? kFound : kNothingFound);
 }
 
-// The name of a file given as `path` ("the word list", "the queries") as the
-// system's file calls take it, in `storage`, or null after telling why there
-// is none.
-const char* systemName(const char* path, const char* what, std::string& storage) {
-  const char* const name = lexi::systemFileName(path, storage);
-  if (name == nullptr) {
-    lexi::sayError("lexiquarium-find: cannot open " + std::string(what) + " '" + std::string(path) +
-                   "': the ANSI code page cannot hold its name");
-  }
-  return name;
+// The list read when no --list is given: the current directory's, else the
+// one installed with the tool (where the install puts it, LEXI_LIST_FROM_TOOL
+// from the tool's own folder), so that the tool works from any folder. Null
+// after telling that neither could be opened; any other failure is the load's
+// to tell.
+const char* listWithoutOption(std::string& storage) {
+  const char* const here = lexi::WordList::kFileName;
+  lexi::InputFile probe;
+  if (probe.open(here) != ENOENT) return here;
+  const std::string folder = lexi::besideProgram(LEXI_LIST_FROM_TOOL);
+  if (folder.empty()) return here;
+  storage = lexi::joinPath(folder, here);
+  const int error = probe.open(storage.c_str());
+  if (error != ENOENT) return storage.c_str();
+  StderrNotifier().error(lexi::cannotOpenMessage(here, error, storage));
+  return nullptr;
 }
 
 int search(const char* listPath, const char* query, lexi::TextEdge edge,
@@ -151,13 +166,10 @@ int search(const char* listPath, const char* query, lexi::TextEdge edge,
   if (const std::string problem = queryProblem(query, edge, options); !problem.empty()) {
     return queryError(problem);
   }
-  std::string storage;
-  const char* const fileName = systemName(listPath, "the word list", storage);
-  if (fileName == nullptr) return kLoadFailed;
   StderrNotifier notifier;
-  if (!options.near) return searchStreamed(fileName, query, edge, notifier);
+  if (!options.near) return searchStreamed(listPath, query, edge, notifier);
   LoadedSearch loaded;
-  if (!loaded.load(fileName, true, notifier)) return kLoadFailed;
+  if (!loaded.load(listPath, true, notifier)) return kLoadFailed;
   LineOutput output(edge.linesAsText);
   const Answer answer = loaded.answer(query, edge, options, output, notifier);
   if (!answer.problem.empty()) return queryError(answer.problem);
@@ -166,14 +178,8 @@ int search(const char* listPath, const char* query, lexi::TextEdge edge,
 
 int answerFile(const char* listPath, const char* queriesPath, lexi::TextEdge edge,
                const QueryOptions& options) {
-  std::string storage;
-  const char* const fileName = systemName(listPath, "the word list", storage);
-  if (fileName == nullptr) return kLoadFailed;
-  std::string queriesStorage;
-  const char* const queriesName = systemName(queriesPath, "the queries", queriesStorage);
-  if (queriesName == nullptr) return kLoadFailed;
   StderrNotifier notifier;
-  return answerQueries(fileName, queriesName, edge, options, notifier);
+  return answerQueries(listPath, queriesPath, edge, options, notifier);
 }
 
 int run(int argc, char** argv) {
@@ -188,7 +194,7 @@ int run(int argc, char** argv) {
   }
   if (next < argc) {
     const std::string_view first = argv[next];
-    if (first == "--help") {
+    if (first == "--help" || first == kSystemHelp) {
       std::fputs(kUsage, stdout);
       std::fputs("\n", stdout);
       std::fputs(kHelp, stdout);
@@ -203,7 +209,7 @@ int run(int argc, char** argv) {
     }
   }
 
-  const char* listPath = lexi::WordList::kFileName;
+  const char* listPath = nullptr;
   QueryOptions near;
   bool maxGiven = false;
   const char* queriesPath = nullptr;
@@ -239,13 +245,21 @@ int run(int argc, char** argv) {
     listPath = argv[next];
   }
   if (maxGiven && !near.near) return usageError("--max goes with --near");
+  if (queriesPath != nullptr && next != argc) {
+    return usageError("--queries takes the queries from its FILE, not a QUERY");
+  }
+  if (queriesPath == nullptr) {
+    if (next == argc) return usageError("no QUERY given");
+    if (argc - next > 1) return usageError("give one QUERY (quote a query that holds blanks)");
+    if (argv[next][0] == '\0') return usageError("the QUERY is empty");
+  }
+  std::string installed;
+  if (listPath == nullptr && (listPath = listWithoutOption(installed)) == nullptr) {
+    return kLoadFailed;
+  }
   if (queriesPath != nullptr) {
-    if (next != argc) return usageError("--queries takes the queries from its FILE, not a QUERY");
     return answerFile(listPath, queriesPath, lexi::textEdge(bytes), near);
   }
-  if (next == argc) return usageError("no QUERY given");
-  if (argc - next > 1) return usageError("give one QUERY (quote a query that holds blanks)");
-  if (argv[next][0] == '\0') return usageError("the QUERY is empty");
   return search(listPath, argv[next], lexi::textEdge(bytes), near);
 }
 

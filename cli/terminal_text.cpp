@@ -87,27 +87,6 @@ std::string convertQuery(std::string_view query, TextEncoding encoding, std::str
          ListCodec(TextEncoding::kUtf8).toList({&refused, 1}).bytes + "' of the QUERY";
 }
 
-const char* systemFileName(const char* name, [[maybe_unused]] std::string& storage) {
-#ifdef _WIN32
-  // The list is opened by the runtime's ANSI calls; a character the code page
-  // lacks is refused rather than replaced by a look-alike naming another file.
-  const ListCodec utf8(TextEncoding::kUtf8);
-  const std::u16string wide = utf8.toUtf16(name);
-  const auto* units = reinterpret_cast<const wchar_t*>(wide.c_str());
-  const bool utf8Page = GetACP() == CP_UTF8;  // takes neither flag nor question
-  BOOL lost = FALSE;
-  const int size = WideCharToMultiByte(CP_ACP, utf8Page ? 0 : WC_NO_BEST_FIT_CHARS, units, -1,
-                                       nullptr, 0, nullptr, utf8Page ? nullptr : &lost);
-  if (size <= 0 || lost) return nullptr;
-  storage.assign(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_ACP, utf8Page ? 0 : WC_NO_BEST_FIT_CHARS, units, -1, storage.data(), size,
-                      nullptr, nullptr);
-  return storage.c_str();
-#else
-  return name;
-#endif
-}
-
 LineWriter::LineWriter(TextEncoding encoding, bool asText)
     : codec_(encoding, singleByteCharset()), asText_(asText) {
 #ifdef _WIN32
@@ -136,12 +115,12 @@ void LineWriter::write(std::string_view prefix, const char* line) {
   std::fputc('\n', stdout);
 }
 
-void sayError(std::string_view message, [[maybe_unused]] bool fromSystem) {
+void sayError(std::string_view message) {
 #ifdef _WIN32
   // On the stack: a message is a line, a file name at most a few hundred bytes.
   wchar_t wide[2048];
-  const int units = MultiByteToWideChar(fromSystem ? CP_ACP : CP_UTF8, 0, message.data(),
-                                        static_cast<int>(message.size()), wide, 2047);
+  const int units =
+      MultiByteToWideChar(CP_UTF8, 0, message.data(), static_cast<int>(message.size()), wide, 2047);
   if (units > 0 || message.empty()) {
     wide[units] = L'\n';
     const HANDLE handle = GetStdHandle(STD_ERROR_HANDLE);

@@ -42,11 +42,6 @@ const ByteCharset& singleByteCharset();
 // hold (`converted` then holds 0x1A for it).
 std::string convertQuery(std::string_view query, TextEncoding encoding, std::string& converted);
 
-// The name of the word list as the system's file calls take it: `name` itself,
-// or on Windows the ANSI code page's bytes for the UTF-8 `name`, kept in
-// `storage`; null when the code page cannot hold one of its characters.
-const char* systemFileName(const char* name, std::string& storage);
-
 // Standard output for the lines of a list in `encoding`: as text or as bytes.
 class LineWriter {
  public:
@@ -67,10 +62,9 @@ class LineWriter {
   bool consoleFine_ = true;
 };
 
-// Writes `message` and an LF to standard error, unbuffered and without
-// allocating (the message may be that memory ran out): UTF-8, or on Windows
-// the ANSI code page's bytes when `fromSystem` (the core's file names). On
-// Windows it reaches a console as UTF-16 and anything else as UTF-8.
-void sayError(std::string_view message, bool fromSystem = false);
+// Writes `message`, UTF-8 (file names on POSIX systems: bytes), and an LF to
+// standard error, unbuffered and without allocating (the message may be that
+// memory ran out). On Windows it reaches a console as UTF-16.
+void sayError(std::string_view message);
 
 }  // namespace lexi

@@ -24,12 +24,8 @@ enum Status : int {
 // The core's messages, to standard error.
 class StderrNotifier : public Notifier {
  public:
-  void error(std::string_view message) override { say(message); }
-  void warning(std::string_view message) override { say(message); }
-
- private:
-  // The core's messages name files as the system gives their names.
-  static void say(std::string_view message) { sayError(message, true); }
+  void error(std::string_view message) override { sayError(message); }
+  void warning(std::string_view message) override { sayError(message); }
 };
 
 // Lines to standard output, each after `prefix` (empty, or a query and a tab),

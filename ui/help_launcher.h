@@ -12,7 +12,7 @@ namespace lexi {
 class ProcessStarter {
  public:
   virtual ~ProcessStarter() = default;
-  // Starts `program`, looked up by name along the executable search path, with
+  // Starts `program`, looked up by name where the system keeps programs, with
   // `program` as argument 0 and `argument` as argument 1. Returns 0, or the
   // error number of the failed start.
   virtual int start(const char* program, const char* argument) = 0;

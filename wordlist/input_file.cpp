@@ -24,8 +24,27 @@ namespace lexi {
 namespace {
 
 #ifdef _WIN32
+// Names are UTF-8 inside the programs and UTF-16 at the system's calls, so
+// that a folder or file named with any character is the one opened and the
+// one a message names: the ANSI calls would give a look-alike ('o' for 'ő').
+std::wstring wideName(std::string_view name) {
+  // UTF-16 takes no more units than UTF-8 takes bytes.
+  std::wstring wide(name.size(), L'\0');
+  const int units = ::MultiByteToWideChar(CP_UTF8, 0, name.data(), static_cast<int>(name.size()),
+                                          wide.data(), static_cast<int>(wide.size()));
+  wide.resize(units > 0 ? static_cast<std::size_t>(units) : 0);
+  return wide;
+}
+std::string utf8Name(std::wstring_view name) {
+  const int units = static_cast<int>(name.size());
+  const int size =
+      ::WideCharToMultiByte(CP_UTF8, 0, name.data(), units, nullptr, 0, nullptr, nullptr);
+  std::string utf8(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
+  ::WideCharToMultiByte(CP_UTF8, 0, name.data(), units, utf8.data(), size, nullptr, nullptr);
+  return utf8;
+}
 int openRead(const char* path) {
-  return ::_open(path, _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+  return ::_wopen(wideName(path).c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
 }
 long readFd(int fd, char* buffer, std::size_t size) {
   // _read takes an unsigned int count.
@@ -143,12 +162,10 @@ void InputFile::close() {
 }
 
 #ifdef _WIN32
-// The runtime's own calls, so that names stay in the ANSI code page that the
-// messages are shown in (std::filesystem would give UTF-8).
 std::string currentDirectory() {
-  char* directory = ::_getcwd(nullptr, 0);
+  wchar_t* directory = ::_wgetcwd(nullptr, 0);
   if (directory == nullptr) return {};
-  std::string path(directory);
+  std::string path = utf8Name(directory);
   std::free(directory);
   return path;
 }
@@ -167,6 +184,14 @@ std::string folderOf(std::string_view path) {
   const std::size_t end = path.find_last_of("/\\:");
   return std::string(path.substr(0, end == std::string_view::npos ? 0 : end + 1));
 }
+
+std::string besideProgram(std::string_view relative) {
+  std::wstring program(32768, L'\0');  // the longest path the system knows
+  const DWORD size = ::GetModuleFileNameW(nullptr, program.data(), 32768);
+  if (size == 0 || size >= 32768) return {};
+  program.resize(size);
+  return joinPath(folderOf(utf8Name(program)), std::string(relative));
+}
 #else
 std::string folderOf(std::string_view path) {
   const std::size_t end = path.rfind('/');
@@ -182,6 +207,13 @@ std::string currentDirectory() {
 
 std::string joinPath(const std::string& directory, const std::string& name) {
   return (std::filesystem::path(directory) / std::filesystem::path(name)).string();
+}
+
+std::string besideProgram(std::string_view relative) {
+  std::error_code failure;
+  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", failure);
+  if (failure) return {};
+  return (program.parent_path() / relative).lexically_normal().string();
 }
 #endif
 

@@ -2,6 +2,8 @@
 // functions so that the rest of the core is plain standard C++ on every platform.
 //
 // Files are read as raw bytes (binary mode); LineReader does the text-mode work.
+// Paths are bytes as the system gives them on POSIX systems, and UTF-8 on
+// Windows, where the system's wide calls take and give them.
 #pragma once
 
 #include <cstddef>
@@ -51,6 +53,11 @@ class InputFile {
 // The current directory, or an empty string when it cannot be found (it was
 // removed while the program ran in it, say).
 std::string currentDirectory();
+
+// The path `relative` names from the folder of the running program, or empty
+// when the system cannot tell where the program is. On Linux that folder is
+// where the program's file truly lies, whatever link started it.
+std::string besideProgram(std::string_view relative);
 
 // `name` as seen from `directory`: joined with the platform's separator, which is
 // not doubled when `directory` already ends with one; an absolute `name`, or an

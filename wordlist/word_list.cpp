@@ -26,10 +26,15 @@ bool giveUp(char* texts, std::string_view message, Notifier& notifier) {
 
 }  // namespace
 
-std::string cannotOpenMessage(std::string_view path, int error) {
+std::string cannotOpenMessage(std::string_view path, int error, std::string_view otherPath) {
   // When the current directory is gone, the name as given is all there is to show.
-  return "Error: Cannot open file '" + joinPath(currentDirectory(), std::string(path)) + "':\n" +
-         errorText(error) + "." + std::string(kClosingSentence);
+  const std::string directory = currentDirectory();
+  std::string message = "Error: Cannot open file '";
+  message.append(joinPath(directory, std::string(path))).append("'");
+  if (!otherPath.empty())
+    message.append(" or '").append(joinPath(directory, std::string(otherPath))).append("'");
+  message.append(":\n").append(errorText(error)).append(".").append(kClosingSentence);
+  return message;
 }
 
 std::string cannotReadMessage(std::string_view name, int error) {

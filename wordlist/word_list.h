@@ -63,8 +63,10 @@ class WordList {
 
 // What a load says when `path` cannot be opened, with the error number `error`:
 // "Error: Cannot open file '<path>':" with the path as seen from the current
-// directory, the error's text, and kClosingSentence.
-std::string cannotOpenMessage(std::string_view path, int error);
+// directory, the error's text, and kClosingSentence. When the list looked for
+// in two places was in neither, `otherPath` names the second
+// ("... file '<path>' or '<otherPath>':").
+std::string cannotOpenMessage(std::string_view path, int error, std::string_view otherPath = {});
 
 // What a load says when memory for a line runs out: whole, so that telling it
 // takes no memory.

@@ -1,10 +1,11 @@
 """lexiquarium-find run as a real process: the cases of outcomes.txt, its help, a
-full output device, a current directory that was removed, and its failures when
-memory runs out.
+full output device, a current directory that was removed, the installed tool
+from a folder without a list, and its failures when memory runs out.
 The text of --help is help.txt.
 
 Usage: python3 -m unittest test_find_tool (LEXI_FIND names the tool, LEXI_FAILALLOC
-the library that refuses an allocation, LEXI_SANITIZED=1 a sanitized build).
+the library that refuses an allocation, LEXI_SANITIZED=1 a sanitized build,
+LEXI_BUILD_DIR the build directory, to install from).
 """
 
 import ast
@@ -19,6 +20,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 FIND = os.environ.get("LEXI_FIND", "lexiquarium-find")
 FAILALLOC = os.environ.get("LEXI_FAILALLOC", "")
 NO_FAILALLOC = os.environ.get("LEXI_SANITIZED") == "1" or not FAILALLOC
+BUILD = os.environ.get("LEXI_BUILD_DIR", "")
 
 WORDS = (b"phone n. a device\nfone\r\nphoneme n. a sound\n\nKnight n. a soldier\n"
          b"night n. dark\ncaf\xe9 n. coffee house\ncat\n")
@@ -111,13 +113,32 @@ class FindTool(unittest.TestCase):
         self.assertTrue(many.stdout == out, "the lines found differ")
 
     def test_a_removed_current_directory_is_told(self):
+        # Nor is there a list where an install would put it beside the built tool.
         gone = os.path.join(self.cwd, "gone")
         os.mkdir(gone)
+        installed = os.path.join(os.path.dirname(os.path.dirname(os.path.realpath(FIND))),
+                                 "share", "lexiquarium", "LexiquariumWords.txt")
         result = subprocess.run(["sh", "-c", 'cd "$1" && rmdir "$1" && exec "$0" fone', FIND, gone],
                                 capture_output=True, timeout=120, env={**os.environ, "LC_ALL": "C"})
         self.assertEqual((result.stdout, result.returncode, result.stderr),
-                         (b"", 1, b"Error: Cannot open file 'LexiquariumWords.txt':\n"
-                          b"No such file or directory.\n\nLexiquarium will close now.\n"))
+                         (b"", 1, b"Error: Cannot open file 'LexiquariumWords.txt' or '%s':\n"
+                          b"No such file or directory.\n\nLexiquarium will close now.\n"
+                          % installed.encode()))
+
+    @unittest.skipUnless(BUILD, "needs the build directory to install from")
+    def test_the_installed_tool_reads_the_installed_list_where_the_folder_has_none(self):
+        prefix = os.path.join(self.cwd, "prefix")
+        subprocess.run(["cmake", "--install", BUILD, "--prefix", prefix], check=True,
+                       stdout=subprocess.DEVNULL, timeout=300)
+        os.mkdir(os.path.join(self.cwd, "empty"))
+        tool = os.path.join(prefix, "bin", "lexiquarium-find")
+        # The installed list's lines, or the folder's own list, which comes first.
+        for folder, found in [("empty", b"\nphone n."), (".", b"phone n. a device\nfone\n")]:
+            with self.subTest(folder=folder):
+                result = subprocess.run([tool, "fone"], cwd=os.path.join(self.cwd, folder),
+                                        capture_output=True, timeout=120)
+                self.assertEqual((result.returncode, result.stderr), (0, b""))
+                self.assertIn(found, b"\n" + result.stdout)
 
     def test_keys_of_standard_input_are_the_keys_of_its_lines_as_words(self):
         # Lines of every length across the reads of standard input, and one that

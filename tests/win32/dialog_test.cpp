@@ -449,15 +449,24 @@ int main(int argc, char** argv) {
       fs::temp_directory_path() / ("lexi-" + std::to_string(GetCurrentProcessId()));
   fs::create_directories(work);
   fs::current_path(work);
-  // Only this folder is searched: no help viewer of the system's is found.
+  // Only this folder is searched: no help viewer of the system's is found. The
+  // Windows folder's, searched first, is put aside while the dialog's cases
+  // run (Wine lets any user move it).
   _putenv_s("PATH", work.string().c_str());
+  wchar_t windows[MAX_PATH];
+  const fs::path systemViewer =
+      fs::path(windows, windows + GetWindowsDirectoryW(windows, MAX_PATH)) / "hh.exe";
+  std::error_code noViewer;
+  fs::rename(systemViewer, work / "system-hh.exe", noViewer);
   RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey);
   std::ofstream("LexiquariumWords.txt", std::ios::binary) << kLongLine << "\na\n";
   std::ofstream list("LexiquariumWords.txt", std::ios::binary | std::ios::app);
   for (int i = 0; i < kLines - 2; ++i) list << 'x' << i << '\n';
   list.close();
 
-  if (!runDialog(kCases)) return 1;
+  const bool dialogRan = runDialog(kCases);
+  if (!noViewer) fs::rename(work / "system-hh.exe", systemViewer);
+  if (!dialogRan) return 1;
   std::ofstream("LexiquariumWords.txt", std::ios::binary)
       << "caf\u00e9 n. a coffee house\n\u00e9clair n. a pastry\nna\u00efve adj. simple\n";
   if (!runDialog(kUtf8Cases) || !runModeDialogs()) return 1;

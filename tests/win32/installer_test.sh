@@ -1,13 +1,17 @@
 #!/bin/bash
-# The Windows installer under Wine: a silent install puts the programs, the
-# list, the help file and the licences into Program Files; the Start-menu
-# shortcut, opened from elsewhere, starts the program in that folder (else it
-# would find no list and show its error box); a silent uninstall leaves no
-# file, shortcut or registry key of ours behind.
-# Usage: installer_test.sh Lexiquarium-VERSION-win64.exe (with WINEPREFIX set)
+# The Windows installer under Wine: its licence page is plain text, each
+# paragraph one line; a silent install for all users puts the programs, the
+# list, the help file and the licences into Program Files, and its entry of
+# the installed programs has its size, folder and flags as the system wants
+# them; the Start-menu shortcut, opened from elsewhere, starts the program in
+# that folder (else it would find no list and show its error box); a silent
+# uninstall leaves no file, shortcut or registry key of ours behind; and so do
+# a silent install and uninstall for the current user alone.
+# Usage: installer_test.sh Lexiquarium-VERSION-win64.exe licence-page.txt (with WINEPREFIX set)
 set -euo pipefail
 
 installer=$(realpath "$1")
+licence=$2
 # shellcheck source-path=SCRIPTDIR source=../e2e/x_session.sh
 . "$(dirname "$0")/../e2e/x_session.sh"
 # No menu entries on the Linux side, no offer to download the HTML engine.
@@ -37,14 +41,25 @@ during_30s() {
   return 1
 }
 
-wine "$installer" /S >"$failure_log" 2>&1 </dev/null || fail "the installer failed"
+# Markdown's marks are gone, and a paragraph wrapped by hand is one line again.
+! grep -q '^#\|`' "$licence" || fail "the licence page holds Markdown: $(grep '^#\|`' "$licence")"
+grep -q '^Permission is hereby granted, .* subject to the following conditions:$' "$licence" &&
+  grep -q '^Permission to use, copy, .* for internal use or for distribution\.$' "$licence" ||
+  fail "the licence page's paragraphs are not one line each"
+echo "1. the licence page is plain text, a paragraph a line"
+
+wine "$installer" /S /AllUsers >"$failure_log" 2>&1 </dev/null || fail "the installer failed"
 for file in lexiquarium.exe lexiquarium-find.exe LexiquariumWords.txt LexiquariumCommon.txt Lexiquarium.chm \
   LICENSE.txt word-list-README.txt Uninstall.exe "$menu/Lexiquarium.lnk"; do
   [ -f "$folder/$file" ] || [ -f "$file" ] || fail "$file was not installed"
 done
-our_keys >"$work/keys"
-grep -q -i 'Uninstall\\Lexiquarium' "$work/keys" || fail "no entry in the installed programs"
-echo "1. the silent install put every file and the shortcut in place"
+entry='Software\Microsoft\Windows\CurrentVersion\Uninstall\Lexiquarium'
+wine reg query "HKLM\\$entry" >"$work/entry" 2>&1 </dev/null || fail "no entry in the installed programs"
+for value in 'EstimatedSize *REG_DWORD *0x[0-9a-f]\{4\}' 'NoModify *REG_DWORD *0x1$' \
+  'NoRepair *REG_DWORD *0x1$' 'InstallLocation *REG_SZ *C:\\Program Files\\Lexiquarium$'; do
+  tr -d '\r' <"$work/entry" | grep -q "^ *$value" || fail "the entry lacks $value: $(cat "$work/entry")"
+done
+echo "2. the silent install for all users put every file and the shortcut in place, and its entry"
 
 # Opened from elsewhere, as Explorer would; start.exe returns at once.
 (cd "$work" && exec wine start /unix "$menu/Lexiquarium.lnk") >"$failure_log" 2>&1 </dev/null
@@ -53,11 +68,26 @@ pid=$(xdotool getwindowpid "$dialog")
 xdotool windowfocus --sync "$dialog" key Escape
 during_30s kill -0 "$pid" 2>/dev/null || fail "Esc did not end the program"
 pid=""
-echo "2. the shortcut started the program in its folder; Esc closed it"
+echo "3. the shortcut started the program in its folder; Esc closed it"
 
-wine "$folder/Uninstall.exe" /S >"$failure_log" 2>&1 </dev/null || fail "the uninstaller failed"
+wine "$folder/Uninstall.exe" /S /AllUsers >"$failure_log" 2>&1 </dev/null || fail "the uninstaller failed"
 # The uninstaller runs on from a copy of itself, to be able to delete itself.
 during_30s test -e "$folder" -o -e "$menu" || fail "the uninstall left $(ls "$folder" "$menu")"
 our_keys >"$work/keys"
 diff "$work/keys-before" "$work/keys" >&2 || fail "the uninstall left these registry keys"
-echo "3. the silent uninstall left no file, shortcut or registry key"
+echo "4. the silent uninstall left no file, shortcut or registry key"
+
+wine "$installer" /S /CurrentUser >"$failure_log" 2>&1 </dev/null || fail "the installer failed"
+wine reg query "HKCU\\$entry" /v InstallLocation >"$work/entry" 2>&1 </dev/null ||
+  fail "no entry of the current user's"
+own=$(winepath -u "$(tr -d '\r' <"$work/entry" | sed -n 's/^ *InstallLocation *REG_SZ *//p')")
+case $own in "$folder"*) fail "the install for the current user went to $own" ;; esac
+[ -f "$own/LexiquariumWords.txt" ] || fail "the install for the current user put no list in $own"
+shortcuts() { find "$WINEPREFIX/drive_c/users" -name 'Lexiquarium*.lnk'; }
+[ -n "$(shortcuts)" ] || fail "the install for the current user made no shortcut"
+wine "$own/Uninstall.exe" /S /CurrentUser >"$failure_log" 2>&1 </dev/null || fail "the uninstaller failed"
+during_30s test -e "$own" || fail "the uninstall for the current user left $(ls "$own")"
+[ -z "$(shortcuts)" ] || fail "the uninstall for the current user left $(shortcuts)"
+our_keys >"$work/keys"
+diff "$work/keys-before" "$work/keys" >&2 || fail "the uninstall for the current user left these keys"
+echo "5. the silent install and uninstall for the current user, in $own, left nothing"

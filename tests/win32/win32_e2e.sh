@@ -1,13 +1,17 @@
 #!/bin/bash
 # The Windows program under Wine on a virtual X server, driven with real keys:
 #   1. FONE typed, Enter, a line chosen, Alt+C: the X clipboard holds "phone";
-#      F1 opens the help file in Wine's help viewer; Esc ends with status 0;
+#      F1 opens the help file in the help viewer of the Windows folder; Esc
+#      ends with status 0;
 #   2. without a word list: the error box, no dialog, and status 1;
-#   3. the query tool takes its arguments as characters, turned into the list's
-#      encoding (one the list cannot hold is refused, never a look-alike),
-#      shows the lines and messages in a console as they are, and prints the
-#      lines to a file as UTF-8, or with --bytes as they are, each ended by LF
-#      alone; its version record is the project's;
+#   3. the query tool, in a folder named with characters of no ANSI code page,
+#      opens lists of any name, names them exactly in its messages, reads the
+#      list beside it from a folder of none; it takes its arguments as
+#      characters, turned into the list's encoding (one the list cannot hold
+#      is refused, never a look-alike), shows the lines and messages in a
+#      console as they are, and prints the lines to a file as UTF-8, or with
+#      --bytes as they are, each ended by LF alone; /? prints its help; its
+#      version record is the project's;
 #   4. Alt+Space, L chooses "Closest first": the registry keeps it, and at the
 #      next start PHONY lists "phony" first.
 # Usage: win32_e2e.sh lexiquarium.exe Lexiquarium.chm lexiquarium-find.exe console_reader.exe
@@ -34,9 +38,8 @@ start_in() {
 mkdir "$work/words" "$work/empty"
 printf '%s\r\n' 'fan n. a device' 'cat n. an animal' 'phone n. equipment' 'phony adj. fake' \
   >"$work/words/LexiquariumWords.txt"
-# Wine's _spawnlp finds nothing in C:\windows, where its hh.exe lives, but it
-# looks in the current folder first.
-cp "$help" "$WINEPREFIX/drive_c/windows/hh.exe" "$work/words/"
+# Nothing beside the list but the help file: Help finds the viewer itself.
+cp "$help" "$work/words/"
 start_in "$work/words"
 dialog=$(window_named Lexiquarium 60) || fail "the dialog did not appear"
 xdotool windowfocus --sync "$dialog" type --delay 40 'FONE'
@@ -64,18 +67,22 @@ wait_for_exit
 [ "$status" = 1 ] || fail "the program exited with status $status, not 1"
 echo "2. no word list: the error box, no dialog, status 1"
 
-printf 'caf\xe9 n. coffee\nolive\n' >"$work/words/latin1.txt"
-printf 'caf\xc3\xa9 n. coffee\n' >"$work/words/utf8.txt"
-cp "$find" "$work/words"
+# In a folder whose name the ANSI code page cannot hold, 'ő' nor the emoji
+# (outside every code page), with the tool beside its list.
+named="$work/Szótár ő 😀"
+mkdir "$named"
+printf 'caf\xe9 n. coffee\nolive\n' >"$named/latin1.txt"
+printf 'caf\xc3\xa9 n. coffee\n' >"$named/utf8.txt"
+cp "$work/words/LexiquariumWords.txt" "$find" "$named"
 # Where the output goes (a file, or a console whose rows are read back),
 # arguments, status, the output as printf's format, a part of the message.
 while IFS='|' read -r where args expected out told; do
   eval "set -- $args"
   [ "$where" = file ] && run=("$find") || run=("$reader" screen.txt "$(basename "$find")")
   status=0
-  (cd "$work/words" && LC_ALL=C.UTF-8 exec wine "${run[@]}" "$@") >"$work/found" 2>"$work/told" \
+  (cd "$named" && LC_ALL=C.UTF-8 exec wine "${run[@]}" "$@") >"$work/found" 2>"$work/told" \
     </dev/null || status=$?
-  [ "$where" = file ] || cp "$work/words/screen.txt" "$work/found"
+  [ "$where" = file ] || cp "$named/screen.txt" "$work/found"
   # shellcheck disable=SC2059
   printf "$out" | cmp -s - "$work/found" && [ "$status" = "$expected" ] &&
     if [ -n "$told" ]; then grep -qF "$told" "$work/told"; else [ ! -s "$work/told" ]; fi ||
@@ -88,13 +95,27 @@ file|--list latin1.txt 'caf*'|0|caf\303\251 n. coffee\n|
 file|--bytes --list latin1.txt 'caf*'|0|caf\351 n. coffee\n|
 console|--list latin1.txt '*'|0|caf\303\251 n. coffee\nolive\n|
 console|--list latin1.txt '*ő'|2|lexiquarium-find: the word list is in the ANSI code page 1252, which cannot hold the character 'ő' of the QUERY\n|
+file|--list '../Szótár ő 😀/utf8.txt' 'c*'|0|caf\303\251 n. coffee\n|
 CASES
+# A missing list is named as it is, the current folder's name included.
+(cd "$named" && exec wine "$find" --list missing.txt x) >"$work/found" 2>"$work/told" </dev/null || true
+grep -qxF "Error: Cannot open file 'Z:${named//\//\\}\\missing.txt':" "$work/told" ||
+  fail "the missing list was named otherwise: $(cat "$work/told")"
+# From a folder of no list: the list beside the tool, whatever its folder's name.
+(cd "$work/empty" && exec wine "$named/$(basename "$find")" 'ph*') >"$work/found" 2>&1 </dev/null ||
+  fail "lexiquarium-find in a folder of no list: $(cat "$work/found")"
+[ "$(cat "$work/found")" = $'phone n. equipment\nphony adj. fake' ] ||
+  fail "lexiquarium-find did not read the list beside it: $(cat "$work/found")"
+wine "$find" --help >"$work/help" 2>&1 </dev/null
+wine "$find" '/?' >"$work/found" 2>&1 </dev/null || fail "lexiquarium-find /? failed"
+cmp -s "$work/help" "$work/found" || fail "lexiquarium-find /? did not print the help"
 wine "$find" --version >"$work/found" 2>&1 </dev/null
 version=$(sed 's/.* //' "$work/found")
 strings -el -n 3 "$find" >"$work/record"
 grep -qx lexiquarium-find.exe "$work/record" && grep -qx "$version" "$work/record" ||
   fail "the query tool's version record does not show $version"
-echo "3. the query tool: characters in; out as they are in a console, UTF-8 or bytes to a file; its version record"
+echo "3. the query tool: characters in; out as they are in a console, UTF-8 or bytes to a file;"
+echo "   files and folders of any name, named as they are; the list beside it; /?; its version record"
 
 start_in "$work/words"
 dialog=$(window_named Lexiquarium 60) || fail "the dialog did not appear"
