@@ -24,27 +24,8 @@ namespace lexi {
 namespace {
 
 #ifdef _WIN32
-// Names are UTF-8 inside the programs and UTF-16 at the system's calls, so
-// that a folder or file named with any character is the one opened and the
-// one a message names: the ANSI calls would give a look-alike ('o' for 'ő').
-std::wstring wideName(std::string_view name) {
-  // UTF-16 takes no more units than UTF-8 takes bytes.
-  std::wstring wide(name.size(), L'\0');
-  const int units = ::MultiByteToWideChar(CP_UTF8, 0, name.data(), static_cast<int>(name.size()),
-                                          wide.data(), static_cast<int>(wide.size()));
-  wide.resize(units > 0 ? static_cast<std::size_t>(units) : 0);
-  return wide;
-}
-std::string utf8Name(std::wstring_view name) {
-  const int units = static_cast<int>(name.size());
-  const int size =
-      ::WideCharToMultiByte(CP_UTF8, 0, name.data(), units, nullptr, 0, nullptr, nullptr);
-  std::string utf8(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
-  ::WideCharToMultiByte(CP_UTF8, 0, name.data(), units, utf8.data(), size, nullptr, nullptr);
-  return utf8;
-}
 int openRead(const char* path) {
-  return ::_wopen(wideName(path).c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+  return ::_wopen(wideFromUtf8(path).c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
 }
 long readFd(int fd, char* buffer, std::size_t size) {
   // _read takes an unsigned int count.
@@ -120,6 +101,26 @@ long retried(const Read& read, int& error) {
 
 }  // namespace
 
+#ifdef _WIN32
+std::wstring wideFromUtf8(std::string_view text) {
+  // UTF-16 takes no more units than UTF-8 takes bytes.
+  std::wstring wide(text.size(), L'\0');
+  const int units = ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                          wide.data(), static_cast<int>(wide.size()));
+  wide.resize(units > 0 ? static_cast<std::size_t>(units) : 0);
+  return wide;
+}
+
+std::string utf8FromWide(std::wstring_view text) {
+  const int units = static_cast<int>(text.size());
+  const int size =
+      ::WideCharToMultiByte(CP_UTF8, 0, text.data(), units, nullptr, 0, nullptr, nullptr);
+  std::string utf8(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
+  ::WideCharToMultiByte(CP_UTF8, 0, text.data(), units, utf8.data(), size, nullptr, nullptr);
+  return utf8;
+}
+#endif
+
 int InputFile::open(const char* path) {
   close();
   int fd;
@@ -165,7 +166,7 @@ void InputFile::close() {
 std::string currentDirectory() {
   wchar_t* directory = ::_wgetcwd(nullptr, 0);
   if (directory == nullptr) return {};
-  std::string path = utf8Name(directory);
+  std::string path = utf8FromWide(directory);
   std::free(directory);
   return path;
 }
@@ -190,7 +191,7 @@ std::string besideProgram(std::string_view relative) {
   const DWORD size = ::GetModuleFileNameW(nullptr, program.data(), 32768);
   if (size == 0 || size >= 32768) return {};
   program.resize(size);
-  return joinPath(folderOf(utf8Name(program)), std::string(relative));
+  return joinPath(folderOf(utf8FromWide(program)), std::string(relative));
 }
 #else
 std::string folderOf(std::string_view path) {

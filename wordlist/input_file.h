@@ -59,6 +59,15 @@ std::string currentDirectory();
 // where the program's file truly lies, whatever link started it.
 std::string besideProgram(std::string_view relative);
 
+#ifdef _WIN32
+// Text as the programs keep it, UTF-8, and as the system's wide calls take and
+// give it, UTF-16: names of folders and files, and messages, so that a name
+// with any character is the one opened and the one a message shows (the ANSI
+// calls would give a look-alike, 'o' for 'ő').
+std::wstring wideFromUtf8(std::string_view text);
+std::string utf8FromWide(std::wstring_view text);
+#endif
+
 // `name` as seen from `directory`: joined with the platform's separator, which is
 // not doubled when `directory` already ends with one; an absolute `name`, or an
 // empty `directory`, leaves `name` as it is.

@@ -96,11 +96,11 @@ std::string boxAfter(const std::function<void()>& action) {
         GetCurrentThreadId(),
         [](HWND box, LPARAM) -> BOOL {
           if (box == dialog || !IsWindowVisible(box)) return TRUE;
-          char caption[64] = "";
-          char text[256] = "";
-          GetWindowTextA(box, caption, sizeof caption);
-          GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-          boxText = std::string(caption) + ": " + text;
+          wchar_t caption[64] = L"";
+          wchar_t text[512] = L"";
+          GetWindowTextW(box, caption, 64);
+          GetDlgItemTextW(box, 0xFFFF, text, 512);
+          boxText = utf8(caption) + ": " + utf8(text);
           boxOwner = GetWindow(box, GW_OWNER);
           GetWindowRect(box, &boxFrame);
           return !PostMessageA(box, WM_COMMAND, IDOK, 0);
@@ -440,6 +440,23 @@ void runWithoutDialog() {
               passed ? "ok" : "FAIL", box.c_str());
 }
 
+// The program in a folder without a list, named with characters of no ANSI
+// code page: its box names the file exactly, not with look-alikes.
+void runWithoutList(const fs::path& work) {
+  const fs::path folder = work / u8"Sz\u00f3t\u00e1r \u0151 \U0001F600";
+  fs::create_directory(folder);
+  fs::current_path(folder);
+  int status = 0;
+  const std::string box = boxAfter([&status] { status = lexi::CMainApp().run(); });
+  fs::current_path(work);
+  const auto named = (folder / "LexiquariumWords.txt").u8string();
+  const bool passed =
+      status == 1 && box.find(std::string(named.begin(), named.end())) != std::string::npos;
+  failures += passed ? 0 : 1;
+  std::printf("%s: without a list, the box names it in its folder exactly (%s)\n",
+              passed ? "ok" : "FAIL", box.c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -471,6 +488,7 @@ int main(int argc, char** argv) {
       << "caf\u00e9 n. a coffee house\n\u00e9clair n. a pastry\nna\u00efve adj. simple\n";
   if (!runDialog(kUtf8Cases) || !runModeDialogs()) return 1;
   runWithoutDialog();
+  runWithoutList(work);
   RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey);
   fs::current_path(work.parent_path());
   std::error_code ignored;

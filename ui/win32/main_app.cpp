@@ -7,13 +7,13 @@
 #include "ui/program.h"
 #include "ui/win32/search_dialog.h"
 #include "ui/win32/win32_controls.h"
+#include "wordlist/input_file.h"
 
 namespace lexi {
 
 std::string applicationTitle() {
-  char path[MAX_PATH] = "";
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string title(path, length);
+  wchar_t path[MAX_PATH] = L"";
+  std::string title = utf8FromWide({path, GetModuleFileNameW(nullptr, path, MAX_PATH)});
   title.erase(0, title.find_last_of("\\/:") + 1);
   if (const std::size_t dot = title.rfind('.'); dot != std::string::npos && dot > 0) {
     title.erase(dot);
@@ -23,14 +23,14 @@ std::string applicationTitle() {
 
 namespace {
 
-// The system's text for `error` in the ANSI code page, without its line end;
-// empty for ERROR_SUCCESS, which says nothing of a failure.
+// The system's text for `error`, without its line end; empty for
+// ERROR_SUCCESS, which says nothing of a failure.
 std::string systemMessage(DWORD error) {
   if (error == ERROR_SUCCESS) return {};
-  char text[512] = "";
-  const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                      nullptr, error, 0, text, sizeof text, nullptr);
-  std::string message(text, length);
+  wchar_t text[512] = L"";
+  const DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                      nullptr, error, 0, text, 512, nullptr);
+  std::string message = utf8FromWide({text, length});
   message.erase(message.find_last_not_of(" \r\n") + 1);
   return message;
 }

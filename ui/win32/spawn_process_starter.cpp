@@ -6,17 +6,11 @@
 #include <cerrno>
 #include <string>
 
+#include "wordlist/input_file.h"
+
 namespace lexi {
 
 namespace {
-
-std::wstring wide(const char* text) {
-  const int units = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
-  std::wstring result(units > 0 ? static_cast<std::size_t>(units) : 1, L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text, -1, result.data(), units);
-  result.resize(result.size() - 1);
-  return result;
-}
 
 bool isFile(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
@@ -49,12 +43,12 @@ std::wstring findProgram(const std::wstring& program) {
 }  // namespace
 
 int SpawnProcessStarter::start(const char* program, const char* argument) {
-  const std::wstring name = wide(program);
+  const std::wstring name = wideFromUtf8(program);
   const std::wstring path = findProgram(name);
   if (path.empty()) return ENOENT;
   errno = 0;
   const intptr_t process =
-      _wspawnl(_P_NOWAIT, path.c_str(), name.c_str(), wide(argument).c_str(), nullptr);
+      _wspawnl(_P_NOWAIT, path.c_str(), name.c_str(), wideFromUtf8(argument).c_str(), nullptr);
   if (process == -1) return errno != 0 ? errno : ENOENT;
   CloseHandle(reinterpret_cast<HANDLE>(process));
   return 0;

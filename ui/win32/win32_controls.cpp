@@ -8,6 +8,7 @@
 
 #include "res/windows/resource.h"
 #include "wordlist/ansi_code_page.h"
+#include "wordlist/input_file.h"
 #include "wordlist/text_encoding.h"
 
 namespace lexi {
@@ -212,7 +213,7 @@ void Win32MessageDisplay::show(const std::string& text, const std::string& title
   const UINT style = icon == MessageIcon::kError ? MB_ICONERROR : MB_ICONEXCLAMATION;
   // An owned box hands the activation back to its owner, whose dialog manager
   // puts the focus back; a box of no one's, to whatever window comes next.
-  MessageBoxA(owner_, text.c_str(), title.c_str(),
+  MessageBoxW(owner_, wideFromUtf8(text).c_str(), wideFromUtf8(title).c_str(),
               MB_OK | style | (owner_ == nullptr ? MB_TASKMODAL : MB_APPLMODAL));
 }
 
