@@ -14,13 +14,11 @@ std::string queryProblem(const char* query, const TextEdge& edge, const QueryOpt
 }
 
 bool LoadedSearch::load(const char* fileName, bool near, Notifier& notifier) {
-  if (!list_.load(fileName, notifier)) return false;
-  encoding_ = detectEncoding(list_);
-  if (!keys_.build(list_, notifier)) return false;
+  if (!loadList(fileName, list_, notifier)) return false;
   if (!near) return true;
   Commonness common;
   common.load(Commonness::besideList(fileName).c_str());
-  return near_.build(list_, keys_, encoding_, notifier, &common);
+  return near_.build(list_.words, list_.keys, list_.encoding, notifier, &common);
 }
 
 Answer LoadedSearch::answer(const char* query, const TextEdge& edge, const QueryOptions& options,
@@ -29,18 +27,18 @@ Answer LoadedSearch::answer(const char* query, const TextEdge& edge, const Query
   answer.problem = queryProblem(query, edge, options);
   std::string converted = query;
   if (answer.problem.empty() && edge.queryAsText) {
-    answer.problem = convertQuery(query, encoding_, converted);
+    answer.problem = convertQuery(query, list_.encoding, converted);
   }
   if (!answer.problem.empty()) {
     answer.status = kBadUsage;
     return answer;
   }
-  output.setEncoding(encoding_);
+  output.setEncoding(list_.encoding);
   const unsigned long long before = output.lines();
   if (options.near) {
     nearSearch(near_, converted.c_str(), options.maxResults, output);
-  } else if (searchWords(list_, encoding_, &keys_, converted.c_str(), output, notifier) ==
-             SearchOutcome::kStoppedByStars) {
+  } else if (searchWords(list_.words, list_.encoding, &list_.keys, converted.c_str(), output,
+                         notifier) == SearchOutcome::kStoppedByStars) {
     answer.status = kStarsOverLimit;
     return answer;
   }

@@ -9,10 +9,9 @@
 #include "cli/terminal_text.h"
 #include "cli/tool.h"
 #include "match/commonness.h"
+#include "match/loaded_list.h"
 #include "match/near_search.h"
-#include "match/sound_index.h"
 #include "wordlist/notifier.h"
-#include "wordlist/word_list.h"
 
 namespace lexi::find {
 
@@ -45,9 +44,7 @@ class LoadedSearch {
                 LineOutput& output, Notifier& notifier) const;
 
  private:
-  WordList list_;
-  TextEncoding encoding_ = TextEncoding::kSingleByte;
-  SoundIndex keys_;
+  LoadedList list_;
   NearIndex near_;
 };
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "base/two_threads.h"
-#include "ui/loaded_list.h"
+#include "match/loaded_list.h"
 #include "ui/message_notifier.h"
 
 namespace lexi {

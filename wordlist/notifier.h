@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 namespace lexi {
@@ -30,6 +31,25 @@ class Notifier {
 // How every failure message of the load ends: the desktop programs cannot go on
 // without their list.
 inline constexpr std::string_view kClosingSentence = "\n\nLexiquarium will close now.";
+
+// Passes messages on to another notifier with kClosingSentence replaced by
+// `ending`: for a program that goes on after a failed load (the web page keeps
+// the list it had).
+class GoingOnNotifier : public Notifier {
+ public:
+  GoingOnNotifier(Notifier& next, std::string_view ending) : next_(next), ending_(ending) {}
+  void error(std::string_view message) override { next_.error(goingOn(message)); }
+  void warning(std::string_view message) override { next_.warning(goingOn(message)); }
+
+ private:
+  std::string goingOn(std::string_view message) const {
+    if (message.ends_with(kClosingSentence)) message.remove_suffix(kClosingSentence.size());
+    return std::string(message).append(ending_);
+  }
+
+  Notifier& next_;
+  std::string_view ending_;
+};
 
 // "Error: Cannot get memory (N bytes)." and the closing sentence, made without
 // allocating: it is what the user is told when `bytes` could not be had.

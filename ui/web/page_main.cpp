@@ -21,9 +21,9 @@
 #include <string_view>
 #include <vector>
 
+#include "match/loaded_list.h"
 #include "ui/controls.h"
 #include "ui/help_launcher.h"
-#include "ui/loaded_list.h"
 #include "ui/message_notifier.h"
 #include "ui/search_dlg.h"
 #include "wordlist/text_conversion.h"
@@ -60,7 +60,9 @@ namespace lexi {
 namespace {
 
 constexpr const char* kAppTitle = "Lexiquarium";
-// Without a list of its own the page still takes one from the user.
+// How a failed load ends: the page goes on with the list it had, or without a
+// list of its own still takes one from the user.
+constexpr std::string_view kListKept = "\n\nThe word list in use is kept.";
 constexpr std::string_view kNoListYet = "\n\nOpen a word list of your own with \"Open list\".";
 
 void sendText(void (*send)(const char16_t*, int), const std::u16string& text) {
@@ -76,7 +78,8 @@ class Page : public SearchView, public MessageDisplay, public Preferences, publi
     GoingOnNotifier notifier(notifier_, list_ ? kListKept : kNoListYet);
     if (!loadList(path, *fresh, notifier)) return;
     if (fresh->words.count() == 0 && list_) {
-      notifier_.error(emptyListMessage(name));
+      // A list of no lines would find nothing, so it replaces no list.
+      notifier_.error("Error: The file '" + name + "' holds no lines." + std::string(kListKept));
       return;
     }
     // The dialog's lines point into the old list: it goes first, its history

@@ -12,32 +12,20 @@ namespace lexi {
 
 namespace {
 
-bool isFile(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
-// The full path of `program` in the Windows folder, else along PATH; empty
-// when it is in neither.
+// `program`'s full path in the Windows folder, else along PATH; empty when it
+// is in neither.
 std::wstring findProgram(const std::wstring& program) {
-  wchar_t folder[MAX_PATH];
-  const UINT length = GetWindowsDirectoryW(folder, MAX_PATH);
-  if (length > 0 && length < MAX_PATH) {
-    std::wstring path(folder, length);
-    if (path.back() != L'\\') path += L'\\';
-    path += program;
-    if (isFile(path)) return path;
-  }
+  wchar_t windows[MAX_PATH] = L"";
+  std::wstring folders(windows, GetWindowsDirectoryW(windows, MAX_PATH));
   const DWORD pathSize = GetEnvironmentVariableW(L"PATH", nullptr, 0);
-  if (pathSize == 0) return {};
-  std::wstring searchPath(pathSize, L'\0');
-  searchPath.resize(GetEnvironmentVariableW(L"PATH", searchPath.data(), pathSize));
-  std::wstring found(32768, L'\0');
-  const DWORD size = SearchPathW(searchPath.c_str(), program.c_str(), nullptr,
+  std::wstring path(pathSize, L'\0');
+  path.resize(GetEnvironmentVariableW(L"PATH", path.data(), pathSize));
+  folders += L';' + path;
+  std::wstring found(32768, L'\0');  // the longest path the system knows
+  const DWORD size = SearchPathW(folders.c_str(), program.c_str(), nullptr,
                                  static_cast<DWORD>(found.size()), found.data(), nullptr);
-  if (size == 0 || size >= found.size()) return {};
-  found.resize(size);
-  return isFile(found) ? found : std::wstring();
+  found.resize(size < found.size() ? size : 0);
+  return found;
 }
 
 }  // namespace
