@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstddef>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -392,6 +393,34 @@ TEST_F(ClosestFirstTest, OnAWordListsTheNearLinesBestFirstElseFindsAsBefore) {
     EXPECT_EQ(messages_.shown.size(), c.tooMany ? 1u : 0u) << c.query;
     EXPECT_EQ(closest_.history()[0], c.query) << "in the history";
     EXPECT_TRUE(go_.enabled && !copy_.enabled && field_.focused && field_.wholeTextSelected);
+  }
+}
+
+// Run by the ui_near_memory_refused test with tests/cli/failalloc.c preloaded,
+// which refuses the LEXI_FAIL_NTH-th block of LEXI_FAIL_MIN to LEXI_FAIL_MAX
+// bytes: here the near index's, 37 bytes for each of the list's 24 lines.
+TEST_F(ClosestFirstTest, WithoutMemoryForTheNearIndexItSaysSoAndFindsBySound) {
+  if (std::getenv("LEXI_FAIL_MIN") == nullptr) GTEST_SKIP() << "needs failalloc preloaded";
+  const std::vector<ShownMessage> refused = {{"Cannot get memory (888 bytes) for the near search.",
+                                              "Lexiquarium Error", MessageIcon::kExclamation}};
+  const struct {
+    bool refuse;
+    const char* firstWord;
+    std::size_t lines;
+  } cases[] = {
+      {true, "phone", 24},  // every line that sounds alike, in list order
+      {false, "fan", kNearResults},
+  };
+  toggle_.checked = true;
+  for (const auto& c : cases) {
+    if (c.refuse) setenv("LEXI_FAIL_NTH", "1", 1);
+    messages_.shown.clear();
+    field_.type("fan");
+    closest_.OnGo();
+    const Lines lines = shown(closest_);
+    ASSERT_EQ(lines.size(), c.lines);
+    EXPECT_EQ(lines[0].substr(0, lines[0].find(' ')), c.firstWord);
+    EXPECT_EQ(messages_.shown, c.refuse ? refused : std::vector<ShownMessage>{});
   }
 }
 
