@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -263,6 +264,25 @@ class SearchWindowTest : public QObject {
     qputenv("PATH", savedPath);
     QDir::setCurrent(savedDir);
     QVERIFY(window_->isVisible());
+  }
+
+  void theProgramsTooLongBoxIsTitledByItsFileName() {
+    // The application title, as dialog frameworks derive it: the program file's
+    // name without its extension.
+    const QString title = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    QList<SeenBox> boxes;
+    closingBoxes(
+        [this] { runSearchWindow(latin1_.words, latin1_.keys, TextEncoding::kSingleByte); },
+        [&](QDialog& dialog) {
+          shown_ = &dialog;
+          combo()->setEditText(QString(1001, QLatin1Char('a')));
+          boxes = closingBoxes([this] { QTest::mouseClick(button("E&xit"), Qt::LeftButton); },
+                               [](QDialog&) {});
+          dialog.reject();
+        });
+    const SeenBox tooLong = {title, "Please enter no more than 1000 characters.",
+                             QMessageBox::Warning, true};
+    QCOMPARE(boxes, QList<SeenBox>{tooLong});
   }
 
   void exitChecksTheLengthButEscDoesNot() {
