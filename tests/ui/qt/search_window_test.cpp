@@ -20,6 +20,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <cerrno>
+#include <cstring>
 #include <functional>
 #include <memory>
 
@@ -82,6 +84,9 @@ class SearchWindowTest : public QObject {
 
  private slots:
   void initTestCase() {
+    // Else a message that took the system's text in the user's language would pass.
+    QVERIFY2(QLatin1String(std::strerror(ENOENT)) != "No such file or directory",
+             "the run's locale (CMakeLists.txt) has no translated texts: install libc-l10n");
     // The settings of this run alone, in a folder of its own: not the user's.
     qputenv("XDG_CONFIG_HOME", dir_.filePath(QStringLiteral("config")).toLocal8Bit());
     // Latin-1 bytes: "café" is stored with the single byte 0xE9.
