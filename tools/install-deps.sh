@@ -7,7 +7,7 @@ packages="g++ clang libclang-rt-14-dev clang-format clang-tidy cmake make python
   libbenchmark-dev qt6-base-dev xdg-utils xvfb xauth xdotool xclip wordnet-base wamerican scowl
   mingw-w64 googletest wine wine64 fonts-wine fp-utils nsis
   lintian appstream desktop-file-utils man-db
-  codespell aspell aspell-en hunspell hunspell-en-us emscripten chromium hyperfine time"
+  codespell aspell aspell-en hunspell hunspell-en-us emscripten chromium hyperfine time libc-l10n"
 
 # The web page's browser tests: playwright-core and axe-core from npm, as the
 # lockfile pins them; playwright drives Debian's chromium and never downloads

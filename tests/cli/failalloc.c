@@ -1,10 +1,10 @@
 /* An LD_PRELOAD library that refuses one chosen allocation, so that a test can
  * see what a program does when memory runs out at exactly that point. Every
- * malloc, calloc and realloc of at least LEXI_FAIL_MIN bytes (default 1) is
- * counted; the LEXI_FAIL_NTH one is refused, and its size is written to the file
- * LEXI_FAIL_LOG; with LEXI_FAIL_REST=1 every counted request after it is refused
- * too, as when no memory at all is left. Without LEXI_FAIL_NTH every request is
- * served. Nothing here allocates, and the program is taken to be single-threaded.
+ * malloc, calloc and realloc of at least LEXI_FAIL_MIN bytes (default 1), and at
+ * most LEXI_FAIL_MAX when that is set, is counted; the LEXI_FAIL_NTH one is refused, and its size
+ * is written to the file LEXI_FAIL_LOG; with LEXI_FAIL_REST=1 every counted request after it is
+ * refused too, as when no memory at all is left. Without LEXI_FAIL_NTH every request is served.
+ * Nothing here allocates, and the program is taken to be single-threaded.
  */
 #define _GNU_SOURCE
 #include <errno.h>
@@ -27,7 +27,8 @@ static unsigned long long number(const char* name) {
 /* Whether this request is the one to refuse. */
 static int refuse(size_t size) {
   const unsigned long long nth = number("LEXI_FAIL_NTH");
-  if (nth == 0 || size < number("LEXI_FAIL_MIN")) return 0;
+  const unsigned long long most = number("LEXI_FAIL_MAX");
+  if (nth == 0 || size < number("LEXI_FAIL_MIN") || (most != 0 && size > most)) return 0;
   if (counted >= nth && number("LEXI_FAIL_REST") == 1) {
     errno = ENOMEM;
     return 1;

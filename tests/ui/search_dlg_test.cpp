@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstddef>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -365,6 +366,23 @@ TEST_F(ClosestFirstTest, OnAWordListsTheNearLinesBestFirstElseFindsAsBefore) {
     EXPECT_EQ(closest_.history()[0], c.query) << "in the history";
     EXPECT_TRUE(view_.goEnabled && !view_.copyEnabled && view_.focused && view_.wholeTextSelected);
   }
+}
+
+// Run by the ui_near_memory_refused test with tests/cli/failalloc.c preloaded,
+// which refuses the LEXI_FAIL_NTH-th block of LEXI_FAIL_MIN to LEXI_FAIL_MAX
+// bytes: here the near index's, 37 bytes for each of the list's 24 lines.
+TEST_F(ClosestFirstTest, WithoutMemoryForTheNearIndexItSaysSoAndFindsBySound) {
+  if (std::getenv("LEXI_FAIL_MIN") == nullptr) GTEST_SKIP() << "needs failalloc preloaded";
+  setenv("LEXI_FAIL_NTH", "1", 1);
+  toggle_.checked = true;
+  field_.type("fan");
+  closest_.OnGo();
+  const Lines lines = shown(closest_);
+  // Every line that sounds alike, in list order.
+  EXPECT_TRUE(lines.size() == 24 && lines[0] == "phone n. a device") << lines.size();
+  const std::vector<ShownMessage> refused = {{"Cannot get memory (888 bytes) for the near search.",
+                                              "Lexiquarium Error", MessageIcon::kExclamation}};
+  EXPECT_EQ(messages_.shown, refused);
 }
 
 }  // namespace

@@ -173,6 +173,42 @@ test("a list opened or dropped replaces the bundled one; one that cannot be read
   assert.deepEqual(await rows(page), ["naïve adj. artless"]);
 });
 
+test("the load messages say exactly what became of the list, with none in use and with one", async () => {
+  const context = await browser.newContext();
+  await context.route("**/LexiquariumWords.txt*", (route) => route.fulfill({status: 404}));
+  const page = await openPage(context);
+  const open = (name, text, size, error) => page.evaluate(([name, text, size, error]) => openFile(
+    error ? {name, size, arrayBuffer: () => Promise.reject(new DOMException("refused", error))}
+          : new File([text], name)), [name, text, size, error]);
+  const shown = () => page.evaluate(() => {
+    const text = (id) => document.getElementById(id).textContent;
+    const box = document.getElementById("message");
+    return box.hidden ? {status: text("status")}
+                      : {status: text("status"), title: text("message-title"), text: text("message-text"),
+                         warning: box.classList.contains("warning")};
+  });
+  const failed = (text) => ({status: "", title: "Lexiquarium Error", text, warning: false});
+  const noList = '\n\nOpen a word list of your own with "Open list".';
+  const kept = "\n\nThe word list in use is kept.";
+  const cases = [
+    [null, failed("Error: Cannot read file 'LexiquariumWords.txt':\nI/O error." + noList)],
+    [["gone.txt", "", 10, "NotReadableError"], failed("Error: Cannot read file 'gone.txt':\nI/O error." + noList)],
+    [["empty.txt", ""], {status: "'empty.txt' is in use: 0 lines."}],  // with none in use, taken
+    [["accents.txt", "naïve\nzoë\n"], {status: "'accents.txt' is in use: 2 lines."}],
+    [["empty.txt", ""], failed("Error: The file 'empty.txt' holds no lines." + kept)],
+    [["gone.txt", "", 10, "NotReadableError"], failed("Error: Cannot read file 'gone.txt':\nI/O error." + kept)],
+    [["huge.txt", "", 3e9, "NotReadableError"], failed("Error: Cannot read file 'huge.txt':\nOut of memory." + kept)],
+  ];
+  for (const [file, expected] of cases) {
+    if (file) await open(...file);
+    assert.deepEqual(await shown(), expected, file?.[0]);
+  }
+  await find(page, "zo?");
+  assert.deepEqual(await rows(page), ["zoë"]);
+  assert.deepEqual(page.errors, []);
+  await context.close();
+});
+
 test("the closest first mode is remembered by the browser", async () => {
   const context = await browser.newContext();
   let page = await openPage(context);

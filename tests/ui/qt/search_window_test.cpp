@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -19,6 +20,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <cerrno>
+#include <cstring>
 #include <functional>
 #include <memory>
 
@@ -81,6 +84,9 @@ class SearchWindowTest : public QObject {
 
  private slots:
   void initTestCase() {
+    // Else a message that took the system's text in the user's language would pass.
+    QVERIFY2(QLatin1String(std::strerror(ENOENT)) != "No such file or directory",
+             "the run's locale (CMakeLists.txt) has no translated texts: install libc-l10n");
     // The settings of this run alone, in a folder of its own: not the user's.
     qputenv("XDG_CONFIG_HOME", dir_.filePath(QStringLiteral("config")).toLocal8Bit());
     // Latin-1 bytes: "café" is stored with the single byte 0xE9.
@@ -263,6 +269,25 @@ class SearchWindowTest : public QObject {
     qputenv("PATH", savedPath);
     QDir::setCurrent(savedDir);
     QVERIFY(window_->isVisible());
+  }
+
+  void theProgramsTooLongBoxIsTitledByItsFileName() {
+    // The application title, as dialog frameworks derive it: the program file's
+    // name without its extension.
+    const QString title = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    QList<SeenBox> boxes;
+    closingBoxes(
+        [this] { runSearchWindow(latin1_.words, latin1_.keys, TextEncoding::kSingleByte); },
+        [&](QDialog& dialog) {
+          shown_ = &dialog;
+          combo()->setEditText(QString(1001, QLatin1Char('a')));
+          boxes = closingBoxes([this] { QTest::mouseClick(button("E&xit"), Qt::LeftButton); },
+                               [](QDialog&) {});
+          dialog.reject();
+        });
+    const SeenBox tooLong = {title, "Please enter no more than 1000 characters.",
+                             QMessageBox::Warning, true};
+    QCOMPARE(boxes, QList<SeenBox>{tooLong});
   }
 
   void exitChecksTheLengthButEscDoesNot() {
