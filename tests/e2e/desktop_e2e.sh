@@ -18,15 +18,6 @@ bundled=$(realpath "$(dirname "$0")/../../data/LexiquariumWords.txt")
 export XDG_CONFIG_HOME="$work/config"
 
 # Waits up to 5 s for the clipboard to hold $1 and fails if it does not.
-expect_clipboard() {
-  local clip=""
-  for _ in $(seq 50); do
-    clip=$(xclip -o -selection clipboard 2>/dev/null || true)
-    [ "$clip" = "$1" ] && return
-    sleep 0.1
-  done
-  fail "the clipboard holds '$clip', not '$1'"
-}
 
 echo "1. sound query, choose a line, Alt+C"
 mkdir "$work/words"

@@ -41,3 +41,14 @@ wait_for_exit() {
   wait "$pid" || status=$?
   pid=""
 }
+
+# Waits up to 5 s for the clipboard to hold $1.
+expect_clipboard() {
+  local clip=""
+  for _ in $(seq 50); do
+    clip=$(xclip -o -selection clipboard 2>/dev/null || true)
+    [ "$clip" = "$1" ] && return
+    sleep 0.1
+  done
+  fail "the clipboard holds '$clip', not '$1'"
+}

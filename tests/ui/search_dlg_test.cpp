@@ -374,8 +374,8 @@ TEST_F(ClosestFirstTest, OnAWordListsTheNearLinesBestFirstElseFindsAsBefore) {
 TEST_F(ClosestFirstTest, WithoutMemoryForTheNearIndexItSaysSoAndFindsBySound) {
   if (std::getenv("LEXI_FAIL_MIN") == nullptr) GTEST_SKIP() << "needs failalloc preloaded";
   setenv("LEXI_FAIL_NTH", "1", 1);
-  toggle_.checked = true;
-  field_.type("fan");
+  view_.checked = true;
+  view_.type("fan");
   closest_.OnGo();
   const Lines lines = shown(closest_);
   // Every line that sounds alike, in list order.

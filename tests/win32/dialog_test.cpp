@@ -427,34 +427,34 @@ LRESULT CALLBACK refuseSearchDialog(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// The program, over the list in LexiquariumWords.txt, when its dialog cannot be made.
-void runWithoutDialog() {
-  const HHOOK hook = SetWindowsHookExW(WH_CBT, refuseSearchDialog, nullptr, GetCurrentThreadId());
-  int status = 0;
-  const std::string box = boxAfter([&status] { status = lexi::CMainApp().run(); });
-  UnhookWindowsHookEx(hook);
-  const bool passed =
-      status == 1 && box.rfind("Lexiquarium Error: The search dialog cannot be shown", 0) == 0;
-  failures += passed ? 0 : 1;
-  std::printf("%s: the program says that its dialog cannot be shown and exits with 1 (%s)\n",
-              passed ? "ok" : "FAIL", box.c_str());
-}
-
-// The program in a folder without a list, named with characters of no ANSI
-// code page: its box names the file exactly, not with look-alikes.
-void runWithoutList(const fs::path& work) {
+// The program where it cannot go on: its dialog refused, or without a list in
+// a folder named with characters of no ANSI code page, whose box must name the
+// file exactly, not with look-alikes.
+void runFailedStarts(const fs::path& work) {
   const fs::path folder = work / u8"Sz\u00f3t\u00e1r \u0151 \U0001F600";
   fs::create_directory(folder);
-  fs::current_path(folder);
-  int status = 0;
-  const std::string box = boxAfter([&status] { status = lexi::CMainApp().run(); });
+  const auto missing = (folder / "LexiquariumWords.txt").u8string();
+  const struct {
+    fs::path where;
+    HHOOK hook;
+    std::string told;
+  } cases[] = {
+      {work, SetWindowsHookExW(WH_CBT, refuseSearchDialog, nullptr, GetCurrentThreadId()),
+       "The search dialog cannot be shown"},
+      {folder, nullptr, std::string(missing.begin(), missing.end())},
+  };
+  for (const auto& c : cases) {
+    fs::current_path(c.where);
+    int status = 0;
+    const std::string box = boxAfter([&status] { status = lexi::CMainApp().run(); });
+    if (c.hook != nullptr) UnhookWindowsHookEx(c.hook);
+    const bool passed = status == 1 && box.rfind("Lexiquarium Error: ", 0) == 0 &&
+                        box.find(c.told) != std::string::npos;
+    failures += passed ? 0 : 1;
+    std::printf("%s: the program tells why it cannot go on and exits with 1 (%s)\n",
+                passed ? "ok" : "FAIL", box.c_str());
+  }
   fs::current_path(work);
-  const auto named = (folder / "LexiquariumWords.txt").u8string();
-  const bool passed =
-      status == 1 && box.find(std::string(named.begin(), named.end())) != std::string::npos;
-  failures += passed ? 0 : 1;
-  std::printf("%s: without a list, the box names it in its folder exactly (%s)\n",
-              passed ? "ok" : "FAIL", box.c_str());
 }
 
 }  // namespace
@@ -487,8 +487,7 @@ int main(int argc, char** argv) {
   std::ofstream("LexiquariumWords.txt", std::ios::binary)
       << "caf\u00e9 n. a coffee house\n\u00e9clair n. a pastry\nna\u00efve adj. simple\n";
   if (!runDialog(kUtf8Cases) || !runModeDialogs()) return 1;
-  runWithoutDialog();
-  runWithoutList(work);
+  runFailedStarts(work);
   RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey);
   fs::current_path(work.parent_path());
   std::error_code ignored;

@@ -44,11 +44,7 @@ start_in "$work/words"
 dialog=$(window_named Lexiquarium 60) || fail "the dialog did not appear"
 xdotool windowfocus --sync "$dialog" type --delay 40 'FONE'
 xdotool key Return Tab Home Down alt+c
-for _ in $(seq 50); do
-  [ "$(xclip -o -selection clipboard 2>/dev/null)" = phone ] && break
-  sleep 0.1
-done
-[ "$(xclip -o -selection clipboard)" = phone ] || fail "the clipboard does not hold 'phone'"
+expect_clipboard phone
 xdotool key F1
 viewer=$(window_named 'Lexiquarium Help' 30) || fail "F1 did not open the help file"
 # The viewer may open over the dialog, which lies in the middle of the screen.
@@ -127,11 +123,7 @@ start_in "$work/words"
 dialog=$(window_named Lexiquarium 60) || fail "the dialog did not appear again"
 xdotool windowfocus --sync "$dialog" type --delay 40 'PHONY'
 xdotool key Return Tab Home alt+c
-for _ in $(seq 50); do
-  [ "$(xclip -o -selection clipboard 2>/dev/null)" = phony ] && break
-  sleep 0.1
-done
-[ "$(xclip -o -selection clipboard)" = phony ] || fail "PHONY did not list 'phony' first"
+expect_clipboard phony
 xdotool key Escape
 wait_for_exit
 echo "4. Closest first from the system menu was kept; PHONY then listed 'phony' first"

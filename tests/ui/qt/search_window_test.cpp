@@ -237,7 +237,7 @@ class SearchWindowTest : public QObject {
     QTRY_COMPARE(list()->size(), listBefore);
   }
 
-  void helpAboutAndTooLongAWordOpenABoxThatOkCloses() {
+  void helpAndAboutOpenABoxThatOkCloses() {
     // Help starts only where its page is.
     QTemporaryDir emptyDir;
     const QString savedDir = QDir::currentPath();
@@ -254,11 +254,6 @@ class SearchWindowTest : public QObject {
         {[this] { QTest::keyClick(field(), Qt::Key_F1); }, noViewer},
         {[this] { QTest::mouseClick(button("&About"), Qt::LeftButton); },
          {kAboutCaption, "", QMessageBox::NoIcon, true}},
-        {[this] {
-           combo()->setEditText(QString(1001, QLatin1Char('a')));
-           QTest::mouseClick(button("E&xit"), Qt::LeftButton);
-         },
-         {"lexiquarium", "Please enter no more than 1000 characters.", QMessageBox::Warning, true}},
     };
     for (const auto& [action, box] : cases) {
       // A window manager gives the dialog the focus back once a box is gone; the
@@ -283,6 +278,7 @@ class SearchWindowTest : public QObject {
           combo()->setEditText(QString(1001, QLatin1Char('a')));
           boxes = closingBoxes([this] { QTest::mouseClick(button("E&xit"), Qt::LeftButton); },
                                [](QDialog&) {});
+          QVERIFY(dialog.isVisible());
           dialog.reject();
         });
     const SeenBox tooLong = {title, "Please enter no more than 1000 characters.",
