@@ -277,36 +277,6 @@ TEST(NearSearch, FindsWordsWrittenAsTheySoundInTheBundledList) {
   }
 }
 
-TEST(Decode, ReadsOneCharacter) {
-  struct Case {
-    const char* text;
-    std::size_t at;
-    TextEncoding encoding;
-    char32_t code;
-    std::size_t size;
-  } cases[] = {
-      {"a", 0, TextEncoding::kUtf8, 'a', 1},
-      {"x\xC3\xA9", 1, TextEncoding::kUtf8, 0xE9, 2},
-      {"\xE2\x82\xAC", 0, TextEncoding::kUtf8, 0x20AC, 3},
-      {"\xF0\x9F\x98\x80", 0, TextEncoding::kUtf8, 0x1F600, 4},
-      {"\xF4\x8F\xBF\xBF", 0, TextEncoding::kUtf8, 0x10FFFF, 4},
-      {"\xC3", 0, TextEncoding::kUtf8, 0xC3, 1},  // cut short
-      {"\xE2\x82", 0, TextEncoding::kUtf8, 0xE2, 1},
-      {"\xF0\x9F\x98", 0, TextEncoding::kUtf8, 0xF0, 1},
-      {"\xC3\x41", 0, TextEncoding::kUtf8, 0xC3, 1},  // no continuation
-      {"\x80", 0, TextEncoding::kUtf8, 0x80, 1},
-      {"\xC0\x80", 0, TextEncoding::kUtf8, 0xC0, 1},      // overlong
-      {"\xED\xA0\x80", 0, TextEncoding::kUtf8, 0xED, 1},  // a surrogate
-      {"\xC3\xA9", 0, TextEncoding::kSingleByte, 0xC3, 1},
-      {"\xFF", 0, TextEncoding::kSingleByte, 0xFF, 1},
-  };
-  for (const Case& c : cases) {
-    const DecodedChar decoded = decodeChar(c.text, c.at, c.encoding);
-    EXPECT_EQ(decoded.code, c.code) << c.text;
-    EXPECT_EQ(decoded.size, c.size) << c.text;
-  }
-}
-
 // The lines are looked at in blocks of 64 and groups of 8, and in pieces that
 // two threads may share, each keeping the best lines of its own pieces: the
 // last line of a list whose length is a multiple of none must be looked at

@@ -33,7 +33,7 @@ class FakeView : public SearchView {
   void copyText(std::string_view text) override { clipboard = std::string(text); }
   bool closestFirst() const override { return checked; }
   void setClosestFirst(bool on) override { checked = on; }
-  void runAbout() override { ++aboutRuns; }
+  void runAbout() override {}
 
   // What the user does: typing replaces the selection, here the whole text.
   void type(std::string_view text) {
@@ -51,7 +51,6 @@ class FakeView : public SearchView {
   bool copyEnabled = true;
   std::optional<std::string> clipboard;
   bool checked = false;
-  int aboutRuns = 0;
 
  private:
   std::string text_;

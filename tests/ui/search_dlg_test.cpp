@@ -268,11 +268,7 @@ TEST_F(SearchDlgTest, TheExitStatusTellsWhetherTheDialogCouldBeShown) {
   std::filesystem::current_path(saved);
 }
 
-TEST_F(SearchDlgTest, AboutAndHelpRunTheirCommands) {
-  dlg_.OnAboutButton();
-  dlg_.OnAboutButton();
-  EXPECT_EQ(view_.aboutRuns, 2);
-
+TEST_F(SearchDlgTest, HelpStartsItsViewerOrSaysWhyNot) {
   // Help runs in the directory that should hold its page; without it, nothing starts.
   const std::filesystem::path saved = std::filesystem::current_path();
   std::filesystem::current_path(dir_.path());
