@@ -101,15 +101,6 @@ class SearchWindowTest : public QObject {
 
   void cleanup() { window_.reset(); }
 
-  void aQStringReachesTheListWhole() {
-    // What a list holds is the core's rule (text_conversion_test.cpp); here only
-    // that a QString reaches it whole: a pair as one character, a lone surrogate
-    // and a NUL as themselves.
-    const QString typed = QStringLiteral("\u00e9\U0001F41F") + QChar(0xDC00) + "b" + QChar(0);
-    QCOMPARE(QByteArray::fromStdString(listBytes(ListCodec(TextEncoding::kUtf8), typed)),
-             QByteArray("\xc3\xa9\xf0\x9f\x90\x9f\032b\032"));
-  }
-
   void theStartUpDecidesTheEncodingOfWhatIsTypedAndCopied() {
     // The program's own start-up, in a folder whose name a message shows whole.
     const QString savedDir = QDir::currentPath();
