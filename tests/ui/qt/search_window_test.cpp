@@ -127,7 +127,7 @@ class SearchWindowTest : public QObject {
       QtMessageDisplay messages;
       const QString typed = line.left(line.indexOf(' ')).toLower() + '*';
       int status = -1;
-      QStringList seen;  // the field, the selected line, the history's size, the focus
+      QStringList seen;  // the field, the selected line, the history, the focus
       const QList<SeenBox> boxes = closingBoxes(
           [&] {
             status = runProgram(
@@ -142,15 +142,17 @@ class SearchWindowTest : public QObject {
             QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, first);
             byDoubleClick ? QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, first)
                           : QTest::mouseClick(button("&Copy"), Qt::LeftButton);
-            seen =
-                QStringList{field()->text(), selectedLine()->text(),
-                            QString::number(combo()->count()), field()->hasFocus() ? "field" : ""};
+            seen = QStringList{field()->text(), selectedLine()->text(),
+                               combo()->itemText(0) + " of " + QString::number(combo()->count()),
+                               field()->hasFocus() ? "field" : ""};
             dialog.reject();
           });
       QCOMPARE(status, line.isEmpty() ? 1 : 0);
       QCOMPARE(boxes, line.isEmpty() ? QList<SeenBox>{noList} : QList<SeenBox>{});
       QCOMPARE(QApplication::clipboard()->text(), line.section(' ', 0, 0));
-      if (!line.isEmpty()) QCOMPARE(seen, QStringList({typed, line, "2", utf8 ? "field" : ""}));
+      if (!line.isEmpty()) {
+        QCOMPARE(seen, QStringList({typed, line, typed + " of 2", utf8 ? "field" : ""}));
+      }
     }
     QDir::setCurrent(savedDir);
   }
