@@ -10,13 +10,18 @@
 # no-break spaces must show as they are.
 # Needs wine, fonts-wine, xvfb, xdotool and imagemagick.
 # Usage: docs/take-windows-screenshot.sh BUILD-DIR   (after `cmake --build --preset windows`)
+# With LEXI_DPI set (144, say), Windows draws at that DPI, on a screen as much
+# larger, and the pictures go to the folder LEXI_SHOTS (the same names).
 set -euo pipefail
 
 build=$(realpath "$1")
 docs=$(realpath "$(dirname "$0")")
-out=$docs/screenshot-windows.png
+dpi=${LEXI_DPI:-96}
+shots=$(realpath "${LEXI_SHOTS:-$docs}")
+out=$shots/screenshot-windows.png
+screen_width=$((800 * dpi / 96)) screen_height=$((600 * dpi / 96))
 if [ "${2:-}" != "--inside-x" ]; then
-  exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$build" --inside-x
+  exec xvfb-run -a -s "-screen 0 ${screen_width}x${screen_height}x24" "$0" "$build" --inside-x
 fi
 
 WINEPREFIX=$(mktemp -d)/prefix
@@ -24,6 +29,7 @@ export WINEPREFIX WINEDEBUG=-all
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$(dirname "$WINEPREFIX")"' EXIT
 wineboot -i >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
 cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 wineserver -w
 
@@ -48,7 +54,7 @@ shoot() {
   left=$X top=$Y right=$((X + WIDTH)) bottom=$((Y + HEIGHT))
   for popup in $(xdotool search --onlyvisible --name '^$'); do
     eval "$(xdotool getwindowgeometry --shell "$popup")"
-    [ "$WIDTH" -lt 400 ] || continue  # the root window
+    [ "$WIDTH" -lt "$screen_width" ] || continue  # the root window
     left=$((X < left ? X : left)) top=$((Y < top ? Y : top))
     right=$((X + WIDTH > right ? X + WIDTH : right))
     bottom=$((Y + HEIGHT > bottom ? Y + HEIGHT : bottom))
@@ -61,7 +67,7 @@ start
 xdotool type --delay 40 fone
 xdotool key Return Tab Home
 for _ in $(seq $((line - 1))); do xdotool key Down; done
-xdotool mousemove 790 590
+xdotool mousemove $((screen_width - 10)) $((screen_height - 10))
 sleep 0.5
 shoot "$out"
 
@@ -76,7 +82,7 @@ xdotool type --delay 40 fone
 xdotool key Return Tab
 xdotool mousemove --window "$window" 290 10 sleep 0.3 mousedown 3 sleep 0.3 mouseup 3
 sleep 1
-shoot "$docs/screenshot-windows-closest-first.png"
+shoot "$shots/screenshot-windows-closest-first.png"
 
 # The first Escape closes the system menu, the second the dialog.
 xdotool key Escape sleep 0.3 key Escape
@@ -87,5 +93,5 @@ cd "$WINEPREFIX/drive_c"
 wine wineconsole cmd /k "lexiquarium-find.exe caf*" >/dev/null 2>&1 &
 console=$(timeout 60 xdotool search --sync --onlyvisible --name 'cmd.exe' | head -n 1)
 sleep 3
-import -window "$console" "$docs/screenshot-windows-console.png"
-echo "wrote $docs/screenshot-windows-console.png"
+import -window "$console" "$shots/screenshot-windows-console.png"
+echo "wrote $shots/screenshot-windows-console.png"

@@ -1,69 +1,59 @@
 #!/usr/bin/env python3
-"""Makes lexiquarium.ico: the program's icon as Windows wants it in a 16-colour
-icon group, a 32 by 32 and a 16 by 16 image of 4 bits per pixel, each with the
-mask that makes its corners transparent. ImageMagick reduces each PNG of
-res/icons to 15 colours; the 16th is the black that transparent pixels carry.
+"""Makes the Windows program's icon from the SVG that the Linux icons are drawn
+from, at every size Windows asks for from 96 to 192 DPI: 16, 20, 24, 32, 40, 48
+and 64 pixels as 32-bit bitmaps whose alpha shades their edges (with the mask
+that older systems read), 256 as the PNG that Windows Vista and later expect.
+rsvg-convert draws each size, as it drew the PNGs of res/icons (the same pixels),
+and ImageMagick gives the drawn pixels as bytes.
 
-Usage: res/windows/make_icon.py   (rewrites res/windows/lexiquarium.ico)
+Usage: make_icon.py ICON.svg OUT.ico
 """
-import pathlib
 import struct
 import subprocess
+import sys
 
-HERE = pathlib.Path(__file__).resolve().parent
-SIZES = (32, 16)
-
-
-def pixels(size):
-    """(r, g, b, opaque) of each pixel, rows from the top, 15 colours at most."""
-    png = HERE.parent / "icons" / f"lexiquarium-{size}.png"
-    raw = subprocess.run(
-        ["convert", str(png), "-channel", "A", "-threshold", "50%", "+channel",
-         "-background", "black", "-alpha", "background", "+dither", "-colors", "15",
-         "-depth", "8", "rgba:-"],
-        check=True, capture_output=True).stdout
-    assert len(raw) == size * size * 4, "unexpected image size"
-    return [(raw[i], raw[i + 1], raw[i + 2], raw[i + 3] >= 128) for i in range(0, len(raw), 4)]
+SIZES = (16, 20, 24, 32, 40, 48, 64, 256)
 
 
-def image(size):
-    """One icon image: BITMAPINFOHEADER, palette, colour bits, mask bits."""
-    px = pixels(size)
-    palette = [(0, 0, 0)]
-    for r, g, b, opaque in px:
-        if opaque and (r, g, b) not in palette:
-            palette.append((r, g, b))
-    assert len(palette) <= 16, "more than 16 colours"
-    palette += [(0, 0, 0)] * (16 - len(palette))
+def drawn(svg, size):
+    """The icon drawn at `size` pixels, as a PNG."""
+    return subprocess.run(["rsvg-convert", "-w", str(size), "-h", str(size), svg],
+                          check=True, capture_output=True).stdout
 
-    colour_row = size // 2  # two pixels a byte; 16 and 32 keep rows 4-byte aligned
+
+def bitmap(png, size):
+    """One icon image as a DIB: BITMAPINFOHEADER, BGRA rows, mask rows, bottom up."""
+    rgba = subprocess.run(["convert", "png:-", "-depth", "8", "rgba:-"], input=png,
+                          check=True, capture_output=True).stdout
+    assert len(rgba) == size * size * 4, "unexpected image size"
     mask_row = ((size + 31) // 32) * 4
     colours, mask = bytearray(), bytearray()
-    for y in reversed(range(size)):  # bottom-up, as bitmaps are stored
-        row = px[y * size:(y + 1) * size]
-        indices = [palette.index((r, g, b)) if opaque else 0 for r, g, b, opaque in row]
-        colours += bytes((indices[x] << 4) | indices[x + 1] for x in range(0, size, 2))
+    for y in reversed(range(size)):
+        row = rgba[y * size * 4:(y + 1) * size * 4]
         bits = bytearray(mask_row)
-        for x, (_, _, _, opaque) in enumerate(row):
-            if not opaque:
+        for x in range(size):
+            r, g, b, a = row[x * 4:x * 4 + 4]
+            colours += bytes((b, g, r, a))
+            if a == 0:
                 bits[x // 8] |= 0x80 >> (x % 8)
         mask += bits
-        assert len(colours) % colour_row == 0
-    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 4, 0,
-                         len(colours) + len(mask), 0, 0, 16, 0)
-    quads = b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
-    return header + quads + bytes(colours) + bytes(mask)
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0,
+                         len(colours) + len(mask), 0, 0, 0, 0)
+    return header + bytes(colours) + bytes(mask)
 
 
-def main():
-    images = [image(size) for size in SIZES]
-    out = struct.pack("<HHH", 0, 1, len(images))
+def main(svg, out):
+    images = [drawn(svg, size) if size == 256 else bitmap(drawn(svg, size), size)
+              for size in SIZES]
+    icon = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
     for size, data in zip(SIZES, images):
-        out += struct.pack("<BBBBHHII", size, size, 16, 0, 1, 4, len(data), offset)
+        # A width or height of 256 is written as 0.
+        icon += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(data), offset)
         offset += len(data)
-    (HERE / "lexiquarium.ico").write_bytes(out + b"".join(images))
+    with open(out, "wb") as file:
+        file.write(icon + b"".join(images))
 
 
 if __name__ == "__main__":
-    main()
+    main(*sys.argv[1:])

@@ -12,7 +12,6 @@ install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 set(licence_sources ${CMAKE_CURRENT_SOURCE_DIR}/windows/licence_page.py ${PROJECT_SOURCE_DIR}/LICENSE
     ${PROJECT_SOURCE_DIR}/data/README.md)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${licence_sources})
-find_program(PYTHON3 python3 REQUIRED)
 set(LICENCE_PAGE ${CMAKE_CURRENT_BINARY_DIR}/licence-page.txt)
 execute_process(COMMAND ${PYTHON3} ${licence_sources} ${LICENCE_PAGE} COMMAND_ERROR_IS_FATAL ANY)
 
@@ -29,8 +28,8 @@ set(CPACK_RESOURCE_FILE_LICENSE ${LICENCE_PAGE})
 set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_DISPLAY_NAME Lexiquarium)
 set(CPACK_NSIS_PACKAGE_NAME Lexiquarium)
-set(CPACK_NSIS_MUI_ICON ${CMAKE_CURRENT_SOURCE_DIR}/windows/lexiquarium.ico)
-set(CPACK_NSIS_MUI_UNIICON ${CMAKE_CURRENT_SOURCE_DIR}/windows/lexiquarium.ico)
+set(CPACK_NSIS_MUI_ICON ${LEXI_WINDOWS_ICON})
+set(CPACK_NSIS_MUI_UNIICON ${LEXI_WINDOWS_ICON})
 set(CPACK_NSIS_INSTALLED_ICON_NAME lexiquarium.exe)
 # The installer's script is our own (installer/NSIS.template.in): CPack's asks
 # for an administrator always and offers no install for the current user.

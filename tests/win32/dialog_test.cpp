@@ -1,7 +1,7 @@
 // The Windows dialog from the real template, driven by messages: only what the
 // Win32 side adds to the dialog logic, which the fakes test already. The
 // dialog keeps its choices under a registry key of the test's own.
-// Usage: dialog_test HH_STUB   (under Wine or on Windows; prints one line a case)
+// Usage: dialog_test HH_STUB PROGRAM   (under Wine or on Windows; prints one line a case)
 #include <windows.h>
 // After windows.h, which it needs.
 #include <commctrl.h>
@@ -28,6 +28,7 @@ namespace {
 
 HWND dialog;
 const char* hhStub;
+const char* program;  // lexiquarium.exe, whose resources some cases read
 std::string boxText;
 HWND boxOwner;
 RECT boxFrame;
@@ -130,16 +131,37 @@ bool centred(const RECT& inner, const RECT& outer) {
          std::abs(inner.top - outer.top - (outer.bottom - inner.bottom)) <= 2;
 }
 
-std::string productVersionText() {
-  char path[MAX_PATH];
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string record(GetFileVersionInfoSizeA(path, nullptr), '\0');
-  GetFileVersionInfoA(path, 0, static_cast<DWORD>(record.size()), record.data());
-  char* text = nullptr;
-  UINT size = 0;
-  VerQueryValueA(record.data(), "\\StringFileInfo\\040904B0\\ProductVersion",
-                 reinterpret_cast<void**>(&text), &size);
-  return text != nullptr ? text : "";
+// Each image of the program's icon, as "WIDTHxBITS " from the image itself:
+// a bitmap's header, or for a PNG its channels (RGBA: 4) times their depth.
+std::string iconImages() {
+  const HMODULE exe = LoadLibraryExA(program, nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  const auto resource = [exe](WORD id, LPCSTR type) {
+    return static_cast<const BYTE*>(
+        LockResource(LoadResource(exe, FindResourceA(exe, MAKEINTRESOURCEA(id), type))));
+  };
+  const BYTE* group = resource(IDI_MAIN, RT_GROUP_ICON);
+  std::string images;
+  for (int i = 0; group != nullptr && i < group[4]; ++i) {
+    const BYTE* image = resource(group[18 + 14 * i], RT_ICON);  // its id's low byte
+    const bool png = image[0] == 0x89;
+    images += std::to_string(png ? image[18] << 8 | image[19] : image[4] | image[5] << 8) + "x" +
+              std::to_string(png ? (image[25] == 6 ? 4 : 0) * image[24] : image[14]) + " ";
+  }
+  FreeLibrary(exe);
+  return images;
+}
+
+// The setting `name` of the program's manifest, as the system reads it, in the
+// window settings of `year`.
+std::wstring manifestSetting(const wchar_t* name, const std::wstring& year) {
+  const std::wstring schema = L"http://schemas.microsoft.com/SMI/" + year + L"/WindowsSettings";
+  ACTCTXA manifest{sizeof manifest, ACTCTX_FLAG_RESOURCE_NAME_VALID,    program, 0,      0,
+                   nullptr,         CREATEPROCESS_MANIFEST_RESOURCE_ID, nullptr, nullptr};
+  const HANDLE context = CreateActCtxA(&manifest);
+  wchar_t value[64] = L"";
+  QueryActCtxSettingsW(0, context, schema.c_str(), name, value, 64, nullptr);
+  ReleaseActCtx(context);
+  return value;
 }
 
 // The list box as one that has no room for more than one line.
@@ -288,8 +310,13 @@ const std::vector<Case> kCases = {
               GetWindowRect(dialog, &frame) && centred(boxFrame, frame) &&
               SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0) && centred(frame, work);
      }},
-    {"the product version is the project's in words too",
-     [] { return productVersionText() == LEXI_PROJECT_VERSION; }},
+    {"the program's icon has every size from 96 to 192 DPI in full colour, and it is drawn for "
+     "each monitor's DPI",
+     [] {
+       return iconImages() == "16x32 20x32 24x32 32x32 40x32 48x32 64x32 256x32 " &&
+              manifestSetting(L"dpiAwareness", L"2016") == L"PerMonitorV2, PerMonitor" &&
+              manifestSetting(L"dpiAware", L"2005") == L"true/pm";
+     }},
 };
 
 // Over a UTF-8 list, read as UTF-8.
@@ -460,8 +487,9 @@ void runFailedStarts(const fs::path& work) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) return 2;
+  if (argc != 3) return 2;
   hhStub = argv[1];
+  program = argv[2];
   const fs::path work =
       fs::temp_directory_path() / ("lexi-" + std::to_string(GetCurrentProcessId()));
   fs::create_directories(work);

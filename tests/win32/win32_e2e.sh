@@ -11,7 +11,7 @@
 #      is refused, never a look-alike), shows the lines and messages in a
 #      console as they are, and prints the lines to a file as UTF-8, or with
 #      --bytes as they are, each ended by LF alone; /? prints its help; its
-#      version record is the project's;
+#      version record is the project's, as is the dialog program's;
 #   4. Alt+Space, L chooses "Closest first": the registry keeps it, and at the
 #      next start PHONY lists "phony" first.
 # Usage: win32_e2e.sh lexiquarium.exe Lexiquarium.chm lexiquarium-find.exe console_reader.exe
@@ -99,11 +99,13 @@ wine "$find" '/?' >"$work/found" 2>&1 </dev/null || fail "lexiquarium-find /? fa
 cmp -s "$work/help" "$work/found" || fail "lexiquarium-find /? did not print the help"
 wine "$find" --version >"$work/found" 2>&1 </dev/null
 version=$(sed 's/.* //' "$work/found")
-strings -el -n 3 "$find" >"$work/record"
-grep -qx lexiquarium-find.exe "$work/record" && grep -qx "$version" "$work/record" ||
-  fail "the query tool's version record does not show $version"
+for exe in "$find" "$program"; do
+  strings -el -n 3 "$exe" >"$work/record"
+  grep -qx "$(basename "$exe")" "$work/record" && grep -qx "$version" "$work/record" ||
+    fail "the version record of $(basename "$exe") does not show $version"
+done
 echo "3. the query tool: characters in; out as they are in a console, UTF-8 or bytes to a file;"
-echo "   files and folders of any name, named as they are; the list beside it; /?; its version record"
+echo "   files and folders of any name, named as they are; the list beside it; /?; version records"
 
 start_in "$work/words"
 dialog=$(window_named Lexiquarium 60) || fail "the dialog did not appear"

@@ -8,10 +8,9 @@ namespace lexi {
 
 namespace {
 
-HICON loadIcon(int metricX, int metricY) {
+HICON loadIcon(int size) {
   return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAIN),
-                                       IMAGE_ICON, GetSystemMetrics(metricX),
-                                       GetSystemMetrics(metricY), LR_DEFAULTCOLOR));
+                                       IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
 }
 
 }  // namespace
@@ -19,8 +18,6 @@ HICON loadIcon(int metricX, int metricY) {
 SearchDialog::SearchDialog(const WordList& words, const SoundIndex& keys, TextEncoding encoding,
                            std::string appTitle, const wchar_t* settingsKey)
     : codec_(windowsListCodec(encoding)),
-      m_hIcon(loadIcon(SM_CXICON, SM_CYICON)),
-      smallIcon_(loadIcon(SM_CXSMICON, SM_CYSMICON)),
       preferences_(settingsKey),
       dlg_(*this, *this, preferences_, helpStarter_, std::move(appTitle), words, keys, encoding) {}
 
@@ -75,6 +72,9 @@ INT_PTR CALLBACK SearchDialog::proc(HWND dialog, UINT message, WPARAM wParam, LP
     case WM_MOVE:  // a tooltip left behind would float apart from its line
       self->results_->showWhole(-1);
       return FALSE;
+    case WM_DPICHANGED:  // the system scales the rest (PerMonitorV2)
+      self->setIcons(MulDiv(16, LOWORD(wParam), 96), MulDiv(32, LOWORD(wParam), 96));
+      return FALSE;
     case WM_QUERYDRAGICON:
       return reinterpret_cast<INT_PTR>(self->m_hIcon);
     default:
@@ -106,20 +106,7 @@ BOOL SearchDialog::OnInitDialog(HWND dialog) {
     AppendMenuA(systemMenu, MF_STRING, IDM_CLOSEST_FIRST, closestFirstText);
   }
   if (systemMenu != nullptr) EnableMenuItem(systemMenu, SC_MAXIMIZE, MF_BYCOMMAND | MF_DISABLED);
-  SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-  SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
-
-  // The owner-drawn lines are as high as the dialog font's.
-  const HWND list = item(IDC_RESULTS);
-  const HDC dc = GetDC(list);
-  const HGDIOBJ oldFont =
-      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(dialog, WM_GETFONT, 0, 0)));
-  TEXTMETRICA metrics{};
-  GetTextMetricsA(dc, &metrics);
-  SelectObject(dc, oldFont);
-  ReleaseDC(list, dc);
-  SendMessageA(list, LB_SETITEMHEIGHT, 0, MAKELPARAM(metrics.tmHeight, 0));
-
+  setIcons(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CXICON));
   dlg_.OnInitDialog();
   return FALSE;  // the focus is set
 }
@@ -172,6 +159,15 @@ bool SearchDialog::OnSysCommand(WPARAM command) {
     default:
       return false;
   }
+}
+
+void SearchDialog::setIcons(int small, int big) {
+  DestroyIcon(m_hIcon);
+  DestroyIcon(smallIcon_);
+  m_hIcon = loadIcon(big);
+  smallIcon_ = loadIcon(small);
+  SendMessageA(dialog_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+  SendMessageA(dialog_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
 }
 
 bool SearchDialog::OnPaint(HWND dialog) {

@@ -66,10 +66,12 @@ class SearchDialog : private SearchView, private MessageDisplay {
   void OnCommand(HWND dialog, int id, int code);
   bool OnSysCommand(WPARAM command);
   bool OnPaint(HWND dialog);
+  // The window's icons, `small` and `big` pixels wide, for its monitor's DPI.
+  void setIcons(int small, int big);
 
   ListCodec codec_;
-  HICON m_hIcon;
-  HICON smallIcon_;
+  HICON m_hIcon = nullptr;
+  HICON smallIcon_ = nullptr;
   SpawnProcessStarter helpStarter_;
   RegistryPreferences preferences_;
   CSearchDlg dlg_;

@@ -61,10 +61,23 @@ Win32ResultList::Win32ResultList(HWND list, const ListCodec& codec, const CSearc
   wchar_t empty[] = L"";
   TTTOOLINFOW tool = tipTool(list, empty);
   SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  RECT client{};
-  GetClientRect(list, &client);
-  SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, client.right);
+  fitToFont();
   SetWindowSubclass(list, watchMouse, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void Win32ResultList::fitToFont() {
+  const auto font = static_cast<WPARAM>(SendMessageW(list_, WM_GETFONT, 0, 0));
+  const HDC dc = GetDC(list_);
+  const HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HGDIOBJ>(font));
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, oldFont);
+  ReleaseDC(list_, dc);
+  SendMessageW(list_, LB_SETITEMHEIGHT, 0, MAKELPARAM(metrics.tmHeight, 0));
+  RECT client{};
+  GetClientRect(list_, &client);
+  SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, client.right);
+  SendMessageW(tip_, WM_SETFONT, font, FALSE);
 }
 
 bool Win32ResultList::showRows(int count) {
@@ -164,6 +177,9 @@ LRESULT CALLBACK Win32ResultList::watchMouse(HWND list, UINT message, WPARAM wPa
       break;
     case WM_MOUSEHOVER:
       results.showWhole(lineAtMouse());
+      break;
+    case WM_DPICHANGED_AFTERPARENT:  // the dialog has its new font
+      results.fitToFont();
       break;
     case WM_MOUSELEAVE:
     case WM_KILLFOCUS:

@@ -57,6 +57,9 @@ class Win32ResultList {
   void showWhole(int index);
 
  private:
+  // Rows as high as the list font's lines, the tooltip as wide as the list and
+  // in its font: at the start and at each change of DPI.
+  void fitToFont();
   static LRESULT CALLBACK watchMouse(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
                                      UINT_PTR, DWORD_PTR self);
   // The drawn part of row `index`, written to `out` (kMostDrawnChars units);
