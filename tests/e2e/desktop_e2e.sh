@@ -17,8 +17,6 @@ bundled=$(realpath "$(dirname "$0")/../../data/LexiquariumWords.txt")
 . "$(dirname "$0")/x_session.sh"
 export XDG_CONFIG_HOME="$work/config"
 
-# Waits up to 5 s for the clipboard to hold $1 and fails if it does not.
-
 echo "1. sound query, choose a line, Alt+C"
 mkdir "$work/words"
 printf '%s\n' 'fan n. a device that moves air' 'cat n. a small animal' \

@@ -108,15 +108,12 @@ TEST_F(SearchDlgTest, AListWithoutRoomForTheLinesFoundShowsNoneAndSaysSo) {
   EXPECT_EQ(find("c?t"), Lines{"cat"});
 }
 
-Lines operator+(Lines a, const Lines& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
-// The queries "q<to>" down to "q<from>", most recent first.
-Lines queries(int to, int from) {
+// The queries "q<to>" down to "q<from>", most recent first, or with `first`
+// moved to the top.
+Lines queries(int to, int from, const std::string& first = "") {
   Lines items;
   for (int i = to; i >= from; --i) items.push_back("q" + std::to_string(i));
+  if (std::erase(items, first) > 0) items.insert(items.begin(), first);
   return items;
 }
 
@@ -134,8 +131,7 @@ TEST_F(SearchDlgTest, HistoryKeepsTheLastTwentyQueriesMostRecentFirst) {
       {"every duplicate goes", {"x", "a", "A", "y", "a"}, "a", {"a", "x", "y"}},
       {"already on top", {"a", "b"}, "a", {"a", "b"}},
       {"the oldest goes after twenty", queries(20, 1), "q21", queries(21, 2)},
-      {"a repeat does not grow it", queries(20, 1), "q10",
-       Lines{"q10"} + queries(20, 11) + queries(9, 1)},
+      {"a repeat does not grow it", queries(20, 1), "q10", queries(20, 1, "q10")},
       {"restored, the newest twenty kept", queries(30, 1), "q31", queries(31, 12)},
   };
   for (const Case& c : cases) {

@@ -176,6 +176,8 @@ test("a list opened or dropped replaces the bundled one; one that cannot be read
 test("the load messages say exactly what became of the list, with none in use and with one", async () => {
   const context = await browser.newContext();
   await context.route("**/LexiquariumWords.txt*", (route) => route.fulfill({status: 404}));
+  // The list's failure arrives while the module still loads: it must wait, not go unhandled.
+  await context.route("**/lexiquarium.wasm", (route) => setTimeout(() => route.continue(), 500));
   const page = await openPage(context);
   const open = (name, text, size, error) => page.evaluate(([name, text, size, error]) => openFile(
     error ? {name, size, arrayBuffer: () => Promise.reject(new DOMException("refused", error))}

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <string>
 
+#include "wordlist/input_file.h"
+
 int wmain(int argc, wchar_t** argv) {
   if (argc < 3) return 100;
   std::wstring command;
@@ -37,10 +39,8 @@ int wmain(int argc, wchar_t** argv) {
     DWORD read = 0;
     ReadConsoleOutputCharacterW(screen, line, kColumns, {0, row}, &read);
     while (read > 0 && line[read - 1] == L' ') --read;
-    char utf8[3 * kColumns];
-    const int size = WideCharToMultiByte(CP_UTF8, 0, line, static_cast<int>(read), utf8,
-                                         sizeof utf8, nullptr, nullptr);
-    std::fwrite(utf8, 1, static_cast<std::size_t>(size), out);
+    const std::string text = lexi::utf8FromWide({line, read});
+    std::fwrite(text.data(), 1, text.size(), out);
     std::fputc('\n', out);
   }
   std::fclose(out);

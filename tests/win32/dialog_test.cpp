@@ -21,6 +21,7 @@
 #include "res/windows/resource.h"
 #include "ui/win32/main_app.h"
 #include "ui/win32/search_dialog.h"
+#include "wordlist/input_file.h"
 
 namespace fs = std::filesystem;
 
@@ -46,13 +47,7 @@ void go(const std::string& query) {
   send(IDC_GO, BM_CLICK);
 }
 
-std::string utf8(const wchar_t* text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  std::string bytes(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes.data(), size, nullptr, nullptr);
-  bytes.pop_back();
-  return bytes;
-}
+using lexi::utf8FromWide;
 
 // The word field's text, or with an index, that item of the history, in UTF-8.
 std::string wordText(int index = -1) {
@@ -62,7 +57,7 @@ std::string wordText(int index = -1) {
   else
     SendDlgItemMessageW(dialog, IDC_WORD, CB_GETLBTEXT, static_cast<WPARAM>(index),
                         reinterpret_cast<LPARAM>(text));
-  return utf8(text);
+  return utf8FromWide(text);
 }
 
 // The clipboard's text: as CF_TEXT, or as CF_UNICODETEXT given in UTF-8.
@@ -72,7 +67,7 @@ std::string clipboardText(UINT format) {
     if (const HANDLE data = GetClipboardData(format)) {
       const void* units = GlobalLock(data);
       text = format == CF_TEXT ? static_cast<const char*>(units)
-                               : utf8(static_cast<const wchar_t*>(units));
+                               : utf8FromWide(static_cast<const wchar_t*>(units));
       GlobalUnlock(data);
     }
     CloseClipboard();
@@ -101,7 +96,7 @@ std::string boxAfter(const std::function<void()>& action) {
           wchar_t text[512] = L"";
           GetWindowTextW(box, caption, 64);
           GetDlgItemTextW(box, 0xFFFF, text, 512);
-          boxText = utf8(caption) + ": " + utf8(text);
+          boxText = utf8FromWide(caption) + ": " + utf8FromWide(text);
           boxOwner = GetWindow(box, GW_OWNER);
           GetWindowRect(box, &boxFrame);
           return !PostMessageA(box, WM_COMMAND, IDOK, 0);
@@ -122,7 +117,7 @@ std::string tipText() {
   tool.hwnd = GetDlgItem(dialog, IDC_RESULTS);
   tool.lpszText = text;
   SendMessageW(tip, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
-  return IsWindowVisible(tip) ? utf8(text) : "";
+  return IsWindowVisible(tip) ? utf8FromWide(text) : "";
 }
 
 // Whether `inner` lies in the middle of `outer`, give or take a pixel.
