@@ -117,22 +117,16 @@ void LineWriter::write(std::string_view prefix, const char* line) {
 
 void sayError(std::string_view message) {
 #ifdef _WIN32
-  // On the stack: a message is a line, a file name at most a few hundred bytes.
-  wchar_t wide[2048];
-  const int units =
-      MultiByteToWideChar(CP_UTF8, 0, message.data(), static_cast<int>(message.size()), wide, 2047);
-  if (units > 0 || message.empty()) {
-    wide[units] = L'\n';
-    const HANDLE handle = GetStdHandle(STD_ERROR_HANDLE);
-    if (isConsole(handle)) {
+  // A console takes UTF-16; a file or a pipe takes the UTF-8 as it is.
+  const HANDLE handle = GetStdHandle(STD_ERROR_HANDLE);
+  if (isConsole(handle)) {
+    // On the stack: a message is a line, a file name at most a few hundred bytes.
+    wchar_t wide[2048];
+    const int units = MultiByteToWideChar(CP_UTF8, 0, message.data(),
+                                          static_cast<int>(message.size()), wide, 2047);
+    if (units > 0 || message.empty()) {
+      wide[units] = L'\n';
       toConsole(handle, wide, static_cast<std::size_t>(units) + 1);
-      return;
-    }
-    char utf8[3 * 2048];
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, wide, units + 1, utf8, sizeof utf8, nullptr, nullptr);
-    if (size > 0) {
-      std::fwrite(utf8, 1, static_cast<std::size_t>(size), stderr);
       return;
     }
   }
