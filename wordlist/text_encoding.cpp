@@ -160,6 +160,18 @@ TextEncoding detectEncoding(const WordList& list) {
   return watch.encoding();
 }
 
+bool looksLikeText(std::string_view head) {
+  std::size_t controls = 0;
+  for (const char c : head) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte == 0) return false;
+    // Ctrl-Z may end a file written in text mode.
+    if (byte < 0x20 && !std::strchr("\t\n\v\f\r\x1a", c)) ++controls;
+  }
+  // Text may hold a stray escape or bell; binary data holds one in a few bytes.
+  return controls <= 1 + head.size() / 32;
+}
+
 bool EncodingWatch::see(std::string_view line) {
   if (isAscii(line)) return true;
   if (valid_) valid_ = checkText(line, sawHighByte_);

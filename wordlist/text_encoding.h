@@ -64,6 +64,15 @@ void foldAZ(char16_t* units, std::size_t count);
 // Whether `a` and `b` are equal under foldAZ, byte by byte.
 bool equalFoldingAZ(std::string_view a, std::string_view b);
 
+// How much of a file's start looksLikeText needs to see.
+inline constexpr std::size_t kTextSniffSize = 4096;
+
+// Whether `head`, the start of a file, reads as text that a word list could
+// be: no NUL byte, and few control characters other than tab, line and page
+// ends. A program, an image or an archive fails within its first block; a
+// list in any single-byte set or UTF-8 passes. It costs one pass over `head`.
+bool looksLikeText(std::string_view head);
+
 // Decides the encoding of a loaded list; it reads every line once.
 TextEncoding detectEncoding(const WordList& list);
 

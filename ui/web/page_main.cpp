@@ -15,12 +15,14 @@
 #include <emscripten/heap.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "match/line_test.h"
 #include "match/loaded_list.h"
 #include "ui/controls.h"
 #include "ui/help_launcher.h"
@@ -55,6 +57,7 @@ EM_JS(void, js_about, (), { Module.page.about(); });
 EM_JS(bool, js_open_tab, (const char* address),
       { return Module.page.openTab(UTF8ToString(address)); });
 EM_JS(void, js_status, (const char* text), { Module.page.status(UTF8ToString(text)); });
+EM_JS(void, js_list_in_use, (const char* text), { Module.page.listInUse(UTF8ToString(text)); });
 
 namespace lexi {
 namespace {
@@ -76,6 +79,11 @@ class Page : public SearchView, public MessageDisplay, public Preferences, publi
   void open(const char* path, const std::string& name, bool usersOwn) {
     auto fresh = std::make_unique<LoadedList>();
     GoingOnNotifier notifier(notifier_, list_ ? kListKept : kNoListYet);
+    if (!isText(path)) {
+      // Its bytes would become lines of garbage in place of the list in use.
+      notifier.error("Error: The file '" + name + "' is not a text file.");
+      return;
+    }
     if (!loadList(path, *fresh, notifier)) return;
     if (fresh->words.count() == 0 && list_) {
       // A list of no lines would find nothing, so it replaces no list.
@@ -99,8 +107,8 @@ class Page : public SearchView, public MessageDisplay, public Preferences, publi
                     list_->encoding);
     dialog_->restoreHistory(std::move(history));
     if (usersOwn) {
-      js_status(("'" + name + "' is in use: " + std::to_string(list_->words.count()) + " lines.")
-                    .c_str());
+      js_list_in_use(
+          ("'" + name + "' is in use: " + countOf(list_->words.count(), "line") + ".").c_str());
       enable(Command::kCopy, false);
       selectWord();
       focusWord();
@@ -121,7 +129,12 @@ class Page : public SearchView, public MessageDisplay, public Preferences, publi
   void go(std::u16string_view typed) {
     if (!dialog_) return;
     typed_ = typed;
+    const std::string query = wordText();
+    // Read before the search, which may change the mode's box no more than
+    // the user can.
+    const bool near = closestFirst() && !isPattern(query.c_str());
     dialog_->OnGo();
+    js_status(foundLine(query, near).c_str());
   }
   // Runs `handler` of the dialog, once there is one.
   void handle(void (CSearchDlg::*handler)()) {
@@ -131,8 +144,10 @@ class Page : public SearchView, public MessageDisplay, public Preferences, publi
     if (dialog_) dialog_->OnSelchangeResults(index);
   }
   int selected() const { return dialog_ ? dialog_->selectedRow() : -1; }
-  // About needs no list: it shows even when the bundled one could not be had.
+  // About and Help need no list: they show even when the bundled one could
+  // not be had.
   void about() { dialog_ ? dialog_->OnAboutButton() : runAbout(); }
+  void help() { dialog_ ? dialog_->OnHelpButton() : launchHelp(*this, *this); }
 
   // The text of row `index` of the results, or of item `index` of the
   // history, as the page shows it, kept until the next call; empty when there
@@ -148,6 +163,36 @@ class Page : public SearchView, public MessageDisplay, public Preferences, publi
   }
 
  private:
+  // What the search found and which way it searched, for the eye and for a
+  // screen reader alike; nothing after a search of an empty field, whose rows
+  // tell what to do.
+  std::string foundLine(const std::string& query, bool near) const {
+    if (query.empty()) return "";
+    const auto rows = static_cast<std::size_t>(dialog_->rowCount());
+    // The dialog's own literal, not a line of the list that reads the same.
+    if (rows == 0 || (rows == 1 && dialog_->rowText(0).data() == kNothingFound)) {
+      return kNothingFound;
+    }
+    const bool one = rows == 1;
+    const char* way = near ? (one ? " comes closest to " : " come closest to ")
+                      : isPattern(query.c_str()) ? (one ? " matches " : " match ")
+                                                 : (one ? " sounds like " : " sound like ");
+    return countOf(rows, "line") + way + "'" + utf8_.toList(typed_).bytes + "'.";
+  }
+
+  // "1 line", "2 lines".
+  static std::string countOf(std::size_t count, const std::string& noun) {
+    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+  }
+
+  // Whether the file at `path` starts as a text file does.
+  static bool isText(const char* path) {
+    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path, "rb"), std::fclose);
+    if (!file) return true;  // the loader tells why it cannot be read
+    char head[kTextSniffSize];
+    return looksLikeText({head, std::fread(head, 1, sizeof head, file.get())});
+  }
+
   std::string wordText() const override { return codec_.toList(typed_).bytes; }
   void setWordText(std::string_view text) override { sendText(js_set_word, codec_.toUtf16(text)); }
   // The items are drawn, asked for one by one, when the drop-down opens.
@@ -198,6 +243,8 @@ class Page : public SearchView, public MessageDisplay, public Preferences, publi
 
   std::unique_ptr<LoadedList> list_;
   ListCodec codec_{TextEncoding::kSingleByte};
+  // The page's own texts are UTF-8, whatever the list's encoding.
+  const ListCodec utf8_{TextEncoding::kUtf8};
   MessageNotifier notifier_{*this};
   std::optional<CSearchDlg> dialog_;
   std::u16string typed_;
@@ -250,7 +297,7 @@ EMSCRIPTEN_KEEPALIVE void lexi_about() {
   lexi::page().about();
 }
 EMSCRIPTEN_KEEPALIVE void lexi_help() {
-  lexi::page().handle(&lexi::CSearchDlg::OnHelpButton);
+  lexi::page().help();
 }
 EMSCRIPTEN_KEEPALIVE void lexi_closest_first() {
   lexi::page().handle(&lexi::CSearchDlg::OnClosestFirst);

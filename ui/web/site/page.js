@@ -15,7 +15,12 @@ const BUNDLED = "LexiquariumWords.txt";
 const COMMON = "LexiquariumCommon.txt";
 const MAX_SCROLL = 15e6;  // pixels a browser lets an element be tall, with room to spare
 
-let lexi = null;          // the WebAssembly module, once ready
+let lexi = null;          // the WebAssembly module, once it runs
+let ready = false;        // a list is in use, or none could be had: searches run
+let goWaiting = false;    // Go pressed before then: the search runs once ready
+// The mode's box as the address or the user set it before then, which the
+// dialog's start would otherwise set from storage.
+let earlyMode = null;
 let resultCount = 0;      // the rows shown
 let historyCount = 0;     // the history's items shown in the drop-down
 let rowHeight = 24;
@@ -93,6 +98,7 @@ const page = {
     return tab !== null;
   },
   status(text) { $("status").textContent = text; },
+  listInUse(text) { $("list-in-use").textContent = text; },
 };
 
 function clipboardRefused(text, reason) {
@@ -160,6 +166,8 @@ function drawRows(force = false) {
         row.ariaSetSize = resultCount;
         row.ariaPosInSet = i + 1;
         row.textContent = lineText(i);
+        // A blank line of the guidance still needs a name to be read out.
+        if (!row.textContent) row.ariaLabel = "Blank";
       }
       rows.push(row);
     }
@@ -190,9 +198,16 @@ function select(index) {
   drawRows();
 }
 
-function go() {
-  if (!lexi) return;
+// `fromAddress` when the address already names the search (the page opened
+// on it, or Back or Forward led to it); any other search is added to the
+// browser's history, so that Back returns to the query before.
+function go(fromAddress = false) {
   closeHistory();
+  if (!ready) {
+    goWaiting = true;
+    page.status("The search runs once the word list is loaded.");
+    return;
+  }
   $("message").hidden = true;
   page.status("");
   // A query the module has no memory for is not searched: the results stay.
@@ -200,6 +215,28 @@ function go() {
   if (!typed) return;
   lexi._lexi_go(typed, word.value.length);
   lexi._free(typed);
+  if (!fromAddress) {
+    const address = searchAddress(word.value, $("closest").checked);
+    if (address !== location.search) history.pushState(null, "", address || location.pathname);
+  }
+}
+
+// "?q=ph*ne", with "&closest=1" when the mode was on; none for an empty field.
+function searchAddress(query, closest) {
+  if (!query) return "";
+  const params = new URLSearchParams({q: query});
+  if (closest) params.set("closest", "1");
+  return "?" + params;
+}
+
+// Puts the search the address names into the field and the mode's box.
+function takeAddress() {
+  const params = new URLSearchParams(location.search);
+  if (!params.has("q")) return false;
+  word.value = params.get("q");
+  earlyMode = {checked: params.get("closest") === "1", byUser: false};
+  $("closest").checked = earlyMode.checked;
+  return true;
 }
 
 // The history drop-down, as a combo box's list: Down or Alt+Down opens it,
@@ -315,11 +352,22 @@ results.addEventListener("focus", () => {
   if (selectedRow() < 0 && resultCount > 0) select(0);
 });
 
-$("go").addEventListener("click", go);
-$("copy").addEventListener("click", () => lexi && lexi._lexi_copy());
-$("about").addEventListener("click", () => lexi && lexi._lexi_about());
+$("go").addEventListener("click", () => go());
+$("copy").addEventListener("click", () => ready && lexi._lexi_copy());
+// The About box is the page's own: it shows while the module still loads.
+$("about").addEventListener("click", () => (ready ? lexi._lexi_about() : page.about()));
 $("help").addEventListener("click", () => lexi && lexi._lexi_help());
-$("closest").addEventListener("change", () => lexi && lexi._lexi_closest_first());
+$("closest").addEventListener("change", () => {
+  if (ready) lexi._lexi_closest_first();
+  else earlyMode = {checked: $("closest").checked, byUser: true};
+});
+window.addEventListener("popstate", () => {
+  if (!takeAddress()) word.value = "";
+  if (ready) {
+    applyEarlyMode();
+    go(true);
+  }
+});
 $("message-ok").addEventListener("click", () => {
   $("message").hidden = true;
   word.focus();
@@ -331,6 +379,11 @@ $("open").addEventListener("change", (event) => {
 });
 document.addEventListener("keydown", (event) => {
   if (event.key === "Escape" && !$("message").hidden) $("message").hidden = true;
+  // As in the desktop dialogs, and in place of the browser's own help.
+  if (event.key === "F1") {
+    event.preventDefault();
+    $("help").click();
+  }
 });
 document.addEventListener("dragover", (event) => {
   event.preventDefault();
@@ -355,7 +408,11 @@ function openList(bytes, name, usersOwn) {
 const cannotRead = (name, outOfMemory) => withUtf8(lexi._lexi_cannot_read, [name], outOfMemory);
 
 async function openFile(file) {
-  if (!lexi) return;
+  // The bundled list, arriving later, would replace it.
+  if (!ready) {
+    page.status("A list of your own can be opened once the bundled one is loaded.");
+    return;
+  }
   $("message").hidden = true;
   // The module's memory holds the list in use and the file's copy: a file
   // larger than the room left is refused before it is read.
@@ -377,15 +434,34 @@ async function openFile(file) {
 }
 
 // The list travels compressed; the service worker keeps it unpacked too
-// (sw.js), so that a later visit reads it straight from the cache.
-async function fetchBundled(name) {
+// (sw.js), so that a later visit reads it straight from the cache. `progress`
+// hears the share of the compressed file arrived so far.
+async function fetchBundled(name, progress = () => {}) {
   const unpacked = window.caches && await caches.match(name).catch(() => undefined);
   // As a blob: read whole, not streamed as a response's body would be.
   if (unpacked) return new Uint8Array(await (await unpacked.blob()).arrayBuffer());
   const response = await fetch(name + ".gz");
   if (!response.ok) throw new Error(response.statusText);
-  const body = response.body.pipeThrough(new DecompressionStream("gzip"));
+  const size = Number(response.headers.get("Content-Length"));
+  let arrived = 0;
+  const counted = new TransformStream({
+    transform(chunk, out) {
+      arrived += chunk.length;
+      if (size) progress(arrived / size);
+      out.enqueue(chunk);
+    },
+  });
+  const body = response.body.pipeThrough(counted).pipeThrough(new DecompressionStream("gzip"));
   return new Uint8Array(await new Response(body).arrayBuffer());
+}
+
+// The dialog's start sets the mode's box from storage: what the address or
+// the user chose before then holds, and the user's choice is kept.
+function applyEarlyMode() {
+  if (!earlyMode) return;
+  $("closest").checked = earlyMode.checked;
+  if (earlyMode.byUser) lexi._lexi_closest_first();
+  earlyMode = null;
 }
 
 function measureRow() {
@@ -402,8 +478,10 @@ async function start() {
   measureRow();
   // Both fetches start at once; a failure is told below, once the module runs,
   // and is no rejection left unhandled while it loads.
-  const [bundled, common] = [BUNDLED, COMMON].map(fetchBundled);
+  const bundled = fetchBundled(BUNDLED, (share) => { $("progress").value = share; });
+  const common = fetchBundled(COMMON);
   for (const fetching of [bundled, common]) fetching.catch(() => {});
+  goWaiting = takeAddress();
   lexi = await createLexiquarium({page});
   performance.mark("lexiquarium-module");
   lexi._lexi_start();
@@ -411,10 +489,18 @@ async function start() {
   try {
     const bytes = await bundled;
     performance.mark("lexiquarium-list-fetched");
+    // What the user typed while the list loaded stays in the field.
+    const typed = word.value;
     openList(bytes, BUNDLED, false);
+    if (typed) word.value = typed;
   } catch (error) {
     cannotRead(BUNDLED, false);
   }
+  $("progress").hidden = true;
+  page.status("");
+  ready = true;
+  applyEarlyMode();
+  if (goWaiting) go(true);
   $("dialog").ariaBusy = "false";
   performance.mark("lexiquarium-ready");
   document.body.dataset.ready = "true";
