@@ -433,26 +433,23 @@ async function openFile(file) {
   openList(bytes, file.name, true);
 }
 
-// The list travels compressed; the service worker keeps it unpacked too
-// (sw.js), so that a later visit reads it straight from the cache. `progress`
-// hears the share of the compressed file arrived so far.
-async function fetchBundled(name, progress = () => {}) {
-  const unpacked = window.caches && await caches.match(name).catch(() => undefined);
-  // As a blob: read whole, not streamed as a response's body would be.
-  if (unpacked) return new Uint8Array(await (await unpacked.blob()).arrayBuffer());
-  const response = await fetch(name + ".gz");
-  if (!response.ok) throw new Error(response.statusText);
-  const size = Number(response.headers.get("Content-Length"));
-  let arrived = 0;
-  const counted = new TransformStream({
-    transform(chunk, out) {
-      arrived += chunk.length;
-      if (size) progress(arrived / size);
-      out.enqueue(chunk);
-    },
+// The bundled lists, fetched and unpacked by a worker (list_fetch.js); each
+// name's answer settles its promise, and `progress` hears the share of the
+// compressed file arrived so far.
+const listFetcher = new Worker("list_fetch.js");
+const listsAsked = new Map();
+listFetcher.onmessage = ({data}) => {
+  const asked = listsAsked.get(data.name);
+  if ("progress" in data) asked.progress(data.progress);
+  else if (data.bytes) asked.resolve(new Uint8Array(data.bytes));
+  else asked.reject(new Error(data.error));
+};
+
+function fetchBundled(name, progress = () => {}) {
+  return new Promise((resolve, reject) => {
+    listsAsked.set(name, {resolve, reject, progress});
+    listFetcher.postMessage(name);
   });
-  const body = response.body.pipeThrough(counted).pipeThrough(new DecompressionStream("gzip"));
-  return new Uint8Array(await new Response(body).arrayBuffer());
 }
 
 // The dialog's start sets the mode's box from storage: what the address or
