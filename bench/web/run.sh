@@ -2,8 +2,9 @@
 # Reports the web page's goals, each figure beside its goal, in Debian's
 # chromium (headless) over a static server on 127.0.0.1: the page ready to
 # search with a warm cache, "*" on the bundled list until painted, a sound
-# query, scrolling a result list of 1,000,000 lines, and what the site weighs
-# compressed.
+# query, scrolling a result list of 1,000,000 lines, what the site weighs
+# compressed, and Lighthouse's scores (LEXI_LIGHTHOUSE_RUNS cold visits each as a
+# phone and as a desktop, 5 unless told).
 # Usage: bench/web/run.sh [SITE_DIR]   (default: build-web/site, from `cmake --preset web`)
 set -eu
 cd "$(dirname "$0")/../.."
@@ -24,3 +25,6 @@ printf '  %-18s %7d bytes   (sent as it is: the page unpacks it)\n' "word list, 
   "$(wc -c <"$site/LexiquariumWords.txt.gz")"
 echo
 node bench/web/web_bench.mjs "$site" "$list"
+echo
+[ -x bench/web/node_modules/.bin/lighthouse ] || npm ci --prefix bench/web --no-audit --no-fund >/dev/null
+node bench/web/lighthouse.mjs "$site" "${LEXI_LIGHTHOUSE_RUNS:-5}"
