@@ -17,12 +17,22 @@ const [line] = await once(server.stdout, "data");
 const origin = `http://127.0.0.1:${/port (\d+)/.exec(line.toString())[1]}/`;
 const browser = await chromium.launch({executablePath: "/usr/bin/chromium"});
 try {
-  const context = await browser.newContext({viewport: {width: 900, height: 600}});
-  const page = await context.newPage();
-  const ready = async () => {
+  const readyAt = async (page) => {
     await page.waitForSelector("body[data-ready=true]");
     return page.evaluate(() => performance.getEntriesByName("lexiquarium-ready")[0].startTime);
   };
+  // A first visit: nothing cached, the list fetched compressed and unpacked.
+  const firstTimes = [];
+  for (let i = 0; i < 5; ++i) {
+    const fresh = await browser.newContext({viewport: {width: 900, height: 600}});
+    const page = await fresh.newPage();
+    await page.goto(origin);
+    firstTimes.push(await readyAt(page));
+    await fresh.close();
+  }
+  const context = await browser.newContext({viewport: {width: 900, height: 600}});
+  const page = await context.newPage();
+  const ready = () => readyAt(page);
   await page.goto(origin);
   await ready();
   await page.evaluate(() => navigator.serviceWorker.ready);
@@ -31,8 +41,9 @@ try {
     await page.reload();
     readyTimes.push(await ready());
   }
-  console.log("Page (headless chromium, localhost, warm cache through the service worker):");
-  show("ready to search after navigation", median(readyTimes), "ms", "<= 300 ms");
+  console.log("Page (headless chromium, localhost):");
+  show("first visit: ready to search (median of 5)", median(firstTimes), "ms", "<= 1500 ms");
+  show("warm cache: ready to search after navigation", median(readyTimes), "ms", "<= 300 ms");
   const steps = await page.evaluate(() => ["module", "list-fetched", "ready"].map(
     (step) => `${step} at ${performance.getEntriesByName("lexiquarium-" + step)[0].startTime.toFixed(0)} ms`));
   console.log(`    (the last run: ${steps.join(", ")})`);
@@ -81,7 +92,7 @@ try {
   show("the same until painted", median(sound.painted), "ms", "(one frame: 16.7 ms)");
 
   await page.setInputFiles("#open", bigList);
-  await page.waitForFunction(() => /is in use/.test(document.getElementById("status").textContent),
+  await page.waitForFunction(() => /is in use/.test(document.getElementById("list-in-use").textContent),
                              null, {timeout: 60000});
   await page.fill("#word", "*");
   await page.press("#word", "Enter");
