@@ -3,7 +3,10 @@
 import assert from "node:assert/strict";
 import {spawn} from "node:child_process";
 import {once} from "node:events";
+import fs from "node:fs";
 import {createRequire} from "node:module";
+import os from "node:os";
+import path from "node:path";
 import {after, before, test} from "node:test";
 
 const require = createRequire(import.meta.url);
@@ -352,6 +355,53 @@ test("after the first visit the page works with no network", async () => {
   await find(page, "fone");
   assert.ok((await firstWords(page)).includes("phone"));
   await context.close();
+});
+
+// A server that lets the browser keep every file for a year, as a host may.
+const KEEP_FOR_A_YEAR = `
+import functools, http.server, sys
+class Handler(http.server.SimpleHTTPRequestHandler):
+    def end_headers(self):
+        self.send_header("Cache-Control", "max-age=31536000")
+        super().end_headers()
+server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Handler, directory=sys.argv[1]))
+print(server.server_address[1], flush=True)
+server.serve_forever()`;
+
+test("a new site takes over from the old one, though the browser may keep the old files a year", async () => {
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), "lexi-site-"));
+  fs.cpSync(site, folder, {recursive: true});
+  const server = spawn("python3", ["-c", KEEP_FOR_A_YEAR, folder], {stdio: ["ignore", "pipe", "ignore"]});
+  const context = await browser.newContext();
+  try {
+    const [port] = await once(server.stdout, "data");
+    const page = await context.newPage();
+    await page.goto(`http://127.0.0.1:${Number(port)}/`);
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    // The next release: a changed style, and so a new worker with a new cache,
+    // its files newer than the ones they replace.
+    fs.appendFileSync(path.join(folder, "page.css"), "body { --release: 2; }\n");
+    const worker = path.join(folder, "sw.js");
+    fs.writeFileSync(worker, fs.readFileSync(worker, "utf8")
+      .replace(/const CACHE = ".*";/, 'const CACHE = "lexiquarium-next";'));
+    const later = new Date(Date.now() + 10000);
+    for (const file of ["page.css", "sw.js"]) fs.utimesSync(path.join(folder, file), later, later);
+    await page.evaluate(async () => {
+      const taken = new Promise((done) =>
+        navigator.serviceWorker.addEventListener("controllerchange", done, {once: true}));
+      await (await navigator.serviceWorker.getRegistration()).update();
+      await taken;
+    });
+    await page.reload();
+    await page.waitForSelector("body[data-ready=true]");
+    assert.deepEqual(await page.evaluate(async () => [
+      await caches.keys(), getComputedStyle(document.body).getPropertyValue("--release").trim(),
+    ]), [["lexiquarium-next"], "2"]);
+  } finally {
+    await context.close();
+    server.kill();
+    fs.rmSync(folder, {recursive: true});
+  }
 });
 
 // Where the drawn rows are, in the list's visible box, sorted top to bottom.
