@@ -81,7 +81,7 @@ try {
   show("the same until painted", median(sound.painted), "ms", "(one frame: 16.7 ms)");
 
   await page.setInputFiles("#open", bigList);
-  await page.waitForFunction(() => /is in use/.test(document.getElementById("status").textContent),
+  await page.waitForFunction(() => /is in use/.test(document.getElementById("list-in-use").textContent),
                              null, {timeout: 60000});
   await page.fill("#word", "*");
   await page.press("#word", "Enter");
