@@ -3,7 +3,10 @@
 import assert from "node:assert/strict";
 import {spawn} from "node:child_process";
 import {once} from "node:events";
+import fs from "node:fs";
 import {createRequire} from "node:module";
+import os from "node:os";
+import path from "node:path";
 import {after, before, test} from "node:test";
 
 const require = createRequire(import.meta.url);
@@ -352,6 +355,147 @@ test("after the first visit the page works with no network", async () => {
   await find(page, "fone");
   assert.ok((await firstWords(page)).includes("phone"));
   await context.close();
+});
+
+// A server that lets the browser keep every file for a year, as a host may.
+const KEEP_FOR_A_YEAR = `
+import functools, http.server, sys
+class Handler(http.server.SimpleHTTPRequestHandler):
+    def end_headers(self):
+        self.send_header("Cache-Control", "max-age=31536000")
+        super().end_headers()
+server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Handler, directory=sys.argv[1]))
+print(server.server_address[1], flush=True)
+server.serve_forever()`;
+
+test("a new site takes over from the old one, though the browser may keep the old files a year", async () => {
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), "lexi-site-"));
+  fs.cpSync(site, folder, {recursive: true});
+  const server = spawn("python3", ["-c", KEEP_FOR_A_YEAR, folder], {stdio: ["ignore", "pipe", "ignore"]});
+  const context = await browser.newContext();
+  try {
+    const [port] = await once(server.stdout, "data");
+    const page = await context.newPage();
+    await page.goto(`http://127.0.0.1:${Number(port)}/`);
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    // The next release: a changed style, and so a new worker with a new cache,
+    // its files newer than the ones they replace.
+    fs.appendFileSync(path.join(folder, "page.css"), "body { --release: 2; }\n");
+    const worker = path.join(folder, "sw.js");
+    fs.writeFileSync(worker, fs.readFileSync(worker, "utf8")
+      .replace(/const CACHE = ".*";/, 'const CACHE = "lexiquarium-next";'));
+    const later = new Date(Date.now() + 10000);
+    for (const file of ["page.css", "sw.js"]) fs.utimesSync(path.join(folder, file), later, later);
+    await page.evaluate(async () => {
+      const taken = new Promise((done) =>
+        navigator.serviceWorker.addEventListener("controllerchange", done, {once: true}));
+      await (await navigator.serviceWorker.getRegistration()).update();
+      await taken;
+    });
+    await page.reload();
+    await page.waitForSelector("body[data-ready=true]");
+    assert.deepEqual(await page.evaluate(async () => [
+      await caches.keys(), getComputedStyle(document.body).getPropertyValue("--release").trim(),
+    ]), [["lexiquarium-next"], "2"]);
+  } finally {
+    await context.close();
+    server.kill();
+    fs.rmSync(folder, {recursive: true});
+  }
+});
+
+// Where the drawn rows are, in the list's visible box, sorted top to bottom.
+const drawnRows = (page) => page.evaluate(() => {
+  const results = document.getElementById("results");
+  const box = results.getBoundingClientRect();
+  const top = box.top + results.clientTop;
+  const rows = [...document.querySelectorAll(".row")].map((row) => {
+    const {top: rowTop, bottom} = row.getBoundingClientRect();
+    return {index: Number(row.dataset.index), text: row.textContent, top: rowTop, bottom,
+            selected: row.ariaSelected === "true"};
+  }).sort((a, b) => a.top - b.top);
+  return {rows, top, bottom: top + results.clientHeight};
+});
+const nextFrame = (page) =>
+  page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+
+test("a list of any length is drawn a whole row apart, and every row can be reached", async () => {
+  const page = await openPage();
+  const scrollTo = (share) => page.evaluate((share) => {
+    const results = document.getElementById("results");
+    results.scrollTop = share * (results.scrollHeight - results.clientHeight);
+  }, share);
+  const view = () => page.evaluate(() => ({rowHeight, height: document.getElementById("results").clientHeight}));
+  const pageRows = async () => {
+    const {rowHeight, height} = await view();
+    return Math.floor(height / rowHeight) - 1;
+  };
+  // Each step names the row it must show whole, and the edge of the box it must
+  // be at, if any. A click in the middle of the box picks the row the keys then
+  // move from: the row as far through the list as the scroll bar is through its
+  // range. The scroll positions the keys reach, and so how far a position that
+  // stands for them might be off, change with where they start: three starts.
+  let count = 0;
+  let picked = 0;
+  const steps = [
+    ["End", () => page.keyboard.press("End"), () => count - 1, "bottom"],
+    ["Home", () => page.keyboard.press("Home"), () => 0, "top"],
+    ["the scroll bar at the bottom", () => scrollTo(1), () => count - 1, "bottom"],
+    ...[0.3, 0.5, 0.7].flatMap((share) => [
+      [`the scroll bar at ${share}, a click`, async () => {
+        await scrollTo(share);
+        await nextFrame(page);
+        const {top, bottom} = await drawnRows(page);
+        const box = await page.locator("#results").boundingBox();
+        await page.mouse.click(box.x + box.width / 2, (top + bottom) / 2);
+        picked = await page.evaluate(() => selectedRow());
+        const {rowHeight, height} = await view();
+        const middle = Math.floor((share * (count * rowHeight - height) + height / 2) / rowHeight);
+        assert.ok(Math.abs(picked - middle) <= 1, `row ${picked} of ${count} at ${share}, not ${middle}`);
+      }, () => picked, null],
+      ["PageDown", () => page.keyboard.press("PageDown"), async () => picked + await pageRows(), "bottom"],
+      ["PageUp twice", async () => {
+        await page.keyboard.press("PageUp");
+        await page.keyboard.press("PageUp");
+      }, async () => picked - await pageRows(), "top"],
+      ["ArrowUp", () => page.keyboard.press("ArrowUp"), async () => picked - await pageRows() - 1, "top"],
+    ]),
+  ];
+  // The bundled list fits under the height a browser lets an element be; a
+  // million rows do not.
+  const lists = [
+    ["bundled", async () => {}],
+    ["a million", async () => {
+      await page.evaluate(() => openFile(new File(
+        [Array.from({length: 1e6}, (_, i) => `w${String(i).padStart(7, "0")}\n`).join("")], "million.txt")));
+      await page.waitForFunction(() => /is in use/.test(document.getElementById("list-in-use").textContent),
+                                 null, {timeout: 60000});
+    }],
+  ];
+  for (const [list, open] of lists) {
+    await open();
+    await find(page, "*");
+    count = await page.$eval(".row", (row) => Number(row.ariaSetSize));
+    await page.focus("#results");
+    for (const [step, act, expectedRow, edge] of steps) {
+      const what = `${list}, ${step}`;
+      await act();
+      await nextFrame(page);
+      const row = await expectedRow();
+      const {rows, top, bottom} = await drawnRows(page);
+      for (const [i, drawn] of rows.entries()) {
+        if (list === "a million") assert.equal(drawn.text, `w${String(drawn.index).padStart(7, "0")}`, what);
+        if (i === 0) continue;
+        assert.equal(drawn.index, rows[i - 1].index + 1, `${what}: rows in order`);
+        assert.ok(Math.abs(drawn.top - rows[i - 1].bottom) < 0.1, `${what}: row ${drawn.index} starts where the one above ends`);
+      }
+      assert.ok(rows[0].top <= top + 0.1 && rows.at(-1).bottom >= bottom - 0.1, `${what}: rows fill the box`);
+      const shown = rows.find((drawn) => drawn.index === row);
+      assert.ok(shown && shown.top >= top - 0.1 && shown.bottom <= bottom + 0.1, `${what}: row ${row} whole in view`);
+      if (edge) assert.ok(Math.abs(shown[edge] - (edge === "top" ? top : bottom)) < 0.1, `${what}: row ${row} at the ${edge}`);
+    }
+  }
+  assert.deepEqual(page.errors, []);
 });
 
 test("an accessibility audit finds nothing in any state the page reaches", async () => {

@@ -27,6 +27,9 @@ let rowHeight = 24;
 let historyOpen = false;
 let historyActive = -1;
 let drawn = {first: 0, last: 0, rows: new Map()};
+// The list's offset the keyboard last scrolled to, and the scroll position that
+// stands for it (see listOffset).
+let pinned = {scrollTop: -1, offset: 0};
 const utf16 = new TextDecoder("utf-16le");
 
 // What the dialog logic calls (ui/web/page_main.cpp).
@@ -53,6 +56,7 @@ const page = {
   resultsChanged(count) {
     resultCount = count;
     results.scrollTop = 0;
+    pinned = {scrollTop: -1, offset: 0};
     spacer.style.height = Math.min(count * rowHeight, MAX_SCROLL) + "px";
     $("line").textContent = "";
     drawRows(true);
@@ -138,20 +142,40 @@ function withUtf8(call, texts, ...more) {
   pointers.forEach(lexi._free);
 }
 
-// The pixels from one row's top to the next: squeezed when the list is taller
-// than a browser lets an element be.
-function rowStep() {
-  return resultCount * rowHeight <= MAX_SCROLL ? rowHeight
-                                               : (MAX_SCROLL - rowHeight) / (resultCount - 1);
+// A list taller than a browser lets an element be scrolls a spacer of that
+// height: the scroll position's share of the spacer's range stands for the same
+// share of the list's, and the rows are drawn a whole row apart from there.
+const squeezed = () => resultCount * rowHeight > MAX_SCROLL;
+const listRange = () => Math.max(0, resultCount * rowHeight - results.clientHeight);
+const scrollRange = () => Math.max(0, MAX_SCROLL - results.clientHeight);
+
+// The list's pixels above the view. A scroll position is whole pixels, each
+// more than one of the list's when squeezed: the offset the keyboard asked
+// for is kept while the position it set stays, so that the row it showed is
+// shown whole.
+function listOffset() {
+  const top = results.scrollTop;
+  if (!squeezed()) return top;
+  if (top === pinned.scrollTop) return Math.min(listRange(), pinned.offset);
+  const range = scrollRange();
+  return range > 0 ? Math.min(listRange(), (top / range) * listRange()) : 0;
 }
 
-const rowTop = (index) => index * rowStep();
-const firstVisibleRow = () => Math.floor(results.scrollTop / rowStep());
+function scrollToOffset(offset) {
+  if (!squeezed()) {
+    results.scrollTop = offset;
+    return;
+  }
+  const range = listRange();
+  results.scrollTop = range > 0 ? Math.round((offset / range) * scrollRange()) : 0;
+  pinned = {scrollTop: results.scrollTop, offset};
+}
 
 // Draws the rows in view, and a few around them; rows already drawn are kept,
 // so that a click's row is still there for the double-click that follows.
 function drawRows(force = false) {
-  const first = Math.max(0, firstVisibleRow() - 2);
+  const offset = listOffset();
+  const first = Math.max(0, Math.floor(offset / rowHeight) - 2);
   const last = Math.min(resultCount, first + Math.ceil(results.clientHeight / rowHeight) + 4);
   if (force || first !== drawn.first || last !== drawn.last) {
     const rows = [];
@@ -162,7 +186,6 @@ function drawRows(force = false) {
         row.role = "option";
         row.id = "row-" + i;
         row.dataset.index = i;
-        row.style.top = rowTop(i) + "px";
         row.ariaSetSize = resultCount;
         row.ariaPosInSet = i + 1;
         row.textContent = lineText(i);
@@ -174,8 +197,14 @@ function drawRows(force = false) {
     spacer.replaceChildren(...rows);
     drawn = {first, last, rows: new Map(rows.map((row, i) => [first + i, row]))};
   }
+  // Unsqueezed, the rows stay where they are and the browser scrolls them;
+  // squeezed, every scroll moves them.
+  const origin = results.scrollTop - offset;
   const selected = selectedRow();
-  for (const [index, row] of drawn.rows) row.ariaSelected = String(index === selected);
+  for (const [index, row] of drawn.rows) {
+    row.style.top = origin + index * rowHeight + "px";
+    row.ariaSelected = String(index === selected);
+  }
   if (drawn.rows.has(selected)) {
     results.setAttribute("aria-activedescendant", "row-" + selected);
   } else {
@@ -190,10 +219,11 @@ function select(index) {
   // The list joins a meaning's words by no-break spaces; shown whole, the
   // line may wrap between them.
   $("line").textContent = lineText(selected).replaceAll("\u00a0", " ");
-  const top = rowTop(selected);
-  if (top < results.scrollTop) results.scrollTop = top;
-  else if (top + rowHeight > results.scrollTop + results.clientHeight) {
-    results.scrollTop = top + rowHeight - results.clientHeight;
+  const top = selected * rowHeight;
+  const offset = listOffset();
+  if (top < offset) scrollToOffset(top);
+  else if (top + rowHeight > offset + results.clientHeight) {
+    scrollToOffset(top + rowHeight - results.clientHeight);
   }
   drawRows();
 }
