@@ -4,11 +4,7 @@
 // copied) or the reason they could not be had.
 "use strict";
 
-// The list travels compressed; the service worker keeps it unpacked too
-// (sw.js), so that a later visit reads it straight from the cache.
 async function fetchList(name) {
-  const unpacked = self.caches && await caches.match(name).catch(() => undefined);
-  if (unpacked) return unpacked.arrayBuffer();
   const response = await fetch(name + ".gz");
   if (!response.ok) throw new Error(response.statusText);
   const size = Number(response.headers.get("Content-Length"));

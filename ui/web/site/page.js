@@ -463,19 +463,28 @@ async function openFile(file) {
   openList(bytes, file.name, true);
 }
 
-// The bundled lists, fetched and unpacked by a worker (list_fetch.js); each
-// name's answer settles its promise, and `progress` hears the share of the
-// compressed file arrived so far.
-const listFetcher = new Worker("list_fetch.js");
+// The bundled lists travel compressed, and are fetched and unpacked by a
+// worker (list_fetch.js), which the page's thread would otherwise wait for;
+// each name's answer settles its promise, and `progress` hears the share of
+// the compressed file arrived so far. The service worker keeps them unpacked
+// too (sw.js), so that a later visit reads them straight from its cache,
+// with no worker to start.
+let listFetcher = null;
 const listsAsked = new Map();
-listFetcher.onmessage = ({data}) => {
-  const asked = listsAsked.get(data.name);
-  if ("progress" in data) asked.progress(data.progress);
-  else if (data.bytes) asked.resolve(new Uint8Array(data.bytes));
-  else asked.reject(new Error(data.error));
-};
 
-function fetchBundled(name, progress = () => {}) {
+async function fetchBundled(name, progress = () => {}) {
+  const unpacked = window.caches && await caches.match(name).catch(() => undefined);
+  // As a blob: read whole, not streamed as a response's body would be.
+  if (unpacked) return new Uint8Array(await (await unpacked.blob()).arrayBuffer());
+  if (!listFetcher) {
+    listFetcher = new Worker("list_fetch.js");
+    listFetcher.onmessage = ({data}) => {
+      const asked = listsAsked.get(data.name);
+      if ("progress" in data) asked.progress(data.progress);
+      else if (data.bytes) asked.resolve(new Uint8Array(data.bytes));
+      else asked.reject(new Error(data.error));
+    };
+  }
   return new Promise((resolve, reject) => {
     listsAsked.set(name, {resolve, reject, progress});
     listFetcher.postMessage(name);
