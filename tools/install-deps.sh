@@ -5,7 +5,7 @@ set -eu
 
 packages="g++ clang libclang-rt-14-dev clang-format clang-tidy cmake make python3 libgtest-dev
   libbenchmark-dev qt6-base-dev xdg-utils xvfb xauth xdotool xclip wordnet-base wamerican scowl
-  mingw-w64 googletest wine wine64 fonts-wine fp-utils nsis librsvg2-bin imagemagick
+  mingw-w64 googletest wine wine64 fonts-wine fp-utils nsis p7zip-full librsvg2-bin imagemagick
   lintian appstream desktop-file-utils man-db
   codespell aspell aspell-en hunspell hunspell-en-us emscripten chromium hyperfine time libc-l10n"
 

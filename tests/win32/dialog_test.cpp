@@ -159,6 +159,26 @@ std::wstring manifestSetting(const wchar_t* name, const std::wstring& year) {
   return value;
 }
 
+// What a user sees of the dialog's size: its frame, the height of its
+// controls' text and of the result rows, and the list's width.
+struct Look {
+  RECT frame;
+  LONG text, row, listWidth;
+};
+Look look() {
+  RECT frame{};
+  RECT list{};
+  GetWindowRect(dialog, &frame);
+  GetWindowRect(GetDlgItem(dialog, IDC_RESULTS), &list);
+  const HDC dc = GetDC(dialog);
+  SelectObject(dc, reinterpret_cast<HGDIOBJ>(send(IDC_GO, WM_GETFONT)));
+  TEXTMETRICW text{};
+  GetTextMetricsW(dc, &text);
+  ReleaseDC(dialog, dc);
+  return {frame, text.tmHeight, static_cast<LONG>(send(IDC_RESULTS, LB_GETITEMHEIGHT)),
+          list.right - list.left};
+}
+
 // The list box as one that has no room for more than one line.
 WNDPROC listProc;
 LRESULT CALLBACK crampedList(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -311,6 +331,26 @@ const std::vector<Case> kCases = {
        return iconImages() == "16x32 20x32 24x32 32x32 40x32 48x32 64x32 256x32 " &&
               manifestSetting(L"dpiAwareness", L"2016") == L"PerMonitorV2, PerMonitor" &&
               manifestSetting(L"dpiAware", L"2005") == L"true/pm";
+     }},
+    {"a change of DPI, to 144, 192 and back to 96, puts the dialog in the frame the system "
+     "suggests, its text, rows and layout scaled",
+     [] {
+       const Look before = look();
+       bool scaled = true;
+       for (const int dpi : {144, 192, 96}) {
+         const auto by = [dpi](LONG size, LONG seen) {
+           return std::abs(MulDiv(size, dpi, 96) - seen) <= 1;
+         };
+         RECT frame = before.frame;
+         frame.right = frame.left + MulDiv(frame.right - frame.left, dpi, 96);
+         frame.bottom = frame.top + MulDiv(frame.bottom - frame.top, dpi, 96);
+         SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                      reinterpret_cast<LPARAM>(&frame));
+         const Look after = look();
+         scaled = scaled && EqualRect(&after.frame, &frame) && by(before.text, after.text) &&
+                  by(before.row, after.row) && by(before.listWidth, after.listWidth);
+       }
+       return scaled;
      }},
 };
 

@@ -1,17 +1,20 @@
 #!/bin/bash
 # The Windows installer under Wine: its licence page is plain text, each
-# paragraph one line; a silent install for all users puts the programs, the
-# list, the help file and the licences into Program Files, and its entry of
-# the installed programs has its size, folder and flags as the system wants
-# them; the Start-menu shortcut, opened from elsewhere, starts the program in
+# paragraph one line; an install for all users, page by page with the keys,
+# ends on a page whose box "Run Lexiquarium", ticked, starts the program in its
+# folder; it puts the programs, the list, the help file and the licences into
+# Program Files, and its entry of the installed programs has its size, folder
+# and flags as the system wants them; the Start-menu shortcut, opened from elsewhere, starts the program in
 # that folder (else it would find no list and show its error box); a silent
 # uninstall leaves no file, shortcut or registry key of ours behind; and so do
 # a silent install and uninstall for the current user alone.
-# Usage: installer_test.sh Lexiquarium-VERSION-win64.exe licence-page.txt (with WINEPREFIX set)
+# Usage: installer_test.sh Lexiquarium-VERSION-win64.exe licence-page.txt control_waiter.exe
+#        (with WINEPREFIX set)
 set -euo pipefail
 
 installer=$(realpath "$1")
 licence=$2
+waiter=$(realpath "$3")
 # shellcheck source-path=SCRIPTDIR source=../e2e/x_session.sh
 . "$(dirname "$0")/../e2e/x_session.sh"
 # No menu entries on the Linux side, no offer to download the HTML engine.
@@ -48,7 +51,21 @@ grep -q '^Permission is hereby granted, .* subject to the following conditions:$
   fail "the licence page's paragraphs are not one line each"
 echo "1. the licence page is plain text, a paragraph a line"
 
-wine "$installer" /S /AllUsers >"$failure_log" 2>&1 </dev/null || fail "the installer failed"
+# Each page's own control shows before Enter goes on: the welcome's Next, the
+# licence's I Agree, the choice of users, the folder's Install; and at the end
+# the box, ticked.
+wine "$installer" >"$failure_log" 2>&1 </dev/null &
+setup=$(window_named 'Lexiquarium Setup' 60) || fail "the installer showed no window"
+for control in '&Next >' 'I &Agree' 'Install for anyone using this computer' '&Install' \
+  'Run Lexiquarium'; do
+  wine "$waiter" 'Lexiquarium Setup' "$control" >"$failure_log" 2>&1 </dev/null ||
+    fail "the installer showed no '$control', ticked if a box"
+  xdotool windowfocus --sync "$setup" key Return
+done
+dialog=$(window_named Lexiquarium 60) || fail "the last page did not start the program"
+pid=$(xdotool getwindowpid "$dialog")
+xdotool windowfocus --sync "$dialog" key Escape
+during_30s kill -0 "$pid" 2>/dev/null || fail "Esc did not end the program"
 for file in lexiquarium.exe lexiquarium-find.exe LexiquariumWords.txt LexiquariumCommon.txt Lexiquarium.chm \
   LICENSE.txt word-list-README.txt Uninstall.exe "$menu/Lexiquarium.lnk"; do
   [ -f "$folder/$file" ] || [ -f "$file" ] || fail "$file was not installed"
@@ -59,7 +76,8 @@ for value in 'EstimatedSize *REG_DWORD *0x[0-9a-f]\{4\}' 'NoModify *REG_DWORD *0
   'NoRepair *REG_DWORD *0x1$' 'InstallLocation *REG_SZ *C:\\Program Files\\Lexiquarium$'; do
   tr -d '\r' <"$work/entry" | grep -q "^ *$value" || fail "the entry lacks $value: $(cat "$work/entry")"
 done
-echo "2. the silent install for all users put every file and the shortcut in place, and its entry"
+echo "2. the install for all users, page by page, put every file and the shortcut in place, and its"
+echo "   entry; its last page started the program in its folder"
 
 # Opened from elsewhere, as Explorer would; start.exe returns at once.
 (cd "$work" && exec wine start /unix "$menu/Lexiquarium.lnk") >"$failure_log" 2>&1 </dev/null

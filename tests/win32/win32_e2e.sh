@@ -1,7 +1,8 @@
 #!/bin/bash
 # The Windows program under Wine on a virtual X server, driven with real keys:
 #   1. FONE typed, Enter, a line chosen, Alt+C: the X clipboard holds "phone";
-#      F1 opens the help file in the help viewer of the Windows folder; Esc
+#      F1 opens the help file in the help viewer of the Windows folder, whose
+#      contents and index name each section of its page and lead to it; Esc
 #      ends with status 0;
 #   2. (without a word list, the program's box and status: dialog_test.cpp);
 #   3. the query tool, in a folder named with characters of no ANSI code page,
@@ -47,13 +48,23 @@ xdotool key Return Tab Home Down alt+c
 expect_clipboard phone
 xdotool key F1
 viewer=$(window_named 'Lexiquarium Help' 30) || fail "F1 did not open the help file"
+7z x -o"$work/chm" "$help" >"$failure_log" || fail "the help file could not be unpacked"
+# Each section as its entries name it and point at it.
+sections=$(sed -n 's/.*<h2 id="\([^"]*\)">\([^<]*\)<.*/value="\2"><param name="Local" value="Lexiquarium.html#\1"/p' \
+  "$work/chm/Lexiquarium.html")
+[ "$(wc -l <<<"$sections")" -gt 5 ] || fail "the help page has too few sections: $sections"
+for list in hhc hhk; do
+  missing=$(grep -vxF -f <(grep -oF "$sections" "$work/chm/Lexiquarium.$list") <<<"$sections" || true)
+  [ -z "$missing" ] || fail "the help file's $list lacks these sections: $missing"
+done
 # The viewer may open over the dialog, which lies in the middle of the screen.
 xdotool windowkill "$viewer"
 # Wine takes the dialog back into the foreground from a click, not from focus.
 xdotool mousemove --window "$dialog" 100 10 click 1 sleep 0.5 key Escape
 wait_for_exit
 [ "$status" = 0 ] || fail "Esc ended the program with status $status"
-echo "1. FONE, Alt+C copied 'phone'; F1 opened the help; Esc gave status 0"
+echo "1. FONE, Alt+C copied 'phone'; F1 opened the help, whose contents and index lead to each"
+echo "   section; Esc gave status 0"
 
 # In a folder whose name the ANSI code page cannot hold, 'ő' nor the emoji
 # (outside every code page), with the tool beside its list.

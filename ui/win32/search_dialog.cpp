@@ -33,6 +33,7 @@ INT_PTR SearchDialog::run() {
                                          nullptr, proc, reinterpret_cast<LPARAM>(this));
   const DWORD error = GetLastError();
   results_.reset();
+  layout_.reset();
   dialog_ = nullptr;
   SetLastError(error);
   return result;
@@ -72,9 +73,13 @@ INT_PTR CALLBACK SearchDialog::proc(HWND dialog, UINT message, WPARAM wParam, LP
     case WM_MOVE:  // a tooltip left behind would float apart from its line
       self->results_->showWhole(-1);
       return FALSE;
-    case WM_DPICHANGED:  // the system scales the rest (PerMonitorV2)
-      self->setIcons(MulDiv(16, LOWORD(wParam), 96), MulDiv(32, LOWORD(wParam), 96));
-      return FALSE;
+    case WM_DPICHANGED: {
+      const int dpi = LOWORD(wParam);
+      self->layout_->scaleTo(dpi, *reinterpret_cast<const RECT*>(lParam));
+      self->results_->fitToFont();
+      self->setIcons(MulDiv(16, dpi, 96), MulDiv(32, dpi, 96));
+      return TRUE;
+    }
     case WM_QUERYDRAGICON:
       return reinterpret_cast<INT_PTR>(self->m_hIcon);
     default:
@@ -84,6 +89,7 @@ INT_PTR CALLBACK SearchDialog::proc(HWND dialog, UINT message, WPARAM wParam, LP
 
 BOOL SearchDialog::OnInitDialog(HWND dialog) {
   dialog_ = dialog;
+  layout_.emplace(dialog);
   results_.emplace(item(IDC_RESULTS), codec_, dlg_);
   POINT mouse{};
   GetCursorPos(&mouse);

@@ -4,7 +4,8 @@
 // icon drawn while minimised, and Help on F1. The system menu also holds the
 // "closest first" mode's checkable item. A find whose lines the list box cannot
 // take shows none and says so. The dialog opens centred on the work area of the
-// monitor that holds the mouse, and owns its message boxes.
+// monitor that holds the mouse, and owns its message boxes. Moved to a monitor
+// of another DPI, it is made again for that DPI (DpiLayout), its rows too.
 //
 // The word field is a drop-down combo box with CBS_LOWERCASE: unlike the other
 // front ends, which fold A to Z only, it lowers every letter typed and every
@@ -20,6 +21,7 @@
 
 #include "res/windows/resource.h"
 #include "ui/search_dlg.h"
+#include "ui/win32/dpi_layout.h"
 #include "ui/win32/spawn_process_starter.h"
 #include "ui/win32/win32_controls.h"
 
@@ -77,6 +79,7 @@ class SearchDialog : private SearchView, private MessageDisplay {
   CSearchDlg dlg_;
   HWND dialog_ = nullptr;                   // while the window exists
   std::optional<Win32ResultList> results_;  // likewise
+  std::optional<DpiLayout> layout_;         // likewise
 };
 
 }  // namespace lexi

@@ -178,9 +178,6 @@ LRESULT CALLBACK Win32ResultList::watchMouse(HWND list, UINT message, WPARAM wPa
     case WM_MOUSEHOVER:
       results.showWhole(lineAtMouse());
       break;
-    case WM_DPICHANGED_AFTERPARENT:  // the dialog has its new font
-      results.fitToFont();
-      break;
     case WM_MOUSELEAVE:
     case WM_KILLFOCUS:
     case WM_VSCROLL:

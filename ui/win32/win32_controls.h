@@ -55,11 +55,11 @@ class Win32ResultList {
   int lineAfter(int caret, wchar_t letter) const;
   // Shows line `index` in the tooltip if it is cut off, else hides the tooltip.
   void showWhole(int index);
+  // Rows as high as the list font's lines, the tooltip as wide as the list and
+  // in its font: done at the start, and to be done at each change of DPI.
+  void fitToFont();
 
  private:
-  // Rows as high as the list font's lines, the tooltip as wide as the list and
-  // in its font: at the start and at each change of DPI.
-  void fitToFont();
   static LRESULT CALLBACK watchMouse(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
                                      UINT_PTR, DWORD_PTR self);
   // The drawn part of row `index`, written to `out` (kMostDrawnChars units);
