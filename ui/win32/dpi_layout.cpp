@@ -17,9 +17,29 @@ int windowDpi(HWND window) {
   return dpi;
 }
 
+// From Windows 10 1703 the dialog manager would scale the dialog and its
+// controls' fonts too, on top of scaleTo: it is told not to (DDC_DISABLE_ALL,
+// DCDC_DISABLE_FONTUPDATE and _RELAYOUT). Older systems have neither call, nor
+// that scaling.
+void leaveScalingToUs(HWND dialog) {
+  const HMODULE user = GetModuleHandleW(L"user32.dll");
+  using SetBehavior = BOOL(WINAPI*)(HWND, int, int);
+  const auto forDialog = reinterpret_cast<SetBehavior>(
+      reinterpret_cast<void (*)()>(GetProcAddress(user, "SetDialogDpiChangeBehavior")));
+  if (forDialog != nullptr) forDialog(dialog, 1, 1);
+  const auto forControl = reinterpret_cast<SetBehavior>(
+      reinterpret_cast<void (*)()>(GetProcAddress(user, "SetDialogControlDpiChangeBehavior")));
+  if (forControl == nullptr) return;
+  for (HWND control = GetWindow(dialog, GW_CHILD); control != nullptr;
+       control = GetWindow(control, GW_HWNDNEXT)) {
+    forControl(control, 3, 3);
+  }
+}
+
 }  // namespace
 
 DpiLayout::DpiLayout(HWND dialog) : dialog_(dialog), dpi_(windowDpi(dialog)) {
+  leaveScalingToUs(dialog);
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)), sizeof font_, &font_);
   for (HWND control = GetWindow(dialog, GW_CHILD); control != nullptr;
        control = GetWindow(control, GW_HWNDNEXT)) {
