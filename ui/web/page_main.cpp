@@ -107,8 +107,7 @@ class Page : public SearchView, public MessageDisplay, public Preferences, publi
                     list_->encoding);
     dialog_->restoreHistory(std::move(history));
     if (usersOwn) {
-      js_list_in_use(
-          ("'" + name + "' is in use: " + countOf(list_->words.count(), "line") + ".").c_str());
+      js_list_in_use(("'" + name + "' is in use: " + countOf(list_->words.count()) + ".").c_str());
       enable(Command::kCopy, false);
       selectWord();
       focusWord();
@@ -129,12 +128,8 @@ class Page : public SearchView, public MessageDisplay, public Preferences, publi
   void go(std::u16string_view typed) {
     if (!dialog_) return;
     typed_ = typed;
-    const std::string query = wordText();
-    // Read before the search, which may change the mode's box no more than
-    // the user can.
-    const bool near = closestFirst() && !isPattern(query.c_str());
     dialog_->OnGo();
-    js_status(foundLine(query, near).c_str());
+    js_status(foundLine().c_str());
   }
   // Runs `handler` of the dialog, once there is one.
   void handle(void (CSearchDlg::*handler)()) {
@@ -166,23 +161,25 @@ class Page : public SearchView, public MessageDisplay, public Preferences, publi
   // What the search found and which way it searched, for the eye and for a
   // screen reader alike; nothing after a search of an empty field, whose rows
   // tell what to do.
-  std::string foundLine(const std::string& query, bool near) const {
-    if (query.empty()) return "";
+  std::string foundLine() const {
+    if (typed_.empty()) return "";
+    // A search of a word puts it on top of the history, as the list holds it.
+    const char* const query = dialog_->history().front().c_str();
     const auto rows = static_cast<std::size_t>(dialog_->rowCount());
     // The dialog's own literal, not a line of the list that reads the same.
     if (rows == 0 || (rows == 1 && dialog_->rowText(0).data() == kNothingFound)) {
       return kNothingFound;
     }
     const bool one = rows == 1;
-    const char* way = near ? (one ? " comes closest to " : " come closest to ")
-                      : isPattern(query.c_str()) ? (one ? " matches " : " match ")
-                                                 : (one ? " sounds like " : " sound like ");
-    return countOf(rows, "line") + way + "'" + utf8_.toList(typed_).bytes + "'.";
+    const char* way = isPattern(query) ? (one ? " matches " : " match ")
+                      : closestFirst() ? (one ? " comes closest to " : " come closest to ")
+                                       : (one ? " sounds like " : " sound like ");
+    return countOf(rows) + way + "'" + utf8_.toList(typed_).bytes + "'.";
   }
 
   // "1 line", "2 lines".
-  static std::string countOf(std::size_t count, const std::string& noun) {
-    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+  static std::string countOf(std::size_t count) {
+    return std::to_string(count) + (count == 1 ? " line" : " lines");
   }
 
   // Whether the file at `path` starts as a text file does.

@@ -4,12 +4,17 @@ namespace lexi {
 
 namespace {
 
+// The call `name` of user32, or null on a system that has none.
+template <typename Function>
+Function fromUser32(const char* name) {
+  return reinterpret_cast<Function>(
+      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+}
+
 // The DPI `window` was made for: its monitor's from Windows 10 1607 on, the
 // system's before, when dialogs were made at that one.
 int windowDpi(HWND window) {
-  using GetDpi = UINT(WINAPI*)(HWND);
-  const auto getDpi = reinterpret_cast<GetDpi>(reinterpret_cast<void (*)()>(
-      GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  const auto getDpi = fromUser32<UINT(WINAPI*)(HWND)>("GetDpiForWindow");
   if (getDpi != nullptr) return static_cast<int>(getDpi(window));
   const HDC dc = GetDC(window);
   const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
@@ -17,32 +22,22 @@ int windowDpi(HWND window) {
   return dpi;
 }
 
-// From Windows 10 1703 the dialog manager would scale the dialog and its
-// controls' fonts too, on top of scaleTo: it is told not to (DDC_DISABLE_ALL,
-// DCDC_DISABLE_FONTUPDATE and _RELAYOUT). Older systems have neither call, nor
-// that scaling.
-void leaveScalingToUs(HWND dialog) {
-  const HMODULE user = GetModuleHandleW(L"user32.dll");
-  using SetBehavior = BOOL(WINAPI*)(HWND, int, int);
-  const auto forDialog = reinterpret_cast<SetBehavior>(
-      reinterpret_cast<void (*)()>(GetProcAddress(user, "SetDialogDpiChangeBehavior")));
-  if (forDialog != nullptr) forDialog(dialog, 1, 1);
-  const auto forControl = reinterpret_cast<SetBehavior>(
-      reinterpret_cast<void (*)()>(GetProcAddress(user, "SetDialogControlDpiChangeBehavior")));
-  if (forControl == nullptr) return;
-  for (HWND control = GetWindow(dialog, GW_CHILD); control != nullptr;
-       control = GetWindow(control, GW_HWNDNEXT)) {
-    forControl(control, 3, 3);
-  }
-}
+using SetDpiBehavior = BOOL(WINAPI*)(HWND, int, int);
 
 }  // namespace
 
 DpiLayout::DpiLayout(HWND dialog) : dialog_(dialog), dpi_(windowDpi(dialog)) {
-  leaveScalingToUs(dialog);
+  // From Windows 10 1703 the dialog manager would scale the dialog and its
+  // controls' fonts too, on top of scaleTo: it is told not to (DDC_DISABLE_ALL,
+  // DCDC_DISABLE_FONTUPDATE and _RELAYOUT). Older systems have neither call,
+  // nor that scaling.
+  const auto forDialog = fromUser32<SetDpiBehavior>("SetDialogDpiChangeBehavior");
+  const auto forControl = fromUser32<SetDpiBehavior>("SetDialogControlDpiChangeBehavior");
+  if (forDialog != nullptr) forDialog(dialog, 1, 1);
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)), sizeof font_, &font_);
   for (HWND control = GetWindow(dialog, GW_CHILD); control != nullptr;
        control = GetWindow(control, GW_HWNDNEXT)) {
+    if (forControl != nullptr) forControl(control, 3, 3);
     Place place{control, {}};
     GetWindowRect(control, &place.rect);
     // A combo box's height holds its drop-down list, which its frame leaves out.
