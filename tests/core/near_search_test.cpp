@@ -20,25 +20,34 @@ using testing_only::RecordingNotifier;
 using testing_only::ScratchDirectory;
 using Lines = std::vector<std::string>;
 
-// The lines a near search lists for `query` over `contents`, knowing how
-// common the words are from `common`'s lines when there are any.
-Lines nearLines(const std::string& contents, TextEncoding encoding, const char* query,
-                std::uint32_t maxResults = kNearResults, const std::string& common = "",
-                Sharing sharing = Sharing::kAutomatic) {
+// A list made from `contents`, its sound keys and its near index, knowing how
+// common the words are from `common`'s lines when there are any; `made` when
+// each step succeeded.
+struct NearLists {
+  NearLists(const std::string& contents, TextEncoding encoding, const std::string& common,
+            Sharing sharing) {
+    made = list.load(dir.write("words.txt", contents).c_str(), notifier) &&
+           keys.build(list, notifier, sharing) &&
+           (common.empty() || commonness.load(dir.write("common.txt", common).c_str())) &&
+           index.build(list, keys, encoding, notifier, &commonness, sharing);
+  }
   ScratchDirectory dir;
   RecordingNotifier notifier;
   WordList list;
   SoundIndex keys;
   NearIndex index;
   Commonness commonness;
-  EXPECT_TRUE(list.load(dir.write("words.txt", contents).c_str(), notifier));
-  EXPECT_TRUE(keys.build(list, notifier, sharing));
-  if (!common.empty()) {
-    EXPECT_TRUE(commonness.load(dir.write("common.txt", common).c_str()));
-  }
-  EXPECT_TRUE(index.build(list, keys, encoding, notifier, &commonness, sharing));
+  bool made = false;
+};
+
+// The lines a near search lists for `query` over `contents`.
+Lines nearLines(const std::string& contents, TextEncoding encoding, const char* query,
+                std::uint32_t maxResults = kNearResults, const std::string& common = "",
+                Sharing sharing = Sharing::kAutomatic) {
+  const NearLists lists(contents, encoding, common, sharing);
+  EXPECT_TRUE(lists.made);
   CollectingSink sink;
-  const std::uint32_t found = nearSearch(index, query, maxResults, sink, sharing);
+  const std::uint32_t found = nearSearch(lists.index, query, maxResults, sink, sharing);
   EXPECT_EQ(found, sink.lines.size());
   return sink.lines;
 }
@@ -117,7 +126,6 @@ TEST(NearSearch, AgreesWithTheReferenceOnRandomLists) {
   using Word = std::vector<std::string>;
   std::mt19937 random(29);
   auto one = [&](std::size_t n) { return static_cast<std::size_t>(random() % n); };
-  ScratchDirectory dir;
   for (int round = 0; round < 300; ++round) {
     const TextEncoding encoding = round % 2 == 0 ? TextEncoding::kSingleByte : TextEncoding::kUtf8;
     const std::vector<std::string>& pieces = round % 2 == 0 ? latin1 : utf8;
@@ -156,19 +164,10 @@ TEST(NearSearch, AgreesWithTheReferenceOnRandomLists) {
       }
       contents += text + (one(4) == 0 ? "" : one(9) == 0 ? " " : " m") + "\n";
     }
-    RecordingNotifier notifier;
-    WordList list;
-    SoundIndex keys;
-    NearIndex index;
-    Commonness commonness;
-    ASSERT_TRUE(list.load(dir.write("words.txt", contents).c_str(), notifier));
-    ASSERT_TRUE(keys.build(list, notifier));
-    if (!common.empty()) {
-      ASSERT_TRUE(commonness.load(dir.write("common.txt", common).c_str()));
-    }
     const Sharing sharing = round % 3 == 0 ? Sharing::kHelper : Sharing::kNone;
-    ASSERT_TRUE(index.build(list, keys, encoding, notifier, &commonness, sharing));
-    const testing_only::ReferenceNearSearch reference(list, encoding, &commonness);
+    const NearLists lists(contents, encoding, common, sharing);
+    ASSERT_TRUE(lists.made);
+    const testing_only::ReferenceNearSearch reference(lists.list, encoding, &lists.commonness);
     for (int query = 0; query < 20; ++query) {
       // First the last line's word, as it is.
       Word word = query == 0 ? words.back() : slip(words[one(words.size())], one(3));
@@ -178,7 +177,7 @@ TEST(NearSearch, AgreesWithTheReferenceOnRandomLists) {
       for (const std::string& p : word) typed += p;
       if (one(8) == 0) typed += " n";
       const std::uint32_t most = std::vector<std::uint32_t>{1, 3, 20, 1000}[one(4)];
-      const auto [found, expected] = reference.compare(index, typed.c_str(), most, sharing);
+      const auto [found, expected] = reference.compare(lists.index, typed.c_str(), most, sharing);
       ASSERT_EQ(found, expected) << "typed '" << typed << "' at most " << most << " in\n"
                                  << contents << "knowing\n"
                                  << common;
