@@ -1,8 +1,10 @@
-// LoadedList: a word list as a program searches it, and the one way to make
-// one. The desktop programs load theirs once, at start-up; the web page also
-// makes one of each list the user opens; the query tool makes one for --near
-// and --queries.
+// LoadedList: a word list as a program searches it, and the ways to make one:
+// at once, or in steps. The desktop programs load theirs once, at start-up; the
+// web page makes one of the bundled list and of each list the user opens, in
+// steps; the query tool makes one for --near and --queries.
 #pragma once
+
+#include <cstdint>
 
 #include "match/sound_index.h"
 #include "wordlist/notifier.h"
@@ -27,5 +29,21 @@ struct LoadedList {
 // encoding. False, having told `notifier` and left `list` empty, when the
 // list cannot be made. It costs a read of the file and a pass over its lines.
 bool loadList(const char* path, LoadedList& list, Notifier& notifier);
+
+// loadList in steps, none long, for a thread that must answer between them (the
+// web page): start() loads the lines, each computeKeys() computes the sound keys
+// of up to `lines` more lines, and finish() decides the encoding. Then `list` is
+// the one loadList makes, on this thread alone.
+class SteppedLoad {
+ public:
+  // False, having told `notifier` and left `list` empty, as loadList.
+  bool start(const char* path, LoadedList& list, Notifier& notifier);
+  // True while lines without their key remain.
+  bool computeKeys(LoadedList& list, std::uint32_t lines);
+  void finish(LoadedList& list) const { list.encoding = detectEncoding(list.words); }
+
+ private:
+  std::uint32_t next_ = 0;  // the first line without its key
+};
 
 }  // namespace lexi

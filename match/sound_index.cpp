@@ -16,6 +16,17 @@ constexpr std::uint32_t kPiece = 4096;
 }  // namespace
 
 bool SoundIndex::build(const WordList& list, Notifier& notifier, Sharing sharing) {
+  if (!begin(list, notifier)) return false;
+  auto compute = [this, &list](std::uint32_t from, std::uint32_t to) {
+    computeKeys(list, from, to);
+  };
+  // The keys are independent: a second thread takes a share where the list is
+  // long enough to pay for starting it.
+  shareOut(count_, kPiece, compute, compute, forLines(sharing, count_));
+  return true;
+}
+
+bool SoundIndex::begin(const WordList& list, Notifier& notifier) {
   release();
   const std::uint32_t count = list.count();
   if (count == 0) return true;
@@ -23,22 +34,19 @@ bool SoundIndex::build(const WordList& list, Notifier& notifier, Sharing sharing
   void* memory = bytes <= std::numeric_limits<std::size_t>::max()
                      ? std::malloc(static_cast<std::size_t>(bytes))
                      : nullptr;
-  auto* keys = static_cast<SoundKey*>(memory);
-  if (keys == nullptr) {
+  keys_ = static_cast<SoundKey*>(memory);
+  if (keys_ == nullptr) {
     notifier.error(OutOfMemoryMessage(bytes).text());
     return false;
   }
-  adviseLargeBlock(keys, static_cast<std::size_t>(bytes));
-  const WordEntry* const entries = list.entries();
-  auto computeKeys = [keys, entries](std::uint32_t begin, std::uint32_t end) {
-    for (std::uint32_t i = begin; i < end; ++i) keys[i] = soundKey(entries[i].text);
-  };
-  // The keys are independent: a second thread takes a share where the list is
-  // long enough to pay for starting it.
-  shareOut(count, kPiece, computeKeys, computeKeys, forLines(sharing, count));
-  keys_ = keys;
+  adviseLargeBlock(keys_, static_cast<std::size_t>(bytes));
   count_ = count;
   return true;
+}
+
+void SoundIndex::computeKeys(const WordList& list, std::uint32_t from, std::uint32_t to) {
+  const WordEntry* const entries = list.entries();
+  for (std::uint32_t i = from; i < to; ++i) keys_[i] = soundKey(entries[i].text);
 }
 
 void SoundIndex::release() {

@@ -29,6 +29,13 @@ class SoundIndex {
   // `sharing` says whether a helper thread computes part of the keys.
   bool build(const WordList& list, Notifier& notifier, Sharing sharing = Sharing::kAutomatic);
 
+  // build() in steps, for a thread that must not be busy long: begin() makes
+  // room for a key of every line of `list`, failing as build() does, and
+  // computeKeys() computes those of lines [from, to) of the same list. Once
+  // every line has had its key, the index is the one build() makes.
+  bool begin(const WordList& list, Notifier& notifier);
+  void computeKeys(const WordList& list, std::uint32_t from, std::uint32_t to);
+
   // Frees the keys; the index is then empty.
   void release();
 

@@ -15,11 +15,13 @@
 #include <emscripten/heap.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "match/line_test.h"
@@ -68,52 +70,62 @@ constexpr const char* kAppTitle = "Lexiquarium";
 constexpr std::string_view kListKept = "\n\nThe word list in use is kept.";
 constexpr std::string_view kNoListYet = "\n\nOpen a word list of your own with \"Open list\".";
 
+// A step of a load keeps the page from the user for about this long, at most,
+// so that no task of a phone's is long; its lines are few enough to check the
+// time often.
+constexpr double kStepMilliseconds = 8;
+constexpr std::uint32_t kLinesAtATime = 4096;
+
 void sendText(void (*send)(const char16_t*, int), const std::u16string& text) {
   send(text.data(), static_cast<int>(text.size()));
 }
 
 class Page : public SearchView, public MessageDisplay, public Preferences, public ProcessStarter {
  public:
-  // Makes `path` the list in use, or tells why not and keeps the old one.
-  // `name` is the file's name as the user knows it.
-  void open(const char* path, const std::string& name, bool usersOwn) {
-    auto fresh = std::make_unique<LoadedList>();
+  // Starts making `path` the list in use, or tells why not and keeps the old
+  // one; `name` is the file's name as the user knows it. True when steps
+  // remain (see step()), the file no longer needed.
+  bool open(const char* path, const std::string& name, bool usersOwn) {
+    loading_.reset();
     GoingOnNotifier notifier(notifier_, list_ ? kListKept : kNoListYet);
     if (!isText(path)) {
       // Its bytes would become lines of garbage in place of the list in use.
       notifier.error("Error: The file '" + name + "' is not a text file.");
-      return;
+      return false;
     }
-    if (!loadList(path, *fresh, notifier)) return;
-    if (fresh->words.count() == 0 && list_) {
-      // A list of no lines would find nothing, so it replaces no list.
-      notifier_.error("Error: The file '" + name + "' holds no lines." + std::string(kListKept));
-      return;
-    }
-    // The dialog's lines point into the old list: it goes first, its history
-    // carried over into the new list's encoding.
-    std::vector<std::string> history;
-    const ListCodec freshCodec(fresh->encoding);
-    if (dialog_) {
-      for (const std::string& item : dialog_->history()) {
-        history.push_back(freshCodec.toList(codec_.toUtf16(item)).bytes);
+    auto fresh = std::make_unique<LoadedList>();
+    if (!steps_.start(path, *fresh, notifier)) return false;
+    loading_ = std::move(fresh);
+    name_ = name;
+    usersOwn_ = usersOwn;
+    stage_ = Stage::kKeys;
+    return true;
+  }
+
+  // Goes on with the list open() started, for no longer than the page may be
+  // kept waiting; true while steps remain. The list in use is replaced by the
+  // last step, once the new one is whole.
+  bool step() {
+    if (!loading_) return false;
+    switch (stage_) {
+      case Stage::kKeys: {
+        const double began = emscripten_get_now();
+        bool more = true;
+        while (more && emscripten_get_now() - began < kStepMilliseconds) {
+          more = steps_.computeKeys(*loading_, kLinesAtATime);
+        }
+        if (!more) stage_ = Stage::kEncoding;
+        return true;
       }
+      case Stage::kEncoding:
+        steps_.finish(*loading_);
+        stage_ = Stage::kDialog;
+        return true;
+      case Stage::kDialog:
+        break;
     }
-    dialog_.reset();
-    showRows(0);
-    list_ = std::move(fresh);
-    codec_ = freshCodec;
-    dialog_.emplace(*this, *this, *this, *this, kAppTitle, list_->words, list_->keys,
-                    list_->encoding);
-    dialog_->restoreHistory(std::move(history));
-    if (usersOwn) {
-      js_list_in_use(("'" + name + "' is in use: " + countOf(list_->words.count()) + ".").c_str());
-      enable(Command::kCopy, false);
-      selectWord();
-      focusWord();
-    } else {
-      dialog_->OnInitDialog();
-    }
+    use(std::exchange(loading_, nullptr));
+    return false;
   }
 
   // The browser could not read the user's file at all.
@@ -158,6 +170,40 @@ class Page : public SearchView, public MessageDisplay, public Preferences, publi
   }
 
  private:
+  // Makes `fresh`, whole, the list in use, and the dialog anew over it.
+  void use(std::unique_ptr<LoadedList> fresh) {
+    if (fresh->words.count() == 0 && list_) {
+      // A list of no lines would find nothing, so it replaces no list.
+      notifier_.error("Error: The file '" + name_ + "' holds no lines." + std::string(kListKept));
+      return;
+    }
+    // The dialog's lines point into the old list: it goes first, its history
+    // carried over into the new list's encoding.
+    std::vector<std::string> history;
+    const ListCodec freshCodec(fresh->encoding);
+    if (dialog_) {
+      for (const std::string& item : dialog_->history()) {
+        history.push_back(freshCodec.toList(codec_.toUtf16(item)).bytes);
+      }
+    }
+    dialog_.reset();
+    showRows(0);
+    list_ = std::move(fresh);
+    codec_ = freshCodec;
+    dialog_.emplace(*this, *this, *this, *this, kAppTitle, list_->words, list_->keys,
+                    list_->encoding);
+    dialog_->restoreHistory(std::move(history));
+    if (usersOwn_) {
+      js_list_in_use(
+          ("'" + name_ + "' is in use: " + countOf(list_->words.count()) + ".").c_str());
+      enable(Command::kCopy, false);
+      selectWord();
+      focusWord();
+    } else {
+      dialog_->OnInitDialog();
+    }
+  }
+
   // What the search found and which way it searched, for the eye and for a
   // screen reader alike; nothing after a search of an empty field, whose rows
   // tell what to do.
@@ -239,6 +285,12 @@ class Page : public SearchView, public MessageDisplay, public Preferences, publi
   }
 
   std::unique_ptr<LoadedList> list_;
+  // The list being made, until it is whole, and what the user calls it.
+  std::unique_ptr<LoadedList> loading_;
+  SteppedLoad steps_;
+  enum class Stage { kKeys, kEncoding, kDialog } stage_ = Stage::kKeys;
+  std::string name_;
+  bool usersOwn_ = false;
   ListCodec codec_{TextEncoding::kSingleByte};
   // The page's own texts are UTF-8, whatever the list's encoding.
   const ListCodec utf8_{TextEncoding::kUtf8};
@@ -263,9 +315,14 @@ EMSCRIPTEN_KEEPALIVE void lexi_start() {
 }
 
 // `path` is the file in the page's memory file system, `name` what the user
-// calls it (both UTF-8); `usersOwn` when the user chose it.
-EMSCRIPTEN_KEEPALIVE void lexi_open(const char* path, const char* name, bool usersOwn) {
-  lexi::page().open(path, name, usersOwn);
+// calls it (both UTF-8); `usersOwn` when the user chose it. Reads the file and
+// returns whether steps remain: the script calls lexi_open_step until it
+// returns false, letting the page answer between calls.
+EMSCRIPTEN_KEEPALIVE bool lexi_open(const char* path, const char* name, bool usersOwn) {
+  return lexi::page().open(path, name, usersOwn);
+}
+EMSCRIPTEN_KEEPALIVE bool lexi_open_step() {
+  return lexi::page().step();
 }
 
 // The browser failed to read the user's file: `outOfMemory` when it was too large.

@@ -138,8 +138,9 @@ function withUtf8(call, texts, ...more) {
     lexi.HEAPU8.set(encoded, pointer);
     return pointer;
   });
-  call(...pointers, ...more);
+  const result = call(...pointers, ...more);
   pointers.forEach(lexi._free);
+  return result;
 }
 
 // A list taller than a browser lets an element be scrolls a spacer of that
@@ -427,12 +428,38 @@ document.addEventListener("drop", (event) => {
 });
 
 // Gives the bytes of a list to the module's loader, through its in-memory file
-// system, which then holds them no longer than the load takes.
+// system, which then holds them no longer than the file's read takes. The list
+// is made in short steps, the page answering the user between them, so that a
+// phone never waits long for it; a list opened meanwhile waits its turn. Gives
+// the word field's text as the user left it before the last step, which may
+// start the dialog anew.
+let opening = Promise.resolve();
 function openList(bytes, name, usersOwn) {
-  const path = "/" + (usersOwn ? "list-" : "") + name;
-  lexi.FS.writeFile(path, bytes, {canOwn: true});
-  withUtf8(lexi._lexi_open, [path, name], usersOwn);
-  lexi.FS.unlink(path);
+  const turn = opening.then(async () => {
+    const path = "/" + (usersOwn ? "list-" : "") + name;
+    lexi.FS.writeFile(path, bytes, {canOwn: true});
+    let more = withUtf8(lexi._lexi_open, [path, name], usersOwn);
+    lexi.FS.unlink(path);
+    let typed = word.value;
+    while (more) {
+      await nextTask();
+      typed = word.value;
+      more = lexi._lexi_open_step();
+    }
+    return typed;
+  });
+  opening = turn.catch(() => {});
+  return turn;
+}
+
+// Resolves in a task of its own, after what the browser has waiting: unlike a
+// timeout's, a message's task is not held back to 4 ms once they nest.
+function nextTask() {
+  return new Promise((resolve) => {
+    const channel = new MessageChannel();
+    channel.port1.onmessage = resolve;
+    channel.port2.postMessage(null);
+  });
 }
 
 const cannotRead = (name, outOfMemory) => withUtf8(lexi._lexi_cannot_read, [name], outOfMemory);
@@ -460,7 +487,7 @@ async function openFile(file) {
     return;
   }
   page.status("");
-  openList(bytes, file.name, true);
+  await openList(bytes, file.name, true);
 }
 
 // The bundled lists travel compressed, and are fetched and unpacked by a
@@ -526,8 +553,7 @@ async function start() {
     const bytes = await bundled;
     performance.mark("lexiquarium-list-fetched");
     // What the user typed while the list loaded stays in the field.
-    const typed = word.value;
-    openList(bytes, BUNDLED, false);
+    const typed = await openList(bytes, BUNDLED, false);
     if (typed) word.value = typed;
   } catch (error) {
     cannotRead(BUNDLED, false);
