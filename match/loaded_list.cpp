@@ -11,9 +11,9 @@ bool loadList(const char* path, LoadedList& list, Notifier& notifier) {
   return true;
 }
 
-bool SteppedLoad::start(const char* path, LoadedList& list, Notifier& notifier) {
+bool SteppedLoad::start(char* text, std::size_t size, LoadedList& list, Notifier& notifier) {
   next_ = 0;
-  if (!list.words.load(path, notifier) || !list.keys.begin(list.words, notifier)) {
+  if (!list.words.take(text, size, notifier) || !list.keys.begin(list.words, notifier)) {
     list.release();
     return false;
   }

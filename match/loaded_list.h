@@ -4,6 +4,7 @@
 // steps; the query tool makes one for --near and --queries.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "match/sound_index.h"
@@ -31,13 +32,16 @@ struct LoadedList {
 bool loadList(const char* path, LoadedList& list, Notifier& notifier);
 
 // loadList in steps, none long, for a thread that must answer between them (the
-// web page): start() loads the lines, each computeKeys() computes the sound keys
-// of up to `lines` more lines, and finish() decides the encoding. Then `list` is
-// the one loadList makes, on this thread alone.
+// web page), over the bytes of a file the caller has read itself: start()
+// takes them (WordList::take), each computeKeys() computes the sound keys of up
+// to `lines` more lines, and finish() decides the encoding. Then `list` is the
+// one loadList makes of that file, on this thread alone.
 class SteppedLoad {
  public:
-  // False, having told `notifier` and left `list` empty, as loadList.
-  bool start(const char* path, LoadedList& list, Notifier& notifier);
+  // `text` and `size` as WordList::take has them, the block owned by `list`
+  // from then on. False, having told `notifier` and left `list` empty, as
+  // loadList.
+  bool start(char* text, std::size_t size, LoadedList& list, Notifier& notifier);
   // True while lines without their key remain.
   bool computeKeys(LoadedList& list, std::uint32_t lines);
   void finish(LoadedList& list) const { list.encoding = detectEncoding(list.words); }

@@ -1,6 +1,7 @@
 #include "wordlist/word_list.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -12,6 +13,7 @@
 #include "wordlist/input_file.h"
 #include "wordlist/line_reader.h"
 #include "wordlist/piece_reader.h"
+#include "wordlist/text_encoding.h"
 
 namespace lexi {
 
@@ -96,11 +98,19 @@ bool WordList::load(const char* path, Notifier& notifier, const ReadingPlan& pla
   }
   std::size_t textSize = 0;
   char* const texts = reader.takeBuffer(textSize);
-  EntryArray lines;
-  if (!endLines(texts, texts + textSize, [&lines](const char* line) { return lines.add(line); })) {
-    return giveUp(texts, OutOfMemoryMessage(lines.failedBytes()).text(), notifier);
+  return take(texts, textSize, notifier);
+}
+
+bool WordList::take(char* text, std::size_t size, Notifier& notifier) {
+  release();
+  if (const void* eof = std::memchr(text, kCtrlZ, size)) {
+    size = static_cast<std::size_t>(static_cast<const char*>(eof) - text);
   }
-  return keep(texts, lines, notifier);
+  EntryArray lines;
+  if (!endLines(text, text + size, [&lines](const char* line) { return lines.add(line); })) {
+    return giveUp(text, OutOfMemoryMessage(lines.failedBytes()).text(), notifier);
+  }
+  return keep(text, lines, notifier);
 }
 
 bool WordList::keep(char* texts, EntryArray& lines, Notifier& notifier) {

@@ -44,6 +44,14 @@ class WordList {
   // says how a regular file is read; the lines are the same for every plan.
   bool load(const char* path, Notifier& notifier, const ReadingPlan& plan = ReadingPlan{});
 
+  // Makes the list of `size` bytes at `text`, a block from std::malloc with
+  // room for one byte more, that the caller has read from a file: the lines are
+  // those load() makes of that file. The list owns the block from then on,
+  // whatever the outcome; false after memory for the entries ran out, having
+  // told `notifier`. For a program that reads the file itself, in steps of its
+  // own (the web page); it costs a pass over the bytes.
+  bool take(char* text, std::size_t size, Notifier& notifier);
+
   // Frees every entry; the list is then empty.
   void release();
 

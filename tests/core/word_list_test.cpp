@@ -34,15 +34,23 @@ using Lines = std::vector<std::string>;
 // One way to read a list: a plan, and whether the file grows while it is read
 // (its first read appends the second half, so that the last chunk finds more
 // than the size the load began with). A plan without chunks stands for a pipe,
-// which has no size and is read as a stream.
+// which has no size and is read as a stream. A list `taken` is read by the
+// caller and handed over in memory.
 struct Way {
   ReadingPlan plan;
   bool grows = false;
+  bool taken = false;
 };
 
 // Loads `bytes`, which must succeed without a message, and gives the lines.
 Lines loaded(const std::string& bytes, WordList& list, const Way& way = {}) {
   ReadingPlan plan = way.plan;
+  RecordingNotifier notifier;
+  if (way.taken) {
+    auto* const text = static_cast<char*>(std::malloc(bytes.size() + 1));
+    std::copy(bytes.begin(), bytes.end(), text);
+    EXPECT_TRUE(list.take(text, bytes.size(), notifier));
+  }
   ScratchDirectory dir;
   std::string path = (dir.path() / "words.txt").string();
   std::thread writer;
@@ -63,8 +71,9 @@ Lines loaded(const std::string& bytes, WordList& list, const Way& way = {}) {
     };
   }
   if (!writer.joinable()) path = dir.write("words.txt", bytes.substr(0, first));
-  RecordingNotifier notifier;
-  EXPECT_TRUE(list.load(path.c_str(), notifier, plan.chunkBytes == 0 ? ReadingPlan{} : plan));
+  if (!way.taken) {
+    EXPECT_TRUE(list.load(path.c_str(), notifier, plan.chunkBytes == 0 ? ReadingPlan{} : plan));
+  }
   if (writer.joinable()) writer.join();
   EXPECT_TRUE(notifier.errors.empty() && notifier.warnings.empty());
   Lines lines;
@@ -87,12 +96,13 @@ Lines streamed(const std::string& bytes) {
 }
 
 // Pieces of one chunk of one byte, of two of two, ..., each shared out with a
-// helper or read by one thread, chunks of 1 MiB, a pipe and a file that grew.
+// helper or read by one thread, chunks of 1 MiB, a pipe, a file that grew and
+// bytes taken from memory.
 constexpr Sharing kHelper = Sharing::kHelper;
 constexpr Sharing kAlone = Sharing::kNone;
 const Way kEveryWay[] = {{{1, 1, kHelper}},       {{2, 2, kHelper}},      {{3, 1, kAlone}},
                          {{1 << 20, 2, kHelper}}, {{1 << 20, 1, kAlone}}, {{0, 1, kHelper}},
-                         {{7, 1, kAlone}, true}};
+                         {{7, 1, kAlone}, true},  {{}, false, true}};
 
 TEST(Loader, FollowsTheTextModeRulesOfTheTableReadAnyWay) {
   const auto rows = testing_only::readTable("core/line_rules.txt");

@@ -14,9 +14,10 @@
 #include <emscripten/emscripten.h>
 #include <emscripten/heap.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string>
@@ -70,11 +71,9 @@ constexpr const char* kAppTitle = "Lexiquarium";
 constexpr std::string_view kListKept = "\n\nThe word list in use is kept.";
 constexpr std::string_view kNoListYet = "\n\nOpen a word list of your own with \"Open list\".";
 
-// A step of a load keeps the page from the user for about this long, at most,
-// so that no task of a phone's is long; its lines are few enough to check the
-// time often.
-constexpr double kStepMilliseconds = 8;
-constexpr std::uint32_t kLinesAtATime = 4096;
+// Sound keys computed in one step of a load: a fraction of a millisecond, so
+// that the script can stop for the page as soon as its time is up.
+constexpr std::uint32_t kLinesAtATime = 2048;
 
 void sendText(void (*send)(const char16_t*, int), const std::u16string& text) {
   send(text.data(), static_cast<int>(text.size()));
@@ -82,19 +81,21 @@ void sendText(void (*send)(const char16_t*, int), const std::u16string& text) {
 
 class Page : public SearchView, public MessageDisplay, public Preferences, public ProcessStarter {
  public:
-  // Starts making `path` the list in use, or tells why not and keeps the old
-  // one; `name` is the file's name as the user knows it. True when steps
-  // remain (see step()), the file no longer needed.
-  bool open(const char* path, const std::string& name, bool usersOwn) {
+  // Starts making the file `name`, the user's own or not, the list in use;
+  // its `size` bytes, which the script has copied to `text` (a block from
+  // lexi_reserve), are the list's from then on. Tells why not and keeps the
+  // old list when the file is no list. True when steps remain (see step()).
+  bool open(const std::string& name, char* text, std::size_t size, bool usersOwn) {
     loading_.reset();
     GoingOnNotifier notifier(notifier_, list_ ? kListKept : kNoListYet);
-    if (!isText(path)) {
+    if (!looksLikeText({text, std::min(size, kTextSniffSize)})) {
+      std::free(text);
       // Its bytes would become lines of garbage in place of the list in use.
       notifier.error("Error: The file '" + name + "' is not a text file.");
       return false;
     }
     auto fresh = std::make_unique<LoadedList>();
-    if (!steps_.start(path, *fresh, notifier)) return false;
+    if (!steps_.start(text, size, *fresh, notifier)) return false;
     loading_ = std::move(fresh);
     name_ = name;
     usersOwn_ = usersOwn;
@@ -102,21 +103,15 @@ class Page : public SearchView, public MessageDisplay, public Preferences, publi
     return true;
   }
 
-  // Goes on with the list open() started, for no longer than the page may be
-  // kept waiting; true while steps remain. The list in use is replaced by the
+  // Goes on with the list open() started, by a step of well under a
+  // millisecond; true while steps remain. The list in use is replaced by the
   // last step, once the new one is whole.
   bool step() {
     if (!loading_) return false;
     switch (stage_) {
-      case Stage::kKeys: {
-        const double began = emscripten_get_now();
-        bool more = true;
-        while (more && emscripten_get_now() - began < kStepMilliseconds) {
-          more = steps_.computeKeys(*loading_, kLinesAtATime);
-        }
-        if (!more) stage_ = Stage::kEncoding;
+      case Stage::kKeys:
+        if (!steps_.computeKeys(*loading_, kLinesAtATime)) stage_ = Stage::kEncoding;
         return true;
-      }
       case Stage::kEncoding:
         steps_.finish(*loading_);
         stage_ = Stage::kDialog;
@@ -194,8 +189,7 @@ class Page : public SearchView, public MessageDisplay, public Preferences, publi
                     list_->encoding);
     dialog_->restoreHistory(std::move(history));
     if (usersOwn_) {
-      js_list_in_use(
-          ("'" + name_ + "' is in use: " + countOf(list_->words.count()) + ".").c_str());
+      js_list_in_use(("'" + name_ + "' is in use: " + countOf(list_->words.count()) + ".").c_str());
       enable(Command::kCopy, false);
       selectWord();
       focusWord();
@@ -226,14 +220,6 @@ class Page : public SearchView, public MessageDisplay, public Preferences, publi
   // "1 line", "2 lines".
   static std::string countOf(std::size_t count) {
     return std::to_string(count) + (count == 1 ? " line" : " lines");
-  }
-
-  // Whether the file at `path` starts as a text file does.
-  static bool isText(const char* path) {
-    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path, "rb"), std::fclose);
-    if (!file) return true;  // the loader tells why it cannot be read
-    char head[kTextSniffSize];
-    return looksLikeText({head, std::fread(head, 1, sizeof head, file.get())});
   }
 
   std::string wordText() const override { return codec_.toList(typed_).bytes; }
@@ -314,12 +300,19 @@ EMSCRIPTEN_KEEPALIVE void lexi_start() {
   lexi::page();
 }
 
-// `path` is the file in the page's memory file system, `name` what the user
-// calls it (both UTF-8); `usersOwn` when the user chose it. Reads the file and
-// returns whether steps remain: the script calls lexi_open_step until it
-// returns false, letting the page answer between calls.
-EMSCRIPTEN_KEEPALIVE bool lexi_open(const char* path, const char* name, bool usersOwn) {
-  return lexi::page().open(path, name, usersOwn);
+// A block for a list of `size` bytes, to be copied in by the script and then
+// given to lexi_open; 0 when the module has no memory left for it.
+EMSCRIPTEN_KEEPALIVE char* lexi_reserve(std::size_t size) {
+  return static_cast<char*>(std::malloc(size + 1));
+}
+
+// `name` is what the user calls the file (UTF-8), `text` and `size` its bytes
+// in a block from lexi_reserve, which the module then owns; `usersOwn` when
+// the user chose it. Returns whether steps remain: the script calls
+// lexi_open_step until it returns false, letting the page answer between
+// calls.
+EMSCRIPTEN_KEEPALIVE bool lexi_open(const char* name, char* text, std::size_t size, bool usersOwn) {
+  return lexi::page().open(name, text, size, usersOwn);
 }
 EMSCRIPTEN_KEEPALIVE bool lexi_open_step() {
   return lexi::page().step();

@@ -14,6 +14,8 @@ const BUNDLED = "LexiquariumWords.txt";
 // module's current folder when it first runs, and goes without it if it is missing.
 const COMMON = "LexiquariumCommon.txt";
 const MAX_SCROLL = 15e6;  // pixels a browser lets an element be tall, with room to spare
+const STEP_MS = 8;        // the longest the page is kept from the user while a list loads
+const COPY_PIECE = 1 << 18;  // bytes of a list copied at a time: about a millisecond
 
 let lexi = null;          // the WebAssembly module, once it runs
 let ready = false;        // a list is in use, or none could be had: searches run
@@ -427,29 +429,50 @@ document.addEventListener("drop", (event) => {
   if (event.dataTransfer.files.length > 0) openFile(event.dataTransfer.files[0]);
 });
 
-// Gives the bytes of a list to the module's loader, through its in-memory file
-// system, which then holds them no longer than the file's read takes. The list
-// is made in short steps, the page answering the user between them, so that a
-// phone never waits long for it; a list opened meanwhile waits its turn. Gives
-// the word field's text as the user left it before the last step, which may
-// start the dialog anew.
+// Makes `bytes`, a file's, the list in use: the module takes them in its own
+// memory, whose first touch is dear, and then makes the list of them. Both go
+// in short steps, the page answering the user between them, so that a phone
+// never waits long for it; a list opened meanwhile waits its turn. Gives the
+// word field's text as the user left it before the last step, which may start
+// the dialog anew.
 let opening = Promise.resolve();
 function openList(bytes, name, usersOwn) {
   const turn = opening.then(async () => {
-    const path = "/" + (usersOwn ? "list-" : "") + name;
-    lexi.FS.writeFile(path, bytes, {canOwn: true});
-    let more = withUtf8(lexi._lexi_open, [path, name], usersOwn);
-    lexi.FS.unlink(path);
+    const text = lexi._lexi_reserve(bytes.length);
+    if (!text) {
+      cannotRead(name, true);
+      return word.value;
+    }
+    let copied = 0;
+    await inSteps(() => {
+      const piece = bytes.subarray(copied, copied + COPY_PIECE);
+      lexi.HEAPU8.set(piece, text + copied);
+      copied += piece.length;
+      return copied < bytes.length;
+    });
     let typed = word.value;
-    while (more) {
-      await nextTask();
-      typed = word.value;
-      more = lexi._lexi_open_step();
+    if (withUtf8(lexi._lexi_open, [name], text, bytes.length, usersOwn)) {
+      await inSteps(() => {
+        typed = word.value;
+        return lexi._lexi_open_step();
+      });
     }
     return typed;
   });
   opening = turn.catch(() => {});
   return turn;
+}
+
+// Calls `step` until it returns false, letting the page answer whenever it has
+// been kept for STEP_MS: a phone, four times slower, then still has no task
+// long enough to keep a tap waiting.
+async function inSteps(step) {
+  let began = performance.now();
+  while (step()) {
+    if (performance.now() - began < STEP_MS) continue;
+    await nextTask();
+    began = performance.now();
+  }
 }
 
 // Resolves in a task of its own, after what the browser has waiting: unlike a
