@@ -9,6 +9,7 @@
 
 #include "match/sound_index.h"
 #include "wordlist/notifier.h"
+#include "wordlist/stepped_take.h"
 #include "wordlist/text_encoding.h"
 #include "wordlist/word_list.h"
 
@@ -33,20 +34,27 @@ bool loadList(const char* path, LoadedList& list, Notifier& notifier);
 
 // loadList in steps, none long, for a thread that must answer between them (the
 // web page), over the bytes of a file the caller has read itself: start()
-// takes them (WordList::take), each computeKeys() computes the sound keys of up
-// to `lines` more lines, and finish() decides the encoding. Then `list` is the
-// one loadList makes of that file, on this thread alone.
+// takes them, and each step() then ends the lines of a few more bytes
+// (SteppedTake), computes the sound keys of a few more lines, or decides the
+// encoding. Once the steps are done, `list` is the one loadList makes of that
+// file, on this thread alone.
 class SteppedLoad {
  public:
-  // `text` and `size` as WordList::take has them, the block owned by `list`
-  // from then on. False, having told `notifier` and left `list` empty, as
-  // loadList.
-  bool start(char* text, std::size_t size, LoadedList& list, Notifier& notifier);
-  // True while lines without their key remain.
-  bool computeKeys(LoadedList& list, std::uint32_t lines);
-  void finish(LoadedList& list) const { list.encoding = detectEncoding(list.words); }
+  // `text` and `size` as WordList::take has them; the block is the load's from
+  // then on. Whatever was started before is dropped.
+  void start(char* text, std::size_t size);
+
+  enum class Progress { kMore, kDone, kFailed };
+  // One step, of well under a millisecond on a computer and a few on a phone.
+  // kFailed, having told `notifier` and left `list` empty, as loadList.
+  Progress step(LoadedList& list, Notifier& notifier);
 
  private:
+  static constexpr std::size_t kBytesAtATime = std::size_t{1} << 18;
+  static constexpr std::uint32_t kLinesAtATime = 2048;
+
+  enum class Stage { kLines, kKeys, kEncoding } stage_ = Stage::kLines;
+  SteppedTake take_;
   std::uint32_t next_ = 0;  // the first line without its key
 };
 

@@ -1,7 +1,6 @@
 #include "wordlist/word_list.h"
 
 #include <cstdlib>
-#include <cstring>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -13,7 +12,7 @@
 #include "wordlist/input_file.h"
 #include "wordlist/line_reader.h"
 #include "wordlist/piece_reader.h"
-#include "wordlist/text_encoding.h"
+#include "wordlist/stepped_take.h"
 
 namespace lexi {
 
@@ -102,15 +101,10 @@ bool WordList::load(const char* path, Notifier& notifier, const ReadingPlan& pla
 }
 
 bool WordList::take(char* text, std::size_t size, Notifier& notifier) {
-  release();
-  if (const void* eof = std::memchr(text, kCtrlZ, size)) {
-    size = static_cast<std::size_t>(static_cast<const char*>(eof) - text);
-  }
-  EntryArray lines;
-  if (!endLines(text, text + size, [&lines](const char* line) { return lines.add(line); })) {
-    return giveUp(text, OutOfMemoryMessage(lines.failedBytes()).text(), notifier);
-  }
-  return keep(text, lines, notifier);
+  SteppedTake whole;
+  whole.start(text, size);
+  whole.step(size + 1);  // one step, longer than the text
+  return whole.finish(*this, notifier);
 }
 
 bool WordList::keep(char* texts, EntryArray& lines, Notifier& notifier) {

@@ -48,8 +48,8 @@ class WordList {
   // room for one byte more, that the caller has read from a file: the lines are
   // those load() makes of that file. The list owns the block from then on,
   // whatever the outcome; false after memory for the entries ran out, having
-  // told `notifier`. For a program that reads the file itself, in steps of its
-  // own (the web page); it costs a pass over the bytes.
+  // told `notifier`. For a program that reads the file itself; it costs a pass
+  // over the bytes, which SteppedTake (stepped_take.h) makes in steps.
   bool take(char* text, std::size_t size, Notifier& notifier);
 
   // Frees every entry; the list is then empty.
@@ -60,6 +60,8 @@ class WordList {
   const WordEntry* entries() const { return entries_; }
 
  private:
+  friend class SteppedTake;
+
   // Takes `texts` and the entries of its lines, or, when memory for them runs
   // out, tells `notifier` and frees them.
   bool keep(char* texts, EntryArray& lines, Notifier& notifier);

@@ -17,6 +17,7 @@
 #include "wordlist/entry_array.h"
 #include "wordlist/input_file.h"
 #include "wordlist/line_stream.h"
+#include "wordlist/stepped_take.h"
 #include "wordlist/text_encoding.h"
 
 #ifndef _WIN32
@@ -35,21 +36,29 @@ using Lines = std::vector<std::string>;
 // (its first read appends the second half, so that the last chunk finds more
 // than the size the load began with). A plan without chunks stands for a pipe,
 // which has no size and is read as a stream. A list `taken` is read by the
-// caller and handed over in memory.
+// caller and handed over in memory, whole or in steps of that many bytes.
+constexpr std::size_t kWhole = SIZE_MAX;
 struct Way {
   ReadingPlan plan;
   bool grows = false;
-  bool taken = false;
+  std::size_t taken = 0;
 };
 
 // Loads `bytes`, which must succeed without a message, and gives the lines.
 Lines loaded(const std::string& bytes, WordList& list, const Way& way = {}) {
   ReadingPlan plan = way.plan;
   RecordingNotifier notifier;
-  if (way.taken) {
+  const auto copied = [&bytes] {
     auto* const text = static_cast<char*>(std::malloc(bytes.size() + 1));
-    std::copy(bytes.begin(), bytes.end(), text);
-    EXPECT_TRUE(list.take(text, bytes.size(), notifier));
+    return std::copy(bytes.begin(), bytes.end(), text) - bytes.size();
+  };
+  if (way.taken == kWhole) {
+    EXPECT_TRUE(list.take(copied(), bytes.size(), notifier));
+  } else if (way.taken != 0) {
+    SteppedTake steps;
+    steps.start(copied(), bytes.size());
+    while (steps.step(way.taken)) continue;
+    EXPECT_TRUE(steps.finish(list, notifier));
   }
   ScratchDirectory dir;
   std::string path = (dir.path() / "words.txt").string();
@@ -71,7 +80,7 @@ Lines loaded(const std::string& bytes, WordList& list, const Way& way = {}) {
     };
   }
   if (!writer.joinable()) path = dir.write("words.txt", bytes.substr(0, first));
-  if (!way.taken) {
+  if (way.taken == 0) {
     EXPECT_TRUE(list.load(path.c_str(), notifier, plan.chunkBytes == 0 ? ReadingPlan{} : plan));
   }
   if (writer.joinable()) writer.join();
@@ -97,12 +106,13 @@ Lines streamed(const std::string& bytes) {
 
 // Pieces of one chunk of one byte, of two of two, ..., each shared out with a
 // helper or read by one thread, chunks of 1 MiB, a pipe, a file that grew and
-// bytes taken from memory.
+// bytes taken from memory whole or in steps of a byte or of three.
 constexpr Sharing kHelper = Sharing::kHelper;
 constexpr Sharing kAlone = Sharing::kNone;
 const Way kEveryWay[] = {{{1, 1, kHelper}},       {{2, 2, kHelper}},      {{3, 1, kAlone}},
                          {{1 << 20, 2, kHelper}}, {{1 << 20, 1, kAlone}}, {{0, 1, kHelper}},
-                         {{7, 1, kAlone}, true},  {{}, false, true}};
+                         {{7, 1, kAlone}, true},  {{}, false, kWhole},    {{}, false, 1},
+                         {{}, false, 3}};
 
 TEST(Loader, FollowsTheTextModeRulesOfTheTableReadAnyWay) {
   const auto rows = testing_only::readTable("core/line_rules.txt");

@@ -180,6 +180,19 @@ test("a list opened or dropped replaces the bundled one; one that cannot be read
   await find(page, "na*");
   assert.deepEqual(await rows(page), ["naïve adj. artless"]);
   assert.equal(await page.textContent("#list-in-use"), "'accents.txt' is in use: 3 lines.", "after searches too");
+  // Dropped one after the other, a list long enough to load in many steps and
+  // one that is read sooner: the one dropped last is in use.
+  await page.evaluate(() => {
+    for (const [name, text] of [["long.txt", "lung\n".repeat(500000)], ["short.txt", "shore\nshort\n"]]) {
+      const dropped = new DataTransfer();
+      dropped.items.add(new File([text], name));
+      document.body.dispatchEvent(new DragEvent("drop", {dataTransfer: dropped, bubbles: true}));
+    }
+    return opening;
+  });
+  assert.equal(await page.textContent("#list-in-use"), "'short.txt' is in use: 2 lines.");
+  await find(page, "sho*");
+  assert.deepEqual(await rows(page), ["shore", "short"]);
 });
 
 test("a file that is not text is refused, and the list in use is kept", async () => {

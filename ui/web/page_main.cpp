@@ -16,7 +16,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <optional>
@@ -71,10 +70,6 @@ constexpr const char* kAppTitle = "Lexiquarium";
 constexpr std::string_view kListKept = "\n\nThe word list in use is kept.";
 constexpr std::string_view kNoListYet = "\n\nOpen a word list of your own with \"Open list\".";
 
-// Sound keys computed in one step of a load: a fraction of a millisecond, so
-// that the script can stop for the page as soon as its time is up.
-constexpr std::uint32_t kLinesAtATime = 2048;
-
 void sendText(void (*send)(const char16_t*, int), const std::u16string& text) {
   send(text.data(), static_cast<int>(text.size()));
 }
@@ -94,29 +89,26 @@ class Page : public SearchView, public MessageDisplay, public Preferences, publi
       notifier.error("Error: The file '" + name + "' is not a text file.");
       return false;
     }
-    auto fresh = std::make_unique<LoadedList>();
-    if (!steps_.start(text, size, *fresh, notifier)) return false;
-    loading_ = std::move(fresh);
+    loading_ = std::make_unique<LoadedList>();
+    steps_.start(text, size);
     name_ = name;
     usersOwn_ = usersOwn;
-    stage_ = Stage::kKeys;
     return true;
   }
 
-  // Goes on with the list open() started, by a step of well under a
-  // millisecond; true while steps remain. The list in use is replaced by the
-  // last step, once the new one is whole.
+  // Goes on with the list open() started, by one step of the load; true while
+  // steps remain. The list in use is replaced by the last step, once the new
+  // one is whole.
   bool step() {
     if (!loading_) return false;
-    switch (stage_) {
-      case Stage::kKeys:
-        if (!steps_.computeKeys(*loading_, kLinesAtATime)) stage_ = Stage::kEncoding;
+    GoingOnNotifier notifier(notifier_, list_ ? kListKept : kNoListYet);
+    switch (steps_.step(*loading_, notifier)) {
+      case SteppedLoad::Progress::kMore:
         return true;
-      case Stage::kEncoding:
-        steps_.finish(*loading_);
-        stage_ = Stage::kDialog;
-        return true;
-      case Stage::kDialog:
+      case SteppedLoad::Progress::kFailed:
+        loading_.reset();
+        return false;
+      case SteppedLoad::Progress::kDone:
         break;
     }
     use(std::exchange(loading_, nullptr));
@@ -274,7 +266,6 @@ class Page : public SearchView, public MessageDisplay, public Preferences, publi
   // The list being made, until it is whole, and what the user calls it.
   std::unique_ptr<LoadedList> loading_;
   SteppedLoad steps_;
-  enum class Stage { kKeys, kEncoding, kDialog } stage_ = Stage::kKeys;
   std::string name_;
   bool usersOwn_ = false;
   ListCodec codec_{TextEncoding::kSingleByte};

@@ -14,7 +14,7 @@ const BUNDLED = "LexiquariumWords.txt";
 // module's current folder when it first runs, and goes without it if it is missing.
 const COMMON = "LexiquariumCommon.txt";
 const MAX_SCROLL = 15e6;  // pixels a browser lets an element be tall, with room to spare
-const STEP_MS = 8;        // the longest the page is kept from the user while a list loads
+const STEP_MS = 4;        // the longest the page is kept from the user while a list loads
 const COPY_PIECE = 1 << 18;  // bytes of a list copied at a time: about a millisecond
 
 let lexi = null;          // the WebAssembly module, once it runs
@@ -429,15 +429,23 @@ document.addEventListener("drop", (event) => {
   if (event.dataTransfer.files.length > 0) openFile(event.dataTransfer.files[0]);
 });
 
-// Makes `bytes`, a file's, the list in use: the module takes them in its own
-// memory, whose first touch is dear, and then makes the list of them. Both go
-// in short steps, the page answering the user between them, so that a phone
-// never waits long for it; a list opened meanwhile waits its turn. Gives the
+// Makes the file `name`, whose bytes `reading` promises, the list in use: the
+// module takes them in its own memory, whose first touch is dear, and then
+// makes the list of them. Both go in short steps, the page answering the user
+// between them, so that a phone never waits long for it. Lists are made one at
+// a time, in the order they were opened, however fast each is read. Gives the
 // word field's text as the user left it before the last step, which may start
 // the dialog anew.
 let opening = Promise.resolve();
-function openList(bytes, name, usersOwn) {
+function openList(reading, name, usersOwn) {
   const turn = opening.then(async () => {
+    let bytes;
+    try {
+      bytes = await reading;
+    } catch (error) {
+      cannotRead(name, error instanceof RangeError);
+      return word.value;
+    }
     const text = lexi._lexi_reserve(bytes.length);
     if (!text) {
       cannotRead(name, true);
@@ -501,16 +509,9 @@ async function openFile(file) {
     return;
   }
   page.status(`Opening "${file.name}"...`);
-  let bytes;
-  try {
-    bytes = new Uint8Array(await file.arrayBuffer());
-  } catch (error) {
-    page.status("");
-    cannotRead(file.name, error instanceof RangeError);
-    return;
-  }
+  const reading = file.arrayBuffer().then((buffer) => new Uint8Array(buffer));
+  await openList(reading, file.name, true);
   page.status("");
-  await openList(bytes, file.name, true);
 }
 
 // The bundled lists travel compressed, and are fetched and unpacked by a
@@ -572,15 +573,13 @@ async function start() {
   performance.mark("lexiquarium-module");
   lexi._lexi_start();
   common.then((bytes) => lexi.FS.writeFile("/" + COMMON, bytes, {canOwn: true}), () => {});
-  try {
-    const bytes = await bundled;
+  const fetched = bundled.then((bytes) => {
     performance.mark("lexiquarium-list-fetched");
-    // What the user typed while the list loaded stays in the field.
-    const typed = await openList(bytes, BUNDLED, false);
-    if (typed) word.value = typed;
-  } catch (error) {
-    cannotRead(BUNDLED, false);
-  }
+    return bytes;
+  });
+  // What the user typed while the list loaded stays in the field.
+  const typed = await openList(fetched, BUNDLED, false);
+  if (typed) word.value = typed;
   $("progress").hidden = true;
   page.status("");
   ready = true;
