@@ -46,7 +46,9 @@ bool SoundIndex::begin(const WordList& list, Notifier& notifier) {
 
 void SoundIndex::computeKeys(const WordList& list, std::uint32_t from, std::uint32_t to) {
   const WordEntry* const entries = list.entries();
-  for (std::uint32_t i = from; i < to; ++i) keys_[i] = soundKey(entries[i].text);
+  // Read once: for all the compiler knows, soundKey() might change keys_.
+  SoundKey* const keys = keys_;
+  for (std::uint32_t i = from; i < to; ++i) keys[i] = soundKey(entries[i].text);
 }
 
 void SoundIndex::release() {
