@@ -70,24 +70,6 @@ inline void endLineAt(char* line, char* lf) {
   *lf = '\0';
 }
 
-// Ends every line of the text [begin, end) in place and calls take(line) for
-// each, in order; the last line needs no line end, and *end must be writable
-// for the NUL that ends it. Stops, returning false, as soon as take does.
-template <class Take>
-bool endLines(char* begin, char* end, Take&& take) {
-  char* line = begin;
-  const bool all = forEachLineFeed(begin, end, [&](char* lf) {
-    endLineAt(line, lf);
-    if (!take(static_cast<const char*>(line))) return false;
-    line = lf + 1;
-    return true;
-  });
-  if (!all) return false;
-  if (line == end) return true;
-  *end = '\0';
-  return take(static_cast<const char*>(line));
-}
-
 class LineReader {
  public:
   // Reads from `file`, which the caller keeps open while the reader is used.

@@ -1,7 +1,7 @@
 // SteppedTake: WordList::take in steps, for a thread that must answer between
 // them (the web page's). Each step ends the lines of the next few bytes in
-// place, by the rules of LineReader, as endLines does; the steps' sizes never
-// change the lines.
+// place, by the rules of LineReader (forEachLineFeed and endLineAt); the
+// steps' sizes never change the lines.
 #pragma once
 
 #include <cstddef>

@@ -82,17 +82,14 @@ class Page : public SearchView, public MessageDisplay, public Preferences, publi
   // old list when the file is no list. True when steps remain (see step()).
   bool open(const std::string& name, char* text, std::size_t size, bool usersOwn) {
     loading_.reset();
-    GoingOnNotifier notifier(notifier_, list_ ? kListKept : kNoListYet);
     if (!looksLikeText({text, std::min(size, kTextSniffSize)})) {
       std::free(text);
       // Its bytes would become lines of garbage in place of the list in use.
-      notifier.error("Error: The file '" + name + "' is not a text file.");
+      goingOn().error("Error: The file '" + name + "' is not a text file.");
       return false;
     }
-    loading_ = std::make_unique<LoadedList>();
-    steps_.start(text, size);
-    name_ = name;
-    usersOwn_ = usersOwn;
+    loading_.emplace(name, usersOwn);
+    loading_->steps.start(text, size);
     return true;
   }
 
@@ -101,8 +98,8 @@ class Page : public SearchView, public MessageDisplay, public Preferences, publi
   // one is whole.
   bool step() {
     if (!loading_) return false;
-    GoingOnNotifier notifier(notifier_, list_ ? kListKept : kNoListYet);
-    switch (steps_.step(*loading_, notifier)) {
+    GoingOnNotifier notifier = goingOn();
+    switch (loading_->steps.step(*loading_->list, notifier)) {
       case SteppedLoad::Progress::kMore:
         return true;
       case SteppedLoad::Progress::kFailed:
@@ -111,14 +108,13 @@ class Page : public SearchView, public MessageDisplay, public Preferences, publi
       case SteppedLoad::Progress::kDone:
         break;
     }
-    use(std::exchange(loading_, nullptr));
+    use();
     return false;
   }
 
   // The browser could not read the user's file at all.
   void cannotRead(const std::string& name, int error) {
-    GoingOnNotifier(notifier_, list_ ? kListKept : kNoListYet)
-        .error(cannotReadMessage(name, error));
+    goingOn().error(cannotReadMessage(name, error));
   }
 
   // `typed` is the field's text as the user left it: it comes with the event
@@ -157,11 +153,20 @@ class Page : public SearchView, public MessageDisplay, public Preferences, publi
   }
 
  private:
-  // Makes `fresh`, whole, the list in use, and the dialog anew over it.
-  void use(std::unique_ptr<LoadedList> fresh) {
+  // What a failed load says next: the page goes on with the list it has, or
+  // still takes one from the user.
+  GoingOnNotifier goingOn() { return {notifier_, list_ ? kListKept : kNoListYet}; }
+
+  // Makes the list just loaded, whole, the list in use, and the dialog anew
+  // over it.
+  void use() {
+    std::unique_ptr<LoadedList> fresh = std::move(loading_->list);
+    const std::string name = std::move(loading_->name);
+    const bool usersOwn = loading_->usersOwn;
+    loading_.reset();
     if (fresh->words.count() == 0 && list_) {
       // A list of no lines would find nothing, so it replaces no list.
-      notifier_.error("Error: The file '" + name_ + "' holds no lines." + std::string(kListKept));
+      goingOn().error("Error: The file '" + name + "' holds no lines.");
       return;
     }
     // The dialog's lines point into the old list: it goes first, its history
@@ -180,8 +185,8 @@ class Page : public SearchView, public MessageDisplay, public Preferences, publi
     dialog_.emplace(*this, *this, *this, *this, kAppTitle, list_->words, list_->keys,
                     list_->encoding);
     dialog_->restoreHistory(std::move(history));
-    if (usersOwn_) {
-      js_list_in_use(("'" + name_ + "' is in use: " + countOf(list_->words.count()) + ".").c_str());
+    if (usersOwn) {
+      js_list_in_use(("'" + name + "' is in use: " + countOf(list_->words.count()) + ".").c_str());
       enable(Command::kCopy, false);
       selectWord();
       focusWord();
@@ -264,10 +269,14 @@ class Page : public SearchView, public MessageDisplay, public Preferences, publi
 
   std::unique_ptr<LoadedList> list_;
   // The list being made, until it is whole, and what the user calls it.
-  std::unique_ptr<LoadedList> loading_;
-  SteppedLoad steps_;
-  std::string name_;
-  bool usersOwn_ = false;
+  struct Loading {
+    Loading(std::string name, bool usersOwn) : name(std::move(name)), usersOwn(usersOwn) {}
+    std::unique_ptr<LoadedList> list = std::make_unique<LoadedList>();
+    SteppedLoad steps;
+    std::string name;
+    bool usersOwn;
+  };
+  std::optional<Loading> loading_;
   ListCodec codec_{TextEncoding::kSingleByte};
   // The page's own texts are UTF-8, whatever the list's encoding.
   const ListCodec utf8_{TextEncoding::kUtf8};
